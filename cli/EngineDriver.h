@@ -1,0 +1,17 @@
+#pragma once
+// The headless engine driver: reads lines of space-separated tokens, performs
+// each as one step on a TCVCalculator built like the main window's, and
+// prints one line per step:
+//   ok<TAB>Value<TAB>Memory.Value<TAB>Operation
+//   error<TAB>message<TAB>Value<TAB>Memory.Value<TAB>Operation
+//   ok<TAB>reset                              (after "reset")
+//   error<TAB>unknown token 'X'
+// Tokens: action names (ca0 ... caPI), the aliases 0-9 . + - * / = % sqrt
+// 1/x +/- C CE BACK MC MR M+ M-, and value=TEXT, memory=TEXT, reset.
+//
+//   "C 2 + 3 = =" -> six lines, the last "ok\t8\t0\tcoPlus"
+
+#include <iosfwd>
+
+// Runs the driver until `in` ends; returns 1 if any token was unknown, else 0.
+int RunEngineDriver(std::istream& in, std::ostream& out);

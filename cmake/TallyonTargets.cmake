@@ -1,0 +1,20 @@
+# tallyon_library(NAME SOURCES... [DEPS targets...])
+# One static library per source folder, with the alias tallyon::NAME and the
+# folder's parent as its include root, so headers are included as "engine/X.h".
+function(tallyon_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(tallyon_${name} STATIC ${ARG_SOURCES})
+  add_library(tallyon::${name} ALIAS tallyon_${name})
+  target_include_directories(tallyon_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(tallyon_${name} PUBLIC ${ARG_DEPS} PRIVATE tallyon_warnings)
+endfunction()
+
+# tallyon_test(NAME SOURCES... DEPS targets...)
+# One GoogleTest binary per library, registered with CTest case by case.
+function(tallyon_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main tallyon_warnings)
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+endfunction()

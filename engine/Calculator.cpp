@@ -1,0 +1,262 @@
+#include "engine/Calculator.h"
+
+#include "engine/NumberText.h"
+#include "math/CVMath.h"
+
+#include <array>
+
+namespace {
+// Digit entry does nothing while the number is at or above 1.1e4931.
+constexpr Extended EntryLimit = FromBits(0x7FFB, 0xBD5A88BDFF79F7E7);
+constexpr Extended PerCentBase = 100;
+} // namespace
+
+// The action table: one behaviour per TCalcAction ordinal, in declared order.
+struct TCVCalculator::Dispatch {
+  using Behaviour = void (*)(TCVCalculator&);
+
+  template <char Digit> static void Enter(TCVCalculator& c) { c.EnterDigit(Digit); }
+  template <TCalcOperation Op> static void Begin(TCVCalculator& c) { c.BeginOperation(Op); }
+  template <TCalcAction Action> static void Function(TCVCalculator& c) { c.DoFunction(Action); }
+  template <void (TCVCalculator::*Handler)()> static void Call(TCVCalculator& c) { (c.*Handler)(); }
+
+  // clang-format off
+  static constexpr std::array<Behaviour, CalcActionCount> Table = {
+      Enter<'0'>, Enter<'1'>, Enter<'2'>, Enter<'3'>, Enter<'4'>,
+      Enter<'5'>, Enter<'6'>, Enter<'7'>, Enter<'8'>, Enter<'9'>,
+      Call<&TCVCalculator::EnterDecSep>,
+      Begin<coPlus>, Begin<coMinus>, Begin<coMulty>, Begin<coDivide>,
+      Call<&TCVCalculator::DoEqual>,
+      Call<&TCVCalculator::DoSqrt>,
+      Call<&TCVCalculator::DoPerCent>,
+      Call<&TCVCalculator::DoInverse>,
+      Call<&TCVCalculator::DoSignChange>,
+      Call<&TCVCalculator::DoClear>,
+      Call<&TCVCalculator::DoClearEntr>,
+      Call<&TCVCalculator::DoBackSpace>,
+      Call<&TCVCalculator::DoMemPlus>,
+      Call<&TCVCalculator::DoMemMinus>,
+      Call<&TCVCalculator::DoMemRecall>,
+      Call<&TCVCalculator::DoMemClear>,
+      Function<caSin>, Function<caCos>, Function<caTg>, Function<caCtg>,
+      Function<caSec>, Function<caCosec>,
+      Function<caArcSin>, Function<caArcCos>, Function<caArcTg>, Function<caArcCtg>,
+      Function<caSh>, Function<caCh>, Function<caTh>, Function<caCth>,
+      Function<caSech>, Function<caCosech>,
+      Function<caArSh>, Function<caArCh>, Function<caArTh>, Function<caArCth>,
+      Function<caLn>, Function<caLg>,
+      Begin<coLog>,
+      Function<caExp>, Function<ca3root>, Function<caSqr>, Function<caX3>,
+      Begin<coPower>, Begin<coPower>, // caXY and caPower
+      Function<caFactorial>,
+      Call<&TCVCalculator::DoPI>,
+  };
+  // clang-format on
+};
+
+std::string TCVCalculator::Value() const {
+  return RemoveNonNumber(FValue);
+}
+
+void TCVCalculator::SetValue(const std::string& text) {
+  if (text == FValue) return;
+  FEntering = false;
+  FAwaitingOperand = false;
+  FValue = RemoveNonNumber(text.empty() ? "0" : text);
+  try {
+    FNumber = TextToNumber(FValue);
+  } catch (const EConvertError&) {
+    // The text is kept as written; the number stays the previous one.
+  }
+}
+
+void TCVCalculator::SetOperation(TCalcOperation operation) {
+  FOperation = operation;
+}
+
+void TCVCalculator::SetAngularMeasure(TAngularMeasure measure) {
+  FAngularMeasure = measure;
+}
+
+void TCVCalculator::SetAction(TCalcAction action) {
+  FAction = action;
+  if (action < Dispatch::Table.size()) Dispatch::Table[action](*this);
+}
+
+void TCVCalculator::ShowNumber() {
+  FValue = NumberToText(FNumber);
+}
+
+bool TCVCalculator::HasDecimalSeparator() const {
+  return FValue.find(CurrentSeparators().decimal) != std::string::npos;
+}
+
+void TCVCalculator::EnterDigit(char digit) {
+  FNumber = TextToNumber(FValue);
+  if (FNumber >= EntryLimit) return;
+  // Conversion failures after this point are swallowed: the digit stays
+  // appended even when the text no longer reads.
+  try {
+    if (FEntering) {
+      FValue += digit;
+      FNumber = TextToNumber(FValue);
+      if (FNumber == 0 && !HasDecimalSeparator()) {
+        FValue = "0";
+        FNumber = 0;
+        FEntering = false;
+      }
+    } else {
+      FValue = std::string(1, digit);
+      FNumber = digit - '0';
+      FEntering = true;
+    }
+  } catch (const EConvertError&) {
+  }
+}
+
+void TCVCalculator::EnterDecSep() {
+  if (HasDecimalSeparator()) return;
+  const std::string zeroEntry = std::string("0") + CurrentSeparators().decimal;
+  if (!FEntering) {
+    FValue = zeroEntry;
+    FNumber = 0;
+  } else {
+    FValue += CurrentSeparators().decimal;
+    FNumber = TextToNumber(FValue);
+    if (FNumber == 0) FValue = zeroEntry;
+  }
+  FEntering = true;
+}
+
+void TCVCalculator::BeginOperation(TCalcOperation operation) {
+  if (!FAwaitingOperand) {
+    FAccumulator = FNumber;
+    FAwaitingOperand = true;
+  } else if (FAccumulator != FNumber || FEntering) {
+    // A right operand has been supplied: the running operation goes first.
+    FLastOperand = FNumber;
+    Calculate();
+  }
+  FOperation = operation;
+  FEntering = false;
+  FAwaitingOperand = true;
+  FEqualEnabled = true;
+}
+
+void TCVCalculator::Calculate() {
+  FEqualEnabled = true;
+  const Extended a = FAccumulator;
+  const Extended b = FLastOperand;
+  switch (FOperation) {
+  case coNone: break;
+  case coPlus: FNumber = CVMath::Add(a, b); break;
+  case coMinus: FNumber = CVMath::Subtract(a, b); break;
+  case coMulty: FNumber = CVMath::Multiply(a, b); break;
+  case coDivide: FNumber = CVMath::Divide(a, b); break;
+  case coPower: FNumber = CVMath::Power(a, b); break;
+  case coLog: FNumber = CVMath::LogBase(b, a); break;
+  }
+  ShowNumber();
+  FAccumulator = FNumber;
+  FEntering = false;
+  FAwaitingOperand = true;
+}
+
+// Equal repeats the last operation with the stored right operand; only while
+// an operation is running does the value on display become that operand.
+void TCVCalculator::DoEqual() {
+  if (!FEqualEnabled) return;
+  if (FAwaitingOperand) FLastOperand = FNumber;
+  Calculate();
+  FAwaitingOperand = false;
+  FEqualEnabled = true;
+}
+
+void TCVCalculator::DoSqrt() {
+  FEqualEnabled = true;
+  FNumber = CVMath::SquareRoot(FNumber);
+  ShowNumber();
+  FAccumulator = FNumber;
+  FAwaitingOperand = false;
+  FEntering = false;
+}
+
+void TCVCalculator::DoInverse() {
+  FEqualEnabled = true;
+  FNumber = CVMath::Reciprocal(FNumber);
+  ShowNumber();
+  FEntering = false;
+  FAwaitingOperand = false;
+}
+
+void TCVCalculator::DoPerCent() {
+  if (!FEqualEnabled) return;
+  if (FAwaitingOperand) {
+    FLastOperand = FNumber;
+    const Extended a = FAccumulator;
+    const Extended b = FLastOperand;
+    switch (FOperation) {
+    case coPlus:
+      FNumber = CVMath::Add(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
+      break;
+    case coMinus:
+      FNumber = CVMath::Subtract(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
+      break;
+    case coMulty: FNumber = CVMath::Divide(CVMath::Multiply(a, b), PerCentBase); break;
+    case coDivide: FNumber = CVMath::Multiply(CVMath::Divide(a, b), PerCentBase); break;
+    case coNone:
+    case coPower:
+    case coLog: break;
+    }
+  }
+  ShowNumber();
+  FAccumulator = FNumber;
+  FLastOperand = FNumber;
+  FOperation = coNone;
+  FAwaitingOperand = true;
+  FEqualEnabled = false;
+  FEntering = false;
+}
+
+// Works on the number of the text as shown, not on a full-precision result,
+// and keeps an entry open.
+void TCVCalculator::DoSignChange() {
+  FNumber = TextToNumber(FValue);
+  FNumber = FNumber * -1;
+  ShowNumber();
+}
+
+void TCVCalculator::DoClearEntr() {
+  FNumber = 0;
+  ShowNumber();
+  FEntering = false;
+  FEqualEnabled = true;
+}
+
+void TCVCalculator::DoClear() {
+  DoClearEntr();
+  FOperation = coNone;
+  FAwaitingOperand = false;
+}
+
+void TCVCalculator::DoBackSpace() {
+  if (!FEntering) return;
+  const std::size_t length = FValue.size();
+  if (length < 2) {
+    FNumber = 0;
+    FValue = "0";
+    FAwaitingOperand = false;
+    FEntering = false;
+    return;
+  }
+  FValue.pop_back();
+  if (length == 2 && FValue == "-") FValue = "0";
+  FNumber = TextToNumber(FValue);
+}
+
+void TCVCalculator::FinishFunction() {
+  FAccumulator = FNumber;
+  FEntering = false;
+  FAwaitingOperand = true;
+  FEqualEnabled = true;
+}

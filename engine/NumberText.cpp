@@ -1,0 +1,215 @@
+#include "engine/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
+namespace {
+
+NumberSeparators& Separators() {
+  static NumberSeparators separators;
+  return separators;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The decimal significand of |x| rounded to 15 digits as the general format
+// does it: exact to 18 digits first, then a 5 or more in the 16th rounds up.
+// `exponent` is E of 0.d1d2... x 10^E; trailing zeros are dropped.
+struct Decimal15 {
+  std::string digits;
+  int exponent;
+};
+
+Decimal15 RoundTo15Digits(Extended magnitude) {
+  char buffer[64];
+  // d.ddddddddddddddddde+X: 18 significant digits, correctly rounded.
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+  const std::string_view text(buffer, result.ptr);
+  const std::size_t e = text.find('e');
+  std::string digits = std::string(1, text[0]) + std::string(text.substr(2, 14));
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.end(), exponent);
+  ++exponent;
+  if (text[16] >= '5') { // the 16th significant digit
+    int i = 14;
+    while (i >= 0 && digits[i] == '9')
+      digits[i--] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {
+      digits = "1";
+      ++exponent;
+    }
+  }
+  digits.erase(digits.find_last_not_of('0') + 1);
+  return {std::move(digits), exponent};
+}
+
+std::string FixedText(const Decimal15& d, char separator) {
+  const int n = static_cast<int>(d.digits.size());
+  if (d.exponent <= 0)
+    return "0" + std::string(1, separator) + std::string(-d.exponent, '0') + d.digits;
+  if (n <= d.exponent) return d.digits + std::string(d.exponent - n, '0');
+  return d.digits.substr(0, d.exponent) + separator + d.digits.substr(d.exponent);
+}
+
+std::string ScientificText(const Decimal15& d, char separator) {
+  std::string text(1, d.digits[0]);
+  if (d.digits.size() > 1) text += separator + d.digits.substr(1);
+  return text + "E" + std::to_string(d.exponent - 1);
+}
+
+// The longest significand kept when reading: every halfway point between two
+// Extended numbers has fewer significant digits (about 11,520 at most), so
+// cutting there and marking the cut with a sticky digit keeps the rounding
+// exact while the work stays linear in the text.
+constexpr std::size_t MaxSignificantDigits = 12000;
+
+// Digits of a number text being read: value = significand x 10^scale.
+class DigitReader {
+public:
+  void Integer(char digit) {
+    if (significand_.empty() && digit == '0') return;
+    if (!Keep(digit)) ++scale_;
+  }
+  void Fraction(char digit) {
+    if (significand_.empty() && digit == '0') {
+      --scale_;
+      return;
+    }
+    if (Keep(digit)) --scale_;
+  }
+  // The digits times 10^exponent, correctly rounded; nothing on overflow.
+  std::optional<Extended> Value(long long exponent) const {
+    if (significand_.empty()) return 0;
+    // The number lies below 10^leadingPosition and at or above a tenth of it.
+    const long long leadingPosition =
+        scale_ + exponent + static_cast<long long>(significand_.size());
+    if (leadingPosition > 4940) return std::nullopt;
+    if (leadingPosition < -4960) return 0;
+    std::string text = significand_;
+    long long textScale = scale_ + exponent;
+    if (sticky_) {
+      text += '1';
+      --textScale;
+    }
+    text += 'e' + std::to_string(textScale);
+    const Extended value = std::strtold(text.c_str(), nullptr);
+    if (std::isinf(value)) return std::nullopt;
+    return value;
+  }
+
+private:
+  bool Keep(char digit) {
+    if (significand_.size() < MaxSignificantDigits) {
+      significand_ += digit;
+      return true;
+    }
+    sticky_ = sticky_ || digit != '0';
+    return false;
+  }
+
+  std::string significand_;
+  long long scale_ = 0;
+  bool sticky_ = false;
+};
+
+[[noreturn]] void NotANumber(std::string_view text) {
+  throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+} // namespace
+
+const NumberSeparators& CurrentSeparators() {
+  return Separators();
+}
+
+void SetCurrentSeparators(NumberSeparators separators) {
+  Separators() = std::move(separators);
+}
+
+NumberSeparators SeparatorsFrom(std::string_view decimal, std::string_view thousands) {
+  NumberSeparators separators;
+  if (decimal.size() == 1) separators.decimal = decimal[0];
+  if (!thousands.empty()) separators.thousands = thousands;
+  return separators;
+}
+
+std::string RemoveNonNumber(std::string_view text, char decimalSeparator) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (char c : text) {
+    if (IsDigit(c) || c == '+' || c == '-' || c == 'E' || c == 'e' || c == decimalSeparator)
+      kept += c;
+  }
+  return kept;
+}
+
+std::string NumberToText(Extended x, char decimalSeparator) {
+  const ExtendedBits bits = ToBits(x);
+  const bool negative = (bits.signExponent & 0x8000) != 0;
+  if ((bits.signExponent & 0x7FFF) == 0) return "0";
+  if (std::isnan(x)) return "NAN";
+  if (std::isinf(x)) return negative ? "-INF" : "INF";
+  const Decimal15 d = RoundTo15Digits(std::fabs(x));
+  const bool fixed = d.exponent >= -3 && d.exponent <= 15;
+  const std::string text =
+      fixed ? FixedText(d, decimalSeparator) : ScientificText(d, decimalSeparator);
+  return negative ? "-" + text : text;
+}
+
+Extended TextToNumber(std::string_view text, char decimalSeparator) {
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  while (i < n && text[i] == ' ')
+    ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+
+  DigitReader digits;
+  bool consumed = false;
+  for (; i < n && IsDigit(text[i]); ++i, consumed = true)
+    digits.Integer(text[i]);
+  if (i < n && text[i] == decimalSeparator) {
+    consumed = true;
+    for (++i; i < n && IsDigit(text[i]); ++i)
+      digits.Fraction(text[i]);
+  }
+  if (!consumed) NotANumber(text);
+
+  long long exponent = 0;
+  if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+    bool negativeExponent = false;
+    if (++i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+    // Reading stops once the exponent reaches 500; a digit left over then
+    // makes the text fail below.
+    for (; i < n && IsDigit(text[i]) && exponent < 500; ++i)
+      exponent = exponent * 10 + (text[i] - '0');
+    if (negativeExponent) exponent = -exponent;
+  }
+  while (i < n && text[i] == ' ')
+    ++i;
+  if (i != n) NotANumber(text);
+
+  const std::optional<Extended> value = digits.Value(exponent);
+  if (!value) NotANumber(text);
+  return negative ? -*value : *value;
+}
+
+std::string RemoveNonNumber(std::string_view text) {
+  return RemoveNonNumber(text, CurrentSeparators().decimal);
+}
+
+std::string NumberToText(Extended x) {
+  return NumberToText(x, CurrentSeparators().decimal);
+}
+
+Extended TextToNumber(std::string_view text) {
+  return TextToNumber(text, CurrentSeparators().decimal);
+}

@@ -1,0 +1,86 @@
+#include "cli/EngineDriver.h"
+#include "engine/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct DriverRun {
+  std::string output;
+  int status;
+};
+
+DriverRun Drive(const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  const int status = RunEngineDriver(in, out);
+  return {out.str(), status};
+}
+
+std::string LastLine(std::string output) {
+  while (!output.empty() && output.back() == '\n')
+    output.pop_back();
+  return output.substr(output.rfind('\n') + 1);
+}
+
+TEST(EngineDriver, OneLinePerStep) {
+  const DriverRun run = Drive("C 2 + 3 = =\n");
+  EXPECT_EQ(run.output, "ok\t0\t0\tcoNone\n"
+                        "ok\t2\t0\tcoNone\n"
+                        "ok\t2\t0\tcoPlus\n"
+                        "ok\t3\t0\tcoPlus\n"
+                        "ok\t5\t0\tcoPlus\n"
+                        "ok\t8\t0\tcoPlus\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(EngineDriver, ErrorsCarryTheMessageAndTheState) {
+  EXPECT_EQ(LastLine(Drive("C 5 / 0 =").output), "error\tDivision by zero\t0\t0\tcoDivide");
+  EXPECT_EQ(LastLine(Drive("value=1E5E5 7").output),
+            "error\t'1E5E5' is not a valid floating point value\t1E5E5\t0\tcoNone");
+}
+
+TEST(EngineDriver, UnknownTokensAreReportedAndTheRunGoesOn) {
+  const DriverRun run = Drive("1 bogus 2\n");
+  EXPECT_EQ(run.output, "ok\t01\t0\tcoNone\n"
+                        "error\tunknown token 'bogus'\n"
+                        "ok\t012\t0\tcoNone\n");
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(EngineDriver, DirectivesAndReset) {
+  EXPECT_EQ(Drive("value=12.5 memory=3 value= memory=").output, "ok\t12.5\t0\tcoNone\n"
+                                                                "ok\t12.5\t3\tcoNone\n"
+                                                                "ok\t0\t3\tcoNone\n"
+                                                                "ok\t0\t0\tcoNone\n");
+  EXPECT_EQ(Drive("5 + reset 7").output,
+            "ok\t05\t0\tcoNone\nok\t05\t0\tcoPlus\nok\treset\nok\t07\t0\tcoNone\n");
+}
+
+TEST(EngineDriver, EveryAliasAndNameIsKnown) {
+  const DriverRun run =
+      Drive("0 1 2 3 4 5 6 7 8 9 . + - * / = % sqrt 1/x +/- C CE BACK MC MR M+ M-\n"
+            "caClear caMemPlus caXY caLog caEqual\r\n  \n");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output.find("unknown"), std::string::npos);
+}
+
+// The binary itself, with separators from its flags.
+TEST(EngineDriver, BinaryTakesSeparatorFlags) {
+  const std::string command = std::string("printf 'C 1 . 5 + 1 =\\n' | ") + TALLYON_ENGINE_BINARY +
+                              " --decimal-separator=, --thousands-separator=.";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe))
+    output += buffer;
+  EXPECT_EQ(pclose(pipe), 0);
+  EXPECT_EQ(LastLine(output), "ok\t2,5\t0\tcoPlus");
+}
+
+} // namespace

@@ -1,0 +1,88 @@
+#pragma once
+// Key sequences with the value, memory and operation they must leave. Keys
+// are the driver's tokens (action names and their aliases). Each row starts
+// from the engine as the main window creates it, so the engine tests and the
+// window's real-keystroke tests can share the table.
+
+#include <vector>
+
+struct KeySequence {
+  const char* tag;
+  const char* keys;
+  const char* value;
+  const char* memory;
+  const char* operation;
+};
+
+inline const std::vector<KeySequence>& KeySequences() {
+  static const std::vector<KeySequence> table = {
+      // Equal repeats the last operation with the stored right operand.
+      {"plus", "C 2 + 3 =", "5", "0", "coPlus"},
+      {"repeated equal", "C 2 + 3 = = =", "11", "0", "coPlus"},
+      {"chain", "C 2 + 3 + 4 =", "9", "0", "coPlus"},
+      {"chain shows the running result", "C 2 + 3 +", "5", "0", "coPlus"},
+      {"operation replaced", "C 2 + * 3 =", "6", "0", "coMulty"},
+      {"equal on the accumulator", "C 2 + = =", "6", "0", "coPlus"},
+      {"typed after result is replaced", "C 2 + 3 = 7 =", "8", "0", "coPlus"},
+      {"new calculation from display", "C 2 + 3 = 7 + 1 =", "8", "0", "coPlus"},
+      {"same digit twice", "C 2 + 2 +", "4", "0", "coPlus"},
+      {"minus", "C 9 - 1 2 =", "-3", "0", "coMinus"},
+      {"divide", "C 1 / 3 =", "0.333333333333333", "0", "coDivide"},
+      {"two thirds", "C 2 / 3 =", "0.666666666666667", "0", "coDivide"},
+      // Percent works on the pending operation and ends it.
+      {"percent plus", "C 2 0 0 + 1 0 %", "220", "0", "coNone"},
+      {"percent minus", "C 2 0 0 - 1 0 %", "180", "0", "coNone"},
+      {"percent multiply", "C 2 0 0 * 1 0 %", "20", "0", "coNone"},
+      {"percent divide", "C 2 0 0 / 1 0 %", "2000", "0", "coNone"},
+      {"equal after percent", "C 2 0 0 + 1 0 % =", "220", "0", "coNone"},
+      {"percent alone", "C 5 0 %", "50", "0", "coNone"},
+      // Square root and reciprocal end the running operation differently.
+      {"sqrt replaces the accumulator", "C 4 + 9 sqrt =", "3", "0", "coPlus"},
+      {"reciprocal keeps the accumulator", "C 4 + 2 1/x =", "4", "0", "coPlus"},
+      {"reciprocal shown", "C 4 + 2 1/x", "0.5", "0", "coPlus"},
+      {"clear entry", "C 5 + 3 CE 4 =", "9", "0", "coPlus"},
+      {"clear", "C 5 + 3 C 4 =", "4", "0", "coNone"},
+      {"collapsed zeros", "C 5 + 0 0 =", "5", "0", "coPlus"},
+      // Entry editing.
+      {"leading zero kept", "C 0 7", "07", "0", "coNone"},
+      {"double zero collapses", "C 0 0 7", "7", "0", "coNone"},
+      {"decimal", "C 1 . 5", "1.5", "0", "coNone"},
+      {"decimal first", "C .", "0.", "0", "coNone"},
+      {"decimal on a result", "C 5 / 2 = .", "2.5", "0", "coDivide"},
+      {"digit after ignored decimal", "C 5 / 2 = . 3", "3", "0", "coDivide"},
+      {"zero decimal entry", "C 0 0 . 0 .", "0.0", "0", "coNone"},
+      {"sign change keeps entry", "C 1 2 +/- 3", "-123", "0", "coNone"},
+      {"sign change drops trailing zeros", "C 1 . 5 0 +/-", "-1.5", "0", "coNone"},
+      {"sign change of zero entry", "C 0 . +/-", "0", "0", "coNone"},
+      {"sign change then backspace", "C 5 +/- BACK", "0", "0", "coNone"},
+      {"backspace keeps entry open", "C 5 +/- BACK 7", "07", "0", "coNone"},
+      {"backspace twice", "C 1 2 3 BACK BACK", "1", "0", "coNone"},
+      {"backspace empties", "C 1 2 3 BACK BACK BACK", "0", "0", "coNone"},
+      {"backspace ends the operand", "C 5 + 3 BACK 4 =", "5", "0", "coPlus"},
+      {"backspace on a result", "C 5 / 2 = BACK", "2.5", "0", "coDivide"},
+      {"form load leaves 0 entering", "5", "05", "0", "coNone"},
+      {"big value ignores digits", "value=1.5E4931 7 7", "1.5E4931", "0", "coNone"},
+      {"big value cleared", "value=1.5E4931 7 C 7", "7", "0", "coNone"},
+      {"negative big value takes digits", "value=-1.5E4931 7", "7", "0", "coNone"},
+      // Power and logarithm.
+      {"log", "C 8 caLog 2 =", "3", "0", "coLog"},
+      {"xy", "C 2 caXY 1 0 =", "1024", "0", "coPower"},
+      {"power", "C 2 caPower 1 0 =", "1024", "0", "coPower"},
+      // Memory.
+      {"memory plus twice", "C 5 M+ 5 M+", "5", "10", "coNone"},
+      {"memory minus", "C 5 M+ 5 M+ 3 M-", "3", "7", "coNone"},
+      {"memory completes operation", "C 2 + 3 M+", "5", "5", "coNone"},
+      {"equal after memory completes", "C 2 + 3 M+ =", "5", "5", "coNone"},
+      {"memory keeps 15 digits", "C 1 / 3 = M+ C MR", "0.333333333333333", "0.333333333333333",
+       "coNone"},
+      {"recall as right operand", "C 4 M+ C 6 + MR =", "10", "4", "coPlus"},
+      {"memory clear feeds accumulator", "C 7 M+ C 5 + 2 MC =", "9", "0", "coPlus"},
+      {"recall on a new engine", "MR", "0", "0", "coNone"},
+      // Failures keep what the failing step had not reached.
+      {"overflowing equal", "C value=1E3000 * = =", "1E3000", "0", "coMulty"},
+      {"clear recovers", "C value=1E3000 * = C 2 + 2 =", "4", "0", "coPlus"},
+      {"divide by zero", "C 5 / 0 =", "0", "0", "coDivide"},
+      {"sqrt of negative", "C 4 +/- sqrt", "-4", "0", "coNone"},
+  };
+  return table;
+}
