@@ -1,7 +1,9 @@
 #include "engine/NumberText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -71,6 +73,18 @@ std::string ScientificText(const Decimal15& d, char separator) {
 // exact while the work stays linear in the text.
 constexpr std::size_t MaxSignificantDigits = 12000;
 
+// Powers of ten that Extended holds exactly: 10^27 = 5^27 * 2^27 and 5^27 < 2^64.
+constexpr int MaxExactPowerOfTen = 27;
+constexpr auto ExactPowersOfTen = [] {
+  std::array<Extended, MaxExactPowerOfTen + 1> powers{};
+  Extended power = 1;
+  for (Extended& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
 // Digits of a number text being read: value = significand x 10^scale.
 class DigitReader {
 public:
@@ -86,21 +100,31 @@ public:
     if (Keep(digit)) --scale_;
   }
   // The digits times 10^exponent, correctly rounded; nothing on overflow.
-  std::optional<Extended> Value(long long exponent) const {
+  // Consumes the digits: they become the text handed to strtold.
+  std::optional<Extended> Finish(long long exponent) {
     if (significand_.empty()) return 0;
     // The number lies below 10^leadingPosition and at or above a tenth of it.
     const long long leadingPosition =
         scale_ + exponent + static_cast<long long>(significand_.size());
     if (leadingPosition > 4940) return std::nullopt;
     if (leadingPosition < -4960) return 0;
-    std::string text = significand_;
     long long textScale = scale_ + exponent;
+    // Up to 19 digits are an exact integer and the power of ten is exact, so
+    // one multiplication or division rounds correctly: no need for strtold.
+    if (!sticky_ && significand_.size() <= 19 && std::llabs(textScale) <= MaxExactPowerOfTen) {
+      std::uint64_t digits = 0;
+      std::from_chars(significand_.data(), significand_.data() + significand_.size(), digits);
+      const Extended power = ExactPowersOfTen[std::llabs(textScale)];
+      return textScale < 0 ? digits / power : digits * power;
+    }
     if (sticky_) {
-      text += '1';
+      significand_ += '1';
       --textScale;
     }
-    text += 'e' + std::to_string(textScale);
-    const Extended value = std::strtold(text.c_str(), nullptr);
+    char suffix[24] = {'e'};
+    const auto end = std::to_chars(suffix + 1, suffix + sizeof suffix, textScale).ptr;
+    significand_.append(suffix, end);
+    const Extended value = std::strtold(significand_.c_str(), nullptr);
     if (std::isinf(value)) return std::nullopt;
     return value;
   }
@@ -197,7 +221,7 @@ Extended TextToNumber(std::string_view text, char decimalSeparator) {
     ++i;
   if (i != n) NotANumber(text);
 
-  const std::optional<Extended> value = digits.Value(exponent);
+  const std::optional<Extended> value = digits.Finish(exponent);
   if (!value) NotANumber(text);
   return negative ? -*value : *value;
 }
