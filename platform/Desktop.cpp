@@ -1,0 +1,115 @@
+#include "platform/Desktop.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+std::optional<std::string> ReadClipboardText() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data == nullptr || !data->hasText()) return std::nullopt;
+  return data->text().toStdString();
+}
+
+void WriteClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void ShellOpen(const std::string& address) {
+  QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+void SetStayOnTop(QWidget& window, bool onTop) {
+  // Changing the widget's flags on a shown window would re-create it.
+  if (QWindow* handle = window.windowHandle())
+    handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
+  else
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+namespace {
+
+template <typename T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+  XcbReply<xcb_intern_atom_reply_t> reply(
+      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
+                            nullptr),
+      &std::free);
+  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+bool IsMapped(xcb_connection_t* connection, xcb_window_t window) {
+  XcbReply<xcb_get_window_attributes_reply_t> reply(
+      xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window),
+                                      nullptr),
+      &std::free);
+  return reply && reply->map_state != XCB_MAP_STATE_UNMAPPED;
+}
+
+// A mapped window asks the window manager to change its state.
+void RequestState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
+                  xcb_atom_t state, bool add) {
+  xcb_client_message_event_t event{};
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = window;
+  event.type = netWmState;
+  event.data.data32[0] = add ? 1 : 0;
+  event.data.data32[1] = state;
+  event.data.data32[3] = 1; // from a normal application
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  xcb_send_event(connection, 0, root,
+                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&event));
+}
+
+// An unmapped window carries the state in its property for the next map.
+void WriteState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
+                xcb_atom_t state, bool add) {
+  XcbReply<xcb_get_property_reply_t> reply(
+      xcb_get_property_reply(
+          connection, xcb_get_property(connection, 0, window, netWmState, XCB_ATOM_ATOM, 0, 1024),
+          nullptr),
+      &std::free);
+  std::vector<xcb_atom_t> atoms;
+  if (reply && reply->format == 32) {
+    const auto* first = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    atoms.assign(first, first + xcb_get_property_value_length(reply.get()) / sizeof(xcb_atom_t));
+  }
+  std::erase(atoms, state);
+  if (add) atoms.push_back(state);
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, netWmState, XCB_ATOM_ATOM, 32,
+                      atoms.size(), atoms.data());
+}
+
+} // namespace
+
+void SetTaskbarButton(QWidget& window, bool shown) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 == nullptr) return;
+  xcb_connection_t* connection = x11->connection();
+  const auto id = static_cast<xcb_window_t>(window.winId());
+  const xcb_atom_t netWmState = Atom(connection, "_NET_WM_STATE");
+  const xcb_atom_t skipTaskbar = Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+  if (IsMapped(connection, id))
+    RequestState(connection, id, netWmState, skipTaskbar, !shown);
+  else
+    WriteState(connection, id, netWmState, skipTaskbar, !shown);
+  xcb_flush(connection);
+}
+
+} // namespace platform

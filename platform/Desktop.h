@@ -1,0 +1,26 @@
+#pragma once
+// The desktop services the main window needs, under their Windows roles:
+// the clipboard's text, the shell's "open" verb, and the window's presence
+// (topmost band, taskbar button). On X11 the taskbar button is the window
+// manager's skip-taskbar state; elsewhere these fall back to what Qt offers.
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace platform {
+
+// The clipboard's text, or nothing when it offers none.
+std::optional<std::string> ReadClipboardText();
+void WriteClipboardText(const std::string& text);
+
+// Opens a web or mail address with the desktop's handler; the result is ignored.
+void ShellOpen(const std::string& address);
+
+// Puts the window into or out of the stay-on-top band, shown or not.
+void SetStayOnTop(QWidget& window, bool onTop);
+// Shows or hides the window's taskbar button without touching the window.
+void SetTaskbarButton(QWidget& window, bool shown);
+
+} // namespace platform
