@@ -144,3 +144,8 @@ std::string FormatDisplayText(std::string_view s, bool thouSep,
   const std::string fixed = FixedNotation(NumberToText(x, separators.decimal), separators.decimal);
   return FixedForm(fixed, TextToNumber(fixed, separators.decimal), thouSep, separators);
 }
+
+std::string DisplayTextOf(std::string_view value, bool thouSep,
+                          const NumberSeparators& separators) {
+  return FormatDisplayText(RemoveNonNumber(value, separators.decimal), thouSep, separators);
+}

@@ -31,3 +31,7 @@
 // in the next digit rounds up. An empty thousands separator groups nothing.
 // Text that does not read fails with TextToNumber's EConvertError.
 std::string FormatDisplayText(std::string_view s, bool thouSep, const NumberSeparators& separators);
+
+// Number text as a display shows it: RemoveNonNumber, then FormatDisplayText.
+//   "1a2b3" -> "123"   "1 234,5" -> "1.234,5" (with "," and ".")   "abc" -> EConvertError ("''")
+std::string DisplayTextOf(std::string_view value, bool thouSep, const NumberSeparators& separators);

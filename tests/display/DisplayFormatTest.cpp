@@ -163,4 +163,16 @@ TEST(FormatDisplayText, TextThatDoesNotReadFails) {
   EXPECT_THROW(FormatDisplayText("1,5", true, Point), EConvertError);
 }
 
+TEST(DisplayTextOf, CleansBeforeFormatting) {
+  EXPECT_EQ(DisplayTextOf("1a2b3", true, Point), "123");
+  EXPECT_EQ(DisplayTextOf("1 234,5", true, Comma), "1.234,5");
+  EXPECT_EQ(DisplayTextOf("1,234,567.5", false, Point), "1234567.5");
+  try {
+    DisplayTextOf("abc", true, Point);
+    ADD_FAILURE() << "abc was accepted";
+  } catch (const EConvertError& error) {
+    EXPECT_STREQ(error.what(), "'' is not a valid floating point value"); // the cleaned text
+  }
+}
+
 } // namespace
