@@ -16,25 +16,6 @@ constexpr Extended UpperBound = 1e15L;
 constexpr int MaxShownLength = 18;
 constexpr int ExponentFormDigits = 13;
 
-// |x| exactly rounded to 18 significant digits: |x| ~ 0.digits x 10^exponent.
-struct Digits18 {
-  std::string digits;
-  int exponent;
-};
-
-Digits18 ToDigits18(Extended magnitude) {
-  char buffer[64];
-  // d.ddddddddddddddddde+X
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
-  const std::string_view text(buffer, result.ptr);
-  const std::size_t e = text.find('e');
-  int exponent = 0;
-  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                  exponent);
-  return {std::string(1, text[0]) + std::string(text.substr(2, e - 2)), exponent + 1};
-}
-
 // The first `count` digits, plus one in the last place when the digit after
 // them is 5 or more; a carry out of the first digit makes the result one
 // digit longer. Fewer than zero digits keep nothing.
@@ -64,7 +45,7 @@ std::string Grouped(const std::string& integerDigits, const std::string& separat
 // "-" if negative, the first digit, the separator, 12 more digits, "E", the
 // exponent's sign and at least four exponent digits.
 std::string ExponentForm(Extended x, char decimal) {
-  const Digits18 d = ToDigits18(std::fabs(x));
+  const Decimal18 d = ToDecimal18(std::fabs(x));
   std::string digits = RoundedPrefix(d.digits, ExponentFormDigits);
   int exponent = d.exponent - 1;
   if (static_cast<int>(digits.size()) > ExponentFormDigits) { // 9.99...95 became 10.00...0
@@ -87,7 +68,7 @@ std::string FixedForm(std::string_view s, Extended x, bool thouSep,
   // number of decimals would wipe out integer digits the text really has.
   const int decimals = std::max(0, std::min(length, MaxShownLength) - p);
 
-  const Digits18 d = ToDigits18(std::fabs(x));
+  const Decimal18 d = ToDecimal18(std::fabs(x));
   std::string scaled = RoundedPrefix(d.digits, d.exponent + decimals); // |x| x 10^decimals
   if (static_cast<int>(scaled.size()) < d.exponent + decimals)
     scaled.append(d.exponent + decimals - scaled.size(), '0');
