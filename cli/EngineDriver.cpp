@@ -1,5 +1,6 @@
 #include "cli/EngineDriver.h"
 
+#include "display/DisplayFormat.h"
 #include "engine/CalculatorForm.h"
 
 #include <functional>
@@ -23,6 +24,8 @@ public:
       out_ << "ok\treset\n" << std::flush;
       return true;
     }
+    if (token.starts_with("show=")) return Show(token.substr(5), true);
+    if (token.starts_with("showplain=")) return Show(token.substr(10), false);
     std::optional<std::function<void()>> step = StepOf(token);
     if (!step) {
       out_ << "error\tunknown token '" << token << "'\n" << std::flush;
@@ -39,6 +42,19 @@ public:
   }
 
 private:
+  // The display text that a number display would show, as TCVCalcIndicator
+  // makes it; the calculator is left alone.
+  bool Show(std::string_view text, bool thouSep) {
+    try {
+      const std::string shown = DisplayTextOf(text, thouSep, CurrentSeparators());
+      out_ << "ok\t" << shown << '\n';
+    } catch (const EConvertError& error) {
+      out_ << "error\t" << error.what() << '\n';
+    }
+    out_ << std::flush;
+    return true;
+  }
+
   std::optional<std::function<void()>> StepOf(std::string_view token) {
     if (token.starts_with("value=")) {
       std::string text(token.substr(6));

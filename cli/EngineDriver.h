@@ -5,11 +5,16 @@
 //   ok<TAB>Value<TAB>Memory.Value<TAB>Operation
 //   error<TAB>message<TAB>Value<TAB>Memory.Value<TAB>Operation
 //   ok<TAB>reset                              (after "reset")
+//   ok<TAB>DisplayText  or  error<TAB>message (after show=TEXT, showplain=TEXT)
 //   error<TAB>unknown token 'X'
 // Tokens: action names (ca0 ... caPI), the aliases 0-9 . + - * / = % sqrt
 // 1/x +/- C CE BACK MC MR M+ M-, and value=TEXT, memory=TEXT, reset.
+// show=TEXT and showplain=TEXT print TEXT as a number display shows it, with
+// digit grouping on or off (the thousands separator is the current one); the
+// calculator is not touched.
 //
 //   "C 2 + 3 = =" -> six lines, the last "ok\t8\t0\tcoPlus"
+//   "show=1234567.5 showplain=1E15" -> "ok\t1,234,567.5", "ok\t1.000000000000E+0015"
 
 #include <iosfwd>
 

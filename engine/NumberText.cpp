@@ -28,17 +28,10 @@ struct Decimal15 {
 };
 
 Decimal15 RoundTo15Digits(Extended magnitude) {
-  char buffer[64];
-  // d.ddddddddddddddddde+X: 18 significant digits, correctly rounded.
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
-  const std::string_view text(buffer, result.ptr);
-  const std::size_t e = text.find('e');
-  std::string digits = std::string(1, text[0]) + std::string(text.substr(2, 14));
-  int exponent = 0;
-  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.end(), exponent);
-  ++exponent;
-  if (text[16] >= '5') { // the 16th significant digit
+  const Decimal18 exact = ToDecimal18(magnitude);
+  std::string digits = exact.digits.substr(0, 15);
+  int exponent = exact.exponent;
+  if (exact.digits[15] >= '5') { // the 16th significant digit
     int i = 14;
     while (i >= 0 && digits[i] == '9')
       digits[i--] = '0';
@@ -149,6 +142,19 @@ private:
 }
 
 } // namespace
+
+Decimal18 ToDecimal18(Extended magnitude) {
+  char buffer[64];
+  // d.ddddddddddddddddde+X: 18 significant digits, correctly rounded.
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+  const std::string_view text(buffer, result.ptr);
+  const std::size_t e = text.find('e');
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                  exponent);
+  return {std::string(1, text[0]) + std::string(text.substr(2, e - 2)), exponent + 1};
+}
 
 const NumberSeparators& CurrentSeparators() {
   return Separators();

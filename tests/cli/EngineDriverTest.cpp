@@ -69,18 +69,47 @@ TEST(EngineDriver, EveryAliasAndNameIsKnown) {
   EXPECT_EQ(run.output.find("unknown"), std::string::npos);
 }
 
-// The binary itself, with separators from its flags.
-TEST(EngineDriver, BinaryTakesSeparatorFlags) {
-  const std::string command = std::string("printf 'C 1 . 5 + 1 =\\n' | ") + TALLYON_ENGINE_BINARY +
-                              " --decimal-separator=, --thousands-separator=.";
+TEST(EngineDriver, ShowPrintsTheDisplayTextAndLeavesTheCalculator) {
+  EXPECT_EQ(Drive("show=1234567.5 showplain=1234567.5 show=-1E15 show=1.5E3 showplain=1.5E3 "
+                  "show=1a2b3 show=abc showplain=")
+                .output,
+            "ok\t1,234,567.5\n"
+            "ok\t1234567.5\n"
+            "ok\t-1.000000000000E+0015\n"
+            "ok\t1,500\n"
+            "ok\t1500\n"
+            "ok\t123\n"
+            "error\t'' is not a valid floating point value\n"
+            "error\t'' is not a valid floating point value\n");
+  EXPECT_EQ(Drive("1 show=7 2").output, "ok\t01\t0\tcoNone\nok\t7\nok\t012\t0\tcoNone\n");
+}
+
+// The binary itself fed `input` through a shell, with `flags`; its output.
+std::string RunBinary(const std::string& input, const std::string& flags) {
+  const std::string command = "printf '" + input + "\\n' | " + TALLYON_ENGINE_BINARY + " " + flags;
   FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
+  if (!pipe) return "popen failed";
   std::string output;
   char buffer[256];
   while (std::fgets(buffer, sizeof buffer, pipe))
     output += buffer;
-  EXPECT_EQ(pclose(pipe), 0);
-  EXPECT_EQ(LastLine(output), "ok\t2,5\t0\tcoPlus");
+  const int status = pclose(pipe);
+  return status == 0 ? output : output + "exit status " + std::to_string(status);
+}
+
+TEST(EngineDriver, BinaryTakesSeparatorFlags) {
+  EXPECT_EQ(LastLine(RunBinary("C 1 . 5 + 1 =", "--decimal-separator=, --thousands-separator=.")),
+            "ok\t2,5\t0\tcoPlus");
+}
+
+TEST(EngineDriver, BinaryShowsWithItsThousandsSeparator) {
+  // A no-break space in UTF-8: the separator may be several bytes.
+  EXPECT_EQ(RunBinary("show=1234567,5 showplain=1234567,5",
+                      "--decimal-separator=, --thousands-separator=$(printf '\\302\\240')"),
+            "ok\t1\xC2\xA0"
+            "234\xC2\xA0"
+            "567,5\n"
+            "ok\t1234567,5\n");
 }
 
 } // namespace
