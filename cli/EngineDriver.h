@@ -7,9 +7,12 @@
 //   ok<TAB>reset                              (after "reset")
 //   error<TAB>unknown token 'X'
 // Tokens: action names (ca0 ... caPI), the aliases 0-9 . + - * / = % sqrt
-// 1/x +/- C CE BACK MC MR M+ M-, and value=TEXT, memory=TEXT, reset.
+// 1/x +/- C CE BACK MC MR M+ M-, and value=TEXT, memory=TEXT,
+// angle=amRad|amDeg|amGrad|amCycle (the AngularMeasure), reset. An angle
+// directive with any other unit is an unknown token.
 //
 //   "C 2 + 3 = =" -> six lines, the last "ok\t8\t0\tcoPlus"
+//   "angle=amDeg value=30 caSin" -> the last line "ok\t0.5\t0\tcoNone"
 
 #include <iosfwd>
 
