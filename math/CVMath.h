@@ -108,13 +108,16 @@ Extended ArcCos(Extended x);
 Extended ArcTg(Extended x);
 Extended ArcCtg(Extended x);
 
-// Sh(0) -> exactly 0; Sh and Ch of abs(x) above 11356 -> "Overflow" (Exp).
+// Sh(0) -> exactly 0; Sh(1e-30) -> 0 as well (the exponentials are equal);
+// Sh and Ch of abs(x) above 11356 -> "Overflow" (Exp).
 Extended Sh(Extended x);
 Extended Ch(Extended x);
-// Th(0) -> 0; Cth(0) -> "Division by zero" (the reciprocal of 0).
+// Th(0) -> 0; Th(20000) -> "Overflow" (through Ch); Cth(0) -> "Division by
+// zero" (the reciprocal of 0).
 Extended Th(Extended x);
 Extended Cth(Extended x);
-// Sech(0) -> 1; Cosech(0) -> "Invalid value".
+// Sech(0) -> 1; Sech(11356) -> "Division by zero" (the reciprocal would fall
+// below MinMagnitude); Cosech(0) -> "Invalid value".
 Extended Sech(Extended x);
 Extended Cosech(Extended x);
 // ArSh(1) -> 0.8814; ArSh(-1e10) -> "Negativ value" (x + sqrt(x^2 + 1)

@@ -8,6 +8,9 @@ nearest 64-bit significand, ties to even. The table is committed; the build
 never runs this script.
 
     python3 tests/math/make_function_reference.py > tests/math/FunctionReference.inc
+
+It needs mpmath (Debian: python3-mpmath); the arguments come from a fixed seed,
+so a run reproduces the committed table.
 """
 
 import random
