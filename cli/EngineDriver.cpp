@@ -64,6 +64,11 @@ private:
       std::string text(token.substr(7));
       return [this, text] { calculator_->Memory().SetValue(text); };
     }
+    if (token.starts_with("angle=")) {
+      const std::optional<TAngularMeasure> unit = AngularMeasureFromName(token.substr(6));
+      if (!unit) return std::nullopt;
+      return [this, unit] { calculator_->SetAngularMeasure(*unit); };
+    }
     if (std::optional<TCalcAction> action = ActionFromToken(token))
       return [this, action] { calculator_->SetAction(*action); };
     return std::nullopt;

@@ -8,12 +8,15 @@
 //   ok<TAB>DisplayText  or  error<TAB>message (after show=TEXT, showplain=TEXT)
 //   error<TAB>unknown token 'X'
 // Tokens: action names (ca0 ... caPI), the aliases 0-9 . + - * / = % sqrt
-// 1/x +/- C CE BACK MC MR M+ M-, and value=TEXT, memory=TEXT, reset.
-// show=TEXT and showplain=TEXT print TEXT as a number display shows it, with
-// digit grouping on or off (the thousands separator is the current one); the
-// calculator is not touched.
+// 1/x +/- C CE BACK MC MR M+ M-, and value=TEXT, memory=TEXT,
+// angle=amRad|amDeg|amGrad|amCycle (the AngularMeasure), reset. An angle
+// directive with any other unit is an unknown token. show=TEXT and
+// showplain=TEXT print TEXT as a number display shows it, with digit grouping
+// on or off (the thousands separator is the current one); the calculator is
+// not touched.
 //
 //   "C 2 + 3 = =" -> six lines, the last "ok\t8\t0\tcoPlus"
+//   "angle=amDeg value=30 caSin" -> the last line "ok\t0.5\t0\tcoNone"
 //   "show=1234567.5 showplain=1E15" -> "ok\t1,234,567.5", "ok\t1.000000000000E+0015"
 
 #include <iosfwd>

@@ -57,4 +57,81 @@ Extended LgOnePlus(Extended y); // log10(1 + y), accurate for small y
 Extended LbRaw(Extended x);     // log2 x
 Extended LbOnePlus(Extended y); // log2(1 + y), accurate for small y
 
+// Trigonometric, hyperbolic and special functions. Angles are in radians.
+// Each is composed of the guarded operations above; the step that refuses
+// decides the message, so ArcSin(1e-3000) is "Overflow" (its Square
+// underflows) and Ctg(0) is "Floating point division by zero" (a plain 1/0).
+
+// Pi rounded toward zero: one unit in the last place below the correctly
+// rounded pi (significand ...C235). HalfPiNumber has the same significand.
+inline constexpr Extended PiNumber = FromBits(0x4000, 0xC90FDAA22168C234);
+inline constexpr Extended HalfPiNumber = FromBits(0x3FFF, 0xC90FDAA22168C234);
+// 2^63: the tangent refuses and the sine and cosine give 0 from here on.
+inline constexpr Extended MaxAngle = FromBits(0x403E, 0x8000000000000000);
+inline constexpr Extended OneThird = FromBits(0x3FFD, 0xAAAAAAAAAAAAAAAB); // 1/3 to nearest
+// 1754! is about 1.98e4930; 1755! leaves the Extended range.
+inline constexpr Extended MaxFactorialArgument = 1754;
+
+// CubeRoot(-8) -> -2 (up to the last bits of Exp); CubeRoot(0) -> 0;
+// CubeRoot(1e-4940) -> "Negativ value" (Ln refuses the negligible base).
+Extended CubeRoot(Extended x);
+// n! for x rounded to nearest, ties to even: Factorial(2.5) -> 2,
+// Factorial(3.5) -> 24, Factorial(-7) -> 1, Factorial(1753.6) -> 1754!.
+// The limit applies before rounding: Factorial(1754.01) -> "Overflow".
+// Below -2^63 -> "Invalid floating point operation" (no 64-bit integer).
+Extended Factorial(Extended x);
+Extended PiValue(); // PiNumber
+// Sign(-0.5) -> -1; Sign(0) -> 0; Sign(7) -> 1.
+int Sign(Extended x);
+// The angle of the point (X, Y) in (-pi, pi], exact on the axes:
+// ArcTg2(0, 0) -> 0; ArcTg2(-1, 0) -> PiNumber; ArcTg2(0, -5) -> -HalfPiNumber.
+Extended ArcTg2(Extended X, Extended Y);
+
+// Sin(2^63) -> 0, Cos(2^63) -> 0: at and beyond MaxAngle both give 0.
+Extended Sin(Extended x);
+Extended Cos(Extended x);
+// Tg(2^63) -> "Angle Magnitude too large"; Tg(2^63 - 1 ulp) returns.
+// Ctg(0) -> "Floating point division by zero" (not tested for).
+Extended Tg(Extended x);
+Extended Ctg(Extended x);
+// 1/cos x and 1/sin x: Cosec(0) and Sec(2^63) -> "Invalid value" (an exact
+// zero denominator).
+Extended Sec(Extended x);
+Extended Cosec(Extended x);
+// ArcSin(1) -> HalfPiNumber; ArcSin(-0.9) -> -1.1198 (second branch);
+// ArcSin(1.0000001) -> "Invalid value"; ArcSin(1e-3000) -> "Overflow".
+// ArcCos(1) -> 0; ArcCos(-1) -> PiNumber; ArcCos(-0.9) -> 2.6906.
+Extended ArcSin(Extended x);
+Extended ArcCos(Extended x);
+// ArcTg(1) -> pi/4. ArcCtg(x) is ArcTg(Reciprocal(x)), in (-pi/2, pi/2):
+// ArcCtg(-1) -> -pi/4; ArcCtg(0) -> "Division by zero".
+Extended ArcTg(Extended x);
+Extended ArcCtg(Extended x);
+
+// Sh(0) -> exactly 0; Sh(1e-30) -> 0 as well (the exponentials are equal);
+// Sh and Ch of abs(x) above 11356 -> "Overflow" (Exp).
+Extended Sh(Extended x);
+Extended Ch(Extended x);
+// Th(0) -> 0; Th(20000) -> "Overflow" (through Ch); Cth(0) -> "Division by
+// zero" (the reciprocal of 0).
+Extended Th(Extended x);
+Extended Cth(Extended x);
+// Sech(0) -> 1; Sech(11356) -> "Division by zero" (the reciprocal would fall
+// below MinMagnitude); Cosech(0) -> "Invalid value".
+Extended Sech(Extended x);
+Extended Cosech(Extended x);
+// ArSh(1) -> 0.8814; ArSh(-1e10) -> "Negativ value" (x + sqrt(x^2 + 1)
+// cancels to 0). ArCh(1) -> 0; ArCh(0.5) and ArCh(-2) -> "Negativ value".
+Extended ArSh(Extended x);
+Extended ArCh(Extended x);
+// ArTh(0) -> 0; ArTh(1), ArTh(-1), ArTh(2) -> "Invalid value".
+// ArCth(2) -> 0.5493; ArCth(1), ArCth(-1), ArCth(0) -> "Invalid value".
+Extended ArTh(Extended x);
+Extended ArCth(Extended x);
+
+// Unchecked primitives; only the arithmetic environment's traps apply.
+Extended TgRaw(Extended x);                 // tan x
+Extended CtgRaw(Extended x);                // 1 / tan x, a plain division
+Extended ArcTg2Raw(Extended X, Extended Y); // four-quadrant arctangent of Y/X
+
 } // namespace CVMath

@@ -1,4 +1,5 @@
 #include "cli/EngineDriver.h"
+#include "engine/CalcTypes.h"
 #include "engine/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,48 @@ TEST(EngineDriver, DirectivesAndReset) {
                                                                 "ok\t0\t0\tcoNone\n");
   EXPECT_EQ(Drive("5 + reset 7").output,
             "ok\t05\t0\tcoNone\nok\t05\t0\tcoPlus\nok\treset\nok\t07\t0\tcoNone\n");
+}
+
+TEST(EngineDriver, AngleDirectiveSetsTheUnit) {
+  EXPECT_EQ(Drive("angle=amDeg C 3 0 caSin").output, "ok\t0\t0\tcoNone\n"
+                                                     "ok\t0\t0\tcoNone\n"
+                                                     "ok\t3\t0\tcoNone\n"
+                                                     "ok\t30\t0\tcoNone\n"
+                                                     "ok\t0.5\t0\tcoNone\n");
+  EXPECT_EQ(LastLine(Drive("angle=amCycle value=-1 caArcCos").output), "ok\t0.5\t0\tcoNone");
+  EXPECT_EQ(LastLine(Drive("angle=amGrad 1 caArcTg").output), "ok\t50\t0\tcoNone");
+  EXPECT_EQ(LastLine(Drive("angle=amDeg angle=amRad value=30 caSin").output),
+            "ok\t-0.988031624092862\t0\tcoNone");
+  // A reset engine is back in radians.
+  EXPECT_EQ(LastLine(Drive("angle=amDeg reset value=30 caSin").output),
+            "ok\t-0.988031624092862\t0\tcoNone");
+}
+
+TEST(EngineDriver, FailingFunctionsReportTheirMessage) {
+  EXPECT_EQ(LastLine(Drive("angle=amDeg value=0 caCtg").output),
+            "error\tFloating point division by zero\t0\t0\tcoNone");
+  EXPECT_EQ(LastLine(Drive("C 1 7 5 5 caFactorial").output), "error\tOverflow\t1755\t0\tcoNone");
+  EXPECT_EQ(LastLine(Drive("angle=amDeg value=6E20 caTg").output),
+            "error\tAngle Magnitude too large\t6E20\t0\tcoNone");
+}
+
+TEST(EngineDriver, UnknownUnitsAreUnknownTokens) {
+  const DriverRun run = Drive("angle=amFoo angle= angle=amdeg angle 1\n");
+  EXPECT_EQ(run.output, "error\tunknown token 'angle=amFoo'\n"
+                        "error\tunknown token 'angle='\n"
+                        "error\tunknown token 'angle=amdeg'\n"
+                        "error\tunknown token 'angle'\n"
+                        "ok\t01\t0\tcoNone\n");
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(EngineDriver, EveryFunctionActionIsKnownByName) {
+  std::string names;
+  for (int action = caSin; action <= caPI; ++action)
+    names += std::string(ActionName(static_cast<TCalcAction>(action))) + " C ";
+  const DriverRun run = Drive("angle=amRad angle=amDeg angle=amGrad angle=amCycle " + names);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output.find("unknown"), std::string::npos);
 }
 
 TEST(EngineDriver, EveryAliasAndNameIsKnown) {

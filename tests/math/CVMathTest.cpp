@@ -1,4 +1,5 @@
 #include "math/CVMath.h"
+#include "MathCases.h"
 
 #include <gtest/gtest.h>
 
@@ -9,38 +10,6 @@
 namespace {
 
 using namespace CVMath;
-using Binary = std::function<Extended(Extended, Extended)>;
-using Unary = std::function<Extended(Extended)>;
-
-// An exactly expected result or a message, for one call.
-struct Case {
-  const char* what;
-  std::function<Extended()> call;
-  Extended expected;
-  const char* error = nullptr;
-};
-
-void Check(const Case& c) {
-  SCOPED_TRACE(c.what);
-  if (c.error == nullptr) {
-    const Extended got = c.call();
-    EXPECT_EQ(got, c.expected) << static_cast<double>(got);
-    return;
-  }
-  try {
-    const Extended got = c.call();
-    ADD_FAILURE() << "returned " << static_cast<double>(got) << ", expected " << c.error;
-  } catch (const EMathError& error) {
-    EXPECT_STREQ(error.what(), c.error);
-  }
-}
-
-Case Call(const char* what, std::function<Extended()> call, Extended expected) {
-  return {what, std::move(call), expected};
-}
-Case Fails(const char* what, std::function<Extended()> call, const char* error) {
-  return {what, std::move(call), 0, error};
-}
 
 TEST(CVMath, MagnitudeTests) {
   EXPECT_FALSE(IsNegligible(MinMagnitude));
@@ -220,12 +189,6 @@ TEST(CVMath, SquareRootPowerAndExp) {
   EXPECT_NEAR(static_cast<double>(Power(-2, 3)), 8, 1e-15);
   EXPECT_NEAR(static_cast<double>(Power(-8, 1.0L / 3)), 2, 1e-15);
   EXPECT_NEAR(static_cast<double>(Power(2, 10)), 1024, 1e-12);
-}
-
-// Within a few units in the last place of the Extended result.
-void ExpectClose(Extended got, Extended expected, const std::string& what) {
-  const Extended tolerance = 4 * std::numeric_limits<Extended>::epsilon() * std::fabs(expected);
-  EXPECT_LE(std::fabs(got - expected), tolerance) << what;
 }
 
 TEST(CVMath, Logarithms) {
