@@ -26,11 +26,10 @@ std::string TCVCalcMemory::Value() {
 
 void TCVCalcMemory::SetValue(const std::string& text) {
   FValue = RemoveNonNumber(text.empty() ? "0" : text);
-  try {
-    FNumber = TextToNumber(FValue);
+  // An unreadable text is not stored: the cell keeps its number text.
+  if (const auto number = TryTextToNumber(FValue)) {
+    FNumber = *number;
     ActiveText() = FValue;
-  } catch (const EConvertError&) {
-    // An unreadable text is not stored: the cell keeps its number text.
   }
 }
 

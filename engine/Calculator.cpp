@@ -63,11 +63,8 @@ void TCVCalculator::SetValue(const std::string& text) {
   FEntering = false;
   FAwaitingOperand = false;
   FValue = RemoveNonNumber(text.empty() ? "0" : text);
-  try {
-    FNumber = TextToNumber(FValue);
-  } catch (const EConvertError&) {
-    // The text is kept as written; the number stays the previous one.
-  }
+  // An unreadable text is kept as written; the number stays the previous one.
+  if (const auto number = TryTextToNumber(FValue)) FNumber = *number;
 }
 
 void TCVCalculator::SetOperation(TCalcOperation operation) {
@@ -94,23 +91,21 @@ bool TCVCalculator::HasDecimalSeparator() const {
 void TCVCalculator::EnterDigit(char digit) {
   FNumber = TextToNumber(FValue);
   if (FNumber >= EntryLimit) return;
-  // Conversion failures after this point are swallowed: the digit stays
-  // appended even when the text no longer reads.
-  try {
-    if (FEntering) {
-      FValue += digit;
-      FNumber = TextToNumber(FValue);
-      if (FNumber == 0 && !HasDecimalSeparator()) {
-        FValue = "0";
-        FNumber = 0;
-        FEntering = false;
-      }
-    } else {
-      FValue = std::string(1, digit);
-      FNumber = digit - '0';
-      FEntering = true;
-    }
-  } catch (const EConvertError&) {
+  if (!FEntering) {
+    FValue = std::string(1, digit);
+    FNumber = digit - '0';
+    FEntering = true;
+    return;
+  }
+  FValue += digit;
+  // A text that no longer reads keeps the appended digit and the old number.
+  const auto number = TryTextToNumber(FValue);
+  if (!number) return;
+  FNumber = *number;
+  if (FNumber == 0 && !HasDecimalSeparator()) { // "00" and the like collapse
+    FValue = "0";
+    FNumber = 0;
+    FEntering = false;
   }
 }
 

@@ -137,10 +137,6 @@ private:
   bool sticky_ = false;
 };
 
-[[noreturn]] void NotANumber(std::string_view text) {
-  throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
-}
-
 } // namespace
 
 Decimal18 ToDecimal18(Extended magnitude) {
@@ -194,7 +190,7 @@ std::string NumberToText(Extended x, char decimalSeparator) {
   return negative ? "-" + text : text;
 }
 
-Extended TextToNumber(std::string_view text, char decimalSeparator) {
+std::optional<Extended> TryTextToNumber(std::string_view text, char decimalSeparator) {
   const std::size_t n = text.size();
   std::size_t i = 0;
   while (i < n && text[i] == ' ')
@@ -211,7 +207,7 @@ Extended TextToNumber(std::string_view text, char decimalSeparator) {
     for (++i; i < n && IsDigit(text[i]); ++i)
       digits.Fraction(text[i]);
   }
-  if (!consumed) NotANumber(text);
+  if (!consumed) return std::nullopt;
 
   long long exponent = 0;
   if (i < n && (text[i] == 'E' || text[i] == 'e')) {
@@ -225,11 +221,18 @@ Extended TextToNumber(std::string_view text, char decimalSeparator) {
   }
   while (i < n && text[i] == ' ')
     ++i;
-  if (i != n) NotANumber(text);
+  if (i != n) return std::nullopt;
 
   const std::optional<Extended> value = digits.Finish(exponent);
-  if (!value) NotANumber(text);
+  if (!value) return std::nullopt;
   return negative ? -*value : *value;
+}
+
+Extended TextToNumber(std::string_view text, char decimalSeparator) {
+  const std::optional<Extended> value = TryTextToNumber(text, decimalSeparator);
+  if (!value)
+    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+  return *value;
 }
 
 std::string RemoveNonNumber(std::string_view text) {
@@ -242,4 +245,8 @@ std::string NumberToText(Extended x) {
 
 Extended TextToNumber(std::string_view text) {
   return TextToNumber(text, CurrentSeparators().decimal);
+}
+
+std::optional<Extended> TryTextToNumber(std::string_view text) {
+  return TryTextToNumber(text, CurrentSeparators().decimal);
 }

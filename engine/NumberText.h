@@ -5,6 +5,7 @@
 
 #include "math/Extended.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -68,7 +69,12 @@ std::string NumberToText(Extended x, char decimalSeparator);
 //   "2,5E" -> 2.5        "1E12345", "", "-", "1.234,5" -> EConvertError
 Extended TextToNumber(std::string_view text, char decimalSeparator);
 
-// The same three with the current decimal separator.
+// The same reading without the exception: nothing where TextToNumber fails.
+//   TryTextToNumber("12.5", '.') -> 12.5      TryTextToNumber("3-4", '.') -> nothing
+std::optional<Extended> TryTextToNumber(std::string_view text, char decimalSeparator);
+
+// The same four with the current decimal separator.
 std::string RemoveNonNumber(std::string_view text);
 std::string NumberToText(Extended x);
 Extended TextToNumber(std::string_view text);
+std::optional<Extended> TryTextToNumber(std::string_view text);
