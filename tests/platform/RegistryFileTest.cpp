@@ -124,20 +124,12 @@ TEST(RegistryFile, ChangesOnlyTheValuesSet) {
   ASSERT_TRUE(file.HasKey(kKey));
   ASSERT_TRUE(file.Set(kKey, "VALUE", RegistryValue::Text("7")));
   ASSERT_TRUE(file.Set(kKey, "ShowIn", RegistryValue::Integer(0xFFFFFFFF)));
-  EXPECT_EQ(file.Text(), "REGEDIT4\r\n"
-                         "; kept by hand\r\n"
-                         "\r\n"
-                         "[HKEY_CURRENT_USER\\Software\\Other]\r\n"
-                         "\"List\"=hex(7):61,00,\\\r\n"
-                         "  62,00,00\r\n"
-                         "\r\n"
-                         "[hkey_current_user\\software\\corvane\\tallyon]\r\n"
-                         "\"Future\"=\"keep me\"\r\n"
-                         "\"VALUE\"=\"7\"\r\n"
-                         "\"ShowIn\"=dword:ffffffff\r\n"
-                         "\r\n"
-                         "[HKEY_CURRENT_USER\\Software\\Third]\r\n"
-                         "@=dword:00000001");
+  // The changed value keeps its place; the new one follows the key's last value.
+  std::string expected = kForeign;
+  const std::string old = "\"Value\"=\"12.5\"\r\n";
+  expected.replace(expected.find(old), old.size(),
+                   "\"VALUE\"=\"7\"\r\n\"ShowIn\"=dword:ffffffff\r\n");
+  EXPECT_EQ(file.Text(), expected);
 }
 
 TEST(RegistryFile, NewKeyAfterAnUnterminatedLastLine) {
