@@ -1,0 +1,33 @@
+#pragma once
+// Whole-file reads and crash-safe whole-file replacement. A replacement
+// writes a new file beside the old one, flushes it to disk and renames it
+// over the old one, so that at any moment (a crash, a power cut, a second
+// process saving at the same time) the name holds one whole file.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The file's bytes; nullopt when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// The steps of ReplaceFile, in their order.
+enum class ReplaceStep { CreateTemporary, Write, Flush, Close, Rename, FlushFolder };
+
+// Replaces the file at `path` with `content`; the new file is readable and
+// writable by its owner only.
+// False when a step up to the rename fails: the old file is then untouched
+// and the temporary one removed. A failing flush of the folder after the
+// rename is not reported, since the new file is already in place and some
+// file systems cannot flush a folder.
+bool ReplaceFile(const std::filesystem::path& path, std::string_view content);
+
+// For tests: called before each step of ReplaceFile; returning true makes
+// that step fail. An empty function (the default) fails nothing.
+void SetReplaceFaultForTesting(std::function<bool(ReplaceStep)> fault);
+
+} // namespace platform

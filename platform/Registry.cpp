@@ -1,0 +1,236 @@
+#include "platform/Registry.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/RegistryFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<fs::path>& KeptFiles() {
+  static std::vector<fs::path> kept;
+  return kept;
+}
+
+std::vector<std::string_view> KeyParts(std::string_view key) {
+  std::vector<std::string_view> parts;
+  while (!key.empty()) {
+    const std::size_t end = key.find('\\');
+    if (end != 0) parts.push_back(key.substr(0, end));
+    if (end == std::string_view::npos) break;
+    key.remove_prefix(end + 1);
+  }
+  return parts;
+}
+
+bool IsFileName(std::string_view part) {
+  return part != "." && part != ".." && part.find('/') == std::string_view::npos &&
+         part.find('\0') == std::string_view::npos;
+}
+
+bool IsSoftware(std::string_view part) {
+  constexpr std::string_view software = "software";
+  if (part.size() != software.size()) return false;
+  for (std::size_t i = 0; i < part.size(); ++i)
+    if ((part[i] | 0x20) != software[i]) return false;
+  return true;
+}
+
+std::optional<fs::path> ConfigHome() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config != nullptr && config[0] == '/') return fs::path(config);
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || *home == '\0') {
+    const passwd* user = ::getpwuid(::getuid());
+    home = user != nullptr ? user->pw_dir : nullptr;
+  }
+  if (home == nullptr || *home == '\0') return std::nullopt;
+  return fs::path(home) / ".config";
+}
+
+// Folders the program makes for its settings are its user's alone.
+bool MakeFolders(const fs::path& folder) {
+  fs::path partial;
+  for (const fs::path& part : folder) {
+    partial /= part;
+    if (::mkdir(partial.c_str(), S_IRWXU) != 0 && errno != EEXIST) return false;
+  }
+  std::error_code error;
+  return fs::is_directory(folder, error);
+}
+
+bool MoveWithoutReplacing(const fs::path& from, const fs::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  ::unlink(from.c_str());
+  return true;
+}
+
+// Moves the file to a free name "<name>.damaged-<date>-<time>[-n]" beside it.
+std::optional<fs::path> KeepAside(const fs::path& file) {
+  char stamp[32];
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+  for (int n = 1; n <= 100; ++n) {
+    fs::path kept = file;
+    kept += ".damaged-" + std::string(stamp) + (n > 1 ? "-" + std::to_string(n) : "");
+    if (MoveWithoutReplacing(file, kept)) return kept;
+    if (errno != EEXIST) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::string KeyName(std::string_view key) {
+  std::string name = "HKEY_CURRENT_USER";
+  for (const std::string_view part : KeyParts(key))
+    name += "\\" + std::string(part);
+  return name;
+}
+
+std::string Quoted(std::string_view name) {
+  return "'" + std::string(name) + "'";
+}
+
+// The key's file as it stands, with a damaged one moved aside; nullopt when
+// it cannot be read or kept.
+std::optional<RegistryFile> LoadFile(const fs::path& file, bool exists, bool writes) {
+  if (!exists) return RegistryFile();
+  const std::optional<std::string> text = ReadWholeFile(file);
+  if (!text) return std::nullopt;
+  if (auto content = RegistryFile::Parse(*text)) return content;
+  if (!writes) return std::nullopt;
+  const std::optional<fs::path> kept = KeepAside(file);
+  if (!kept) return std::nullopt;
+  KeptFiles().push_back(*kept);
+  return RegistryFile();
+}
+
+} // namespace
+
+struct TRegistry::TKey {
+  fs::path file;
+  std::string name;
+  RegistryFile content;
+};
+
+std::optional<fs::path> RegistryFileFor(std::string_view key) {
+  const std::vector<std::string_view> parts = KeyParts(key);
+  if (parts.size() < 3 || !IsSoftware(parts[0]) || !IsFileName(parts[1]) || !IsFileName(parts[2]))
+    return std::nullopt;
+  const std::optional<fs::path> home = ConfigHome();
+  if (!home) return std::nullopt;
+  return *home / std::string(parts[1]) / (std::string(parts[2]) + ".reg");
+}
+
+TRegistry::TRegistry(std::uint32_t access) : FAccess(access) {}
+
+TRegistry::~TRegistry() = default;
+
+bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
+  CloseKey();
+  std::optional<fs::path> file = RegistryFileFor(key);
+  if (!file) return false;
+  const bool writes = (FAccess & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) != 0;
+  if ((writes || canCreate) && !MakeFolders(file->parent_path())) return false;
+
+  std::error_code error;
+  // A link (from a dotfile manager, say) stays a link: its target is the file.
+  if (fs::is_symlink(*file, error)) file = fs::weakly_canonical(*file, error);
+  const fs::file_status status = fs::status(*file, error);
+  const bool exists = fs::exists(status);
+  if (error && !exists && error != std::errc::no_such_file_or_directory) return false;
+  if (exists && !fs::is_regular_file(status)) return false;
+  if (writes && (::access(file->parent_path().c_str(), W_OK) != 0 ||
+                 (exists && ::access(file->c_str(), W_OK) != 0)))
+    return false;
+
+  std::optional<RegistryFile> content = LoadFile(*file, exists, writes);
+  if (!content) return false;
+  const std::string name = KeyName(key);
+  if (!content->HasKey(name)) {
+    if (!canCreate) return false;
+    content->AddKey(name);
+    if (!ReplaceFile(*file, content->Text())) return false;
+  }
+  FKey = std::make_unique<TKey>(TKey{*file, name, std::move(*content)});
+  return true;
+}
+
+void TRegistry::CloseKey() {
+  FKey.reset();
+}
+
+bool TRegistry::ValueExists(std::string_view name) const {
+  return FKey && FKey->content.Find(FKey->name, name) != nullptr;
+}
+
+TRegDataType TRegistry::GetDataType(std::string_view name) const {
+  const RegistryValue* value = FKey ? FKey->content.Find(FKey->name, name) : nullptr;
+  switch (value ? value->type : REG_NONE) {
+  case REG_SZ: return rdString;
+  case REG_EXPAND_SZ: return rdExpandString;
+  case REG_DWORD: return rdInteger;
+  case REG_BINARY: return rdBinary;
+  default: return rdUnknown;
+  }
+}
+
+std::string TRegistry::ReadString(std::string_view name) const {
+  const RegistryValue* value = FKey ? FKey->content.Find(FKey->name, name) : nullptr;
+  if (value == nullptr || value->data.empty()) return {};
+  if (value->type != REG_SZ && value->type != REG_EXPAND_SZ)
+    throw ERegistryException("Invalid data type for " + Quoted(name));
+  return value->data.substr(0, value->data.find('\0'));
+}
+
+std::int32_t TRegistry::ReadInteger(std::string_view name) const {
+  const RegistryValue* value = FKey ? FKey->content.Find(FKey->name, name) : nullptr;
+  if (value == nullptr) throw ERegistryException("Failed to get data for " + Quoted(name));
+  if (value->type != REG_DWORD) throw ERegistryException("Invalid data type for " + Quoted(name));
+  if (value->data.size() != 4) throw ERegistryException("Failed to get data for " + Quoted(name));
+  std::uint32_t number = 0;
+  for (int i = 3; i >= 0; --i)
+    number = number << 8 | static_cast<unsigned char>(value->data[i]);
+  return static_cast<std::int32_t>(number);
+}
+
+void TRegistry::WriteString(std::string_view name, std::string_view value) {
+  Write(name, RegistryValue::Text(value));
+}
+
+void TRegistry::WriteInteger(std::string_view name, std::int32_t value) {
+  Write(name, RegistryValue::Integer(static_cast<std::uint32_t>(value)));
+}
+
+void TRegistry::Write(std::string_view name, const RegistryValue& value) {
+  // The change is made on a copy, so a failed write leaves the key as it was.
+  if (FKey && (FAccess & KEY_SET_VALUE) != 0) {
+    RegistryFile changed = FKey->content;
+    if (changed.Set(FKey->name, name, value) && ReplaceFile(FKey->file, changed.Text())) {
+      FKey->content = std::move(changed);
+      return;
+    }
+  }
+  throw ERegistryException("Failed to set data for " + Quoted(name));
+}
+
+std::vector<fs::path> TRegistry::TakeKeptFiles() {
+  return std::exchange(KeptFiles(), {});
+}
+
+} // namespace platform

@@ -1,0 +1,81 @@
+#pragma once
+// TRegistry: the keys of the current user (HKEY_CURRENT_USER) with the value
+// operations a program's settings need. Where the system has no registry the
+// keys of one program, HKEY_CURRENT_USER\Software\<Vendor>\<Program>, live in
+// the file $XDG_CONFIG_HOME/<Vendor>/<Program>.reg ($HOME/.config when the
+// variable is unset), in the registry export format (see RegistryFile.h).
+//
+// Each write reaches the file at once and whole (AtomicFile.h). A file that
+// is not in the format is never overwritten: OpenKey moves it aside to
+// "<Program>.reg.damaged-YYYYMMDD-HHMMSS" and starts the key afresh. A
+// folder that cannot be made or a file that cannot be written means the key
+// cannot be opened, as a key without access does on Windows.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+struct RegistryValue;
+
+// "Invalid data type for '%s'", "Failed to get data for '%s'", "Failed to
+// set data for '%s'", with the value's name.
+class ERegistryException : public std::runtime_error {
+public:
+  explicit ERegistryException(const std::string& message) : std::runtime_error(message) {}
+};
+
+enum TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
+
+// Access rights as Windows numbers them.
+constexpr std::uint32_t KEY_SET_VALUE = 0x0002;
+constexpr std::uint32_t KEY_CREATE_SUB_KEY = 0x0004;
+constexpr std::uint32_t KEY_READ = 0x20019;
+constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003F;
+
+class TRegistry {
+public:
+  explicit TRegistry(std::uint32_t access = KEY_ALL_ACCESS);
+  ~TRegistry();
+  TRegistry(const TRegistry&) = delete;
+  TRegistry& operator=(const TRegistry&) = delete;
+
+  // Opens "\Software\Vendor\Program" (or a key below it), creating it when
+  // `canCreate` is set. False when it is missing and may not be created, or
+  // cannot be opened with the access asked for.
+  bool OpenKey(std::string_view key, bool canCreate);
+  void CloseKey();
+
+  // These need an open key. A missing value reads as rdUnknown, and as an
+  // empty text; ReadInteger fails on it. Writing a value that cannot be
+  // stored throws "Failed to set data for"; the key then holds what it held.
+  bool ValueExists(std::string_view name) const;
+  TRegDataType GetDataType(std::string_view name) const;
+  std::string ReadString(std::string_view name) const;   // REG_SZ, REG_EXPAND_SZ
+  std::int32_t ReadInteger(std::string_view name) const; // REG_DWORD
+  void WriteString(std::string_view name, std::string_view value);
+  void WriteInteger(std::string_view name, std::int32_t value);
+
+  // The names under which damaged files were kept since the last call, so
+  // that the program can tell its user once.
+  static std::vector<std::filesystem::path> TakeKeptFiles();
+
+private:
+  struct TKey;
+  void Write(std::string_view name, const RegistryValue& value);
+
+  std::uint32_t FAccess;
+  std::unique_ptr<TKey> FKey;
+};
+
+// The file that holds a key under HKEY_CURRENT_USER, as described above;
+// nullopt for a key outside "Software\Vendor\Program" or without a home.
+std::optional<std::filesystem::path> RegistryFileFor(std::string_view key);
+
+} // namespace platform

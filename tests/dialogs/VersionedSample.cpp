@@ -1,0 +1,4 @@
+// A program that does nothing but carry a version record of its own.
+int main() {
+  return 0;
+}

@@ -1,0 +1,88 @@
+#include "platform/AtomicFile.h"
+#include "tests/support/TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using platform::ReplaceStep;
+namespace fs = std::filesystem;
+
+class AtomicFile : public testsupport::TemporaryHome {
+protected:
+  void SetUp() override {
+    TemporaryHome::SetUp();
+    Write(File(), kOld);
+    fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::others_read);
+  }
+  static constexpr const char* kOld = "old contents\n";
+  static constexpr const char* kNew = "new contents, longer than the old ones\n";
+};
+
+TEST_F(AtomicFile, ReplacesWithAFileForItsOwnerOnly) {
+  ASSERT_TRUE(platform::ReplaceFile(File(), kNew));
+  EXPECT_EQ(Read(File()), kNew);
+  struct stat info {};
+  ASSERT_EQ(::stat(File().c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  EXPECT_TRUE(OtherFiles().empty());
+
+  ASSERT_TRUE(platform::ReplaceFile(Folder() / "fresh", ""));
+  EXPECT_EQ(Read(Folder() / "fresh"), "");
+  EXPECT_FALSE(platform::ReplaceFile(Root() / "missing" / "file", kNew));
+}
+
+TEST_F(AtomicFile, AFailingStepLeavesTheOldFileAndNoLitter) {
+  const struct {
+    ReplaceStep step;
+    bool replaced;
+  } table[] = {{ReplaceStep::CreateTemporary, false}, {ReplaceStep::Write, false},
+               {ReplaceStep::Flush, false},           {ReplaceStep::Close, false},
+               {ReplaceStep::Rename, false},          {ReplaceStep::FlushFolder, true}};
+  for (const auto& row : table) {
+    Write(File(), kOld);
+    platform::SetReplaceFaultForTesting([&](ReplaceStep step) { return step == row.step; });
+    EXPECT_EQ(platform::ReplaceFile(File(), kNew), row.replaced) << int(row.step);
+    EXPECT_EQ(Read(File()), row.replaced ? kNew : kOld) << int(row.step);
+    EXPECT_TRUE(OtherFiles().empty()) << int(row.step);
+  }
+}
+
+TEST_F(AtomicFile, ACrashAtAnyStepLeavesOneWholeFile) {
+  for (const ReplaceStep crash :
+       {ReplaceStep::CreateTemporary, ReplaceStep::Write, ReplaceStep::Flush, ReplaceStep::Close,
+        ReplaceStep::Rename, ReplaceStep::FlushFolder}) {
+    Write(File(), kOld);
+    const auto result = InChild(
+        [&] {
+          platform::SetReplaceFaultForTesting([&](ReplaceStep step) {
+            if (step == crash) ::_exit(0);
+            return false;
+          });
+          platform::ReplaceFile(File(), kNew);
+          return std::string("finished");
+        },
+        false);
+    EXPECT_FALSE(result.has_value()) << "the child should have died at step " << int(crash);
+    EXPECT_EQ(Read(File()), crash == ReplaceStep::FlushFolder ? kNew : kOld) << int(crash);
+    // What a crash leaves behind is a hidden temporary beside the file.
+    for (const std::string& name : OtherFiles())
+      EXPECT_TRUE(name.starts_with(".Tallyon.reg."));
+    ASSERT_TRUE(platform::ReplaceFile(File(), kNew));
+    EXPECT_EQ(Read(File()), kNew);
+  }
+}
+
+TEST_F(AtomicFile, ReadsWholeFilesWithAnyBytes) {
+  const std::string bytes("a\0b\r\n\xff", 6);
+  Write(File(), bytes);
+  EXPECT_EQ(platform::ReadWholeFile(File()), bytes);
+  EXPECT_EQ(platform::ReadWholeFile(Folder() / "missing"), std::nullopt);
+}
+
+} // namespace

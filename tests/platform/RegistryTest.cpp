@@ -1,0 +1,248 @@
+#include "platform/Registry.h"
+#include "tests/support/TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <sys/stat.h>
+
+namespace {
+
+using platform::ERegistryException;
+using platform::TRegistry;
+namespace fs = std::filesystem;
+
+constexpr const char* kKey = "\\Software\\Corvane\\Tallyon";
+constexpr const char* kSection = "[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n";
+
+class Registry : public testsupport::TemporaryHome {
+protected:
+  void SetUp() override {
+    TemporaryHome::SetUp();
+    TRegistry::TakeKeptFiles();
+  }
+  void WriteValues(const std::string& lines) {
+    Write(File(), std::string("REGEDIT4\n\n") + kSection + lines);
+  }
+};
+
+std::string MessageOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const ERegistryException& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
+
+mode_t ModeOf(const fs::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
+}
+
+TEST_F(Registry, FileOfAKey) {
+  const struct {
+    const char* key;
+    const char* file; // below $XDG_CONFIG_HOME, or nullptr
+  } table[] = {
+      {"\\Software\\Corvane\\Tallyon", "Corvane/Tallyon.reg"},
+      {"Software\\Corvane\\Tallyon\\", "Corvane/Tallyon.reg"},
+      {"SOFTWARE\\Corvane\\Tallyon\\Window\\Place", "Corvane/Tallyon.reg"},
+      {"\\Software\\Other\\Program", "Other/Program.reg"},
+      {"\\Software\\Corvane", nullptr},
+      {"\\Hardware\\Corvane\\Tallyon", nullptr},
+      {"\\Software\\..\\Tallyon", nullptr},
+      {"\\Software\\Corvane\\a/b", nullptr},
+  };
+  for (const auto& row : table) {
+    const auto file = platform::RegistryFileFor(row.key);
+    if (row.file == nullptr)
+      EXPECT_EQ(file, std::nullopt) << row.key;
+    else
+      EXPECT_EQ(file, Root() / row.file) << row.key;
+  }
+
+  const char* home = std::getenv("HOME");
+  const std::string savedHome = home ? home : "";
+  ::setenv("HOME", "/home/someone", 1);
+  for (const bool relative : {true, false}) {
+    if (relative)
+      ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    else
+      ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(platform::RegistryFileFor(kKey),
+              fs::path("/home/someone/.config/Corvane/Tallyon.reg"));
+  }
+  ::setenv("HOME", savedHome.c_str(), 1);
+}
+
+TEST_F(Registry, CreatesTheKeyForItsOwnerOnly) {
+  TRegistry registry;
+  EXPECT_FALSE(registry.OpenKey(kKey, false));
+  EXPECT_FALSE(fs::exists(File()));
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  EXPECT_EQ(Read(File()), std::string("REGEDIT4\n\n") + kSection + "\n");
+  EXPECT_EQ(ModeOf(File()), 0600u);
+  EXPECT_EQ(ModeOf(Folder()), 0700u);
+  EXPECT_FALSE(registry.ValueExists("Value"));
+  EXPECT_EQ(registry.ReadString("Value"), "");
+  EXPECT_EQ(MessageOf([&] { registry.ReadInteger("ShowIn"); }), "Failed to get data for 'ShowIn'");
+
+  TRegistry again;
+  EXPECT_TRUE(again.OpenKey(kKey, false));
+}
+
+TEST_F(Registry, ReadsByDataType) {
+  WriteValues("\"Text\"=\"12.5\"\n"
+              "\"Cut\"=hex(1):31,00,32,00\n"
+              "\"Expand\"=hex(2):25,48,4f,4d,45,25,00\n"
+              "\"Number\"=dword:ffffffff\n"
+              "\"Wide\"=hex(4):01,02\n"
+              "\"Binary\"=hex:01\n"
+              "\"NoData\"=hex:\n"
+              "\"Multi\"=hex(7):61,00,00\n");
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  const std::string invalid = "Invalid data type for ";
+  const std::string failed = "Failed to get data for ";
+  const struct {
+    const char* name;
+    platform::TRegDataType type;
+    std::string text;    // ReadString, or its error
+    std::string integer; // ReadInteger, or its error
+  } table[] = {
+      {"Text", platform::rdString, "12.5", invalid + "'Text'"},
+      {"cut", platform::rdString, "1", invalid + "'cut'"},
+      {"Expand", platform::rdExpandString, "%HOME%", invalid + "'Expand'"},
+      {"Number", platform::rdInteger, invalid + "'Number'", "-1"},
+      {"Wide", platform::rdInteger, invalid + "'Wide'", failed + "'Wide'"},
+      {"Binary", platform::rdBinary, invalid + "'Binary'", invalid + "'Binary'"},
+      {"NoData", platform::rdBinary, "", invalid + "'NoData'"},
+      {"Multi", platform::rdUnknown, invalid + "'Multi'", invalid + "'Multi'"},
+      {"Missing", platform::rdUnknown, "", failed + "'Missing'"},
+  };
+  for (const auto& row : table) {
+    EXPECT_EQ(registry.GetDataType(row.name), row.type) << row.name;
+    EXPECT_EQ(registry.ValueExists(row.name), std::string(row.name) != "Missing");
+    std::string text, integer;
+    const std::string textError = MessageOf([&] { text = registry.ReadString(row.name); });
+    const std::string integerError =
+        MessageOf([&] { integer = std::to_string(registry.ReadInteger(row.name)); });
+    EXPECT_EQ(textError == "(no error)" ? text : textError, row.text) << row.name;
+    EXPECT_EQ(integerError == "(no error)" ? integer : integerError, row.integer) << row.name;
+  }
+}
+
+TEST_F(Registry, WritesReachTheFileAtOnce) {
+  TRegistry writer;
+  ASSERT_TRUE(writer.OpenKey(kKey, true));
+  writer.WriteString("Value", "12.5");
+  writer.WriteInteger("ShowIn", -1);
+  TRegistry reader;
+  ASSERT_TRUE(reader.OpenKey(kKey, false));
+  EXPECT_EQ(reader.ReadString("Value"), "12.5");
+  EXPECT_EQ(reader.ReadInteger("ShowIn"), -1);
+  EXPECT_EQ(Read(File()), std::string("REGEDIT4\n\n") + kSection +
+                              "\"Value\"=\"12.5\"\n\"ShowIn\"=dword:ffffffff\n\n");
+}
+
+TEST_F(Registry, AFailedWriteLeavesKeyAndFileAsTheyWere) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  registry.WriteString("Value", "1");
+  const std::string before = Read(File());
+  platform::SetReplaceFaultForTesting([](platform::ReplaceStep) { return true; });
+  EXPECT_EQ(MessageOf([&] { registry.WriteString("Value", "2"); }),
+            "Failed to set data for 'Value'");
+  EXPECT_EQ(MessageOf([&] { registry.WriteInteger("ShowIn", 2); }),
+            "Failed to set data for 'ShowIn'");
+  platform::SetReplaceFaultForTesting({});
+  EXPECT_EQ(registry.ReadString("Value"), "1");
+  EXPECT_FALSE(registry.ValueExists("ShowIn"));
+  EXPECT_EQ(Read(File()), before);
+  EXPECT_EQ(MessageOf([&] { registry.WriteString("bad\nname", "x"); }),
+            "Failed to set data for 'bad\nname'");
+}
+
+TEST_F(Registry, ReadAccessNeitherWritesNorMovesFiles) {
+  TRegistry reader(platform::KEY_READ);
+  EXPECT_FALSE(reader.OpenKey(kKey, false));
+  EXPECT_FALSE(fs::exists(Folder()));
+  WriteValues("\"Value\"=\"3\"\n");
+  ASSERT_TRUE(reader.OpenKey(kKey, false));
+  EXPECT_EQ(reader.ReadString("Value"), "3");
+  EXPECT_EQ(MessageOf([&] { reader.WriteString("Value", "4"); }), "Failed to set data for 'Value'");
+  Write(File(), "garbage");
+  EXPECT_FALSE(reader.OpenKey(kKey, false));
+  EXPECT_EQ(Read(File()), "garbage");
+  EXPECT_TRUE(OtherFiles().empty());
+}
+
+TEST_F(Registry, KeepsADamagedFileAsideUnderADatedName) {
+  const std::string damaged("REGEDIT4\n\0\0\0binary", 17);
+  Write(File(), damaged);
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  EXPECT_FALSE(registry.ValueExists("Value"));
+  const auto kept = TRegistry::TakeKeptFiles();
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].parent_path(), Folder());
+  const std::string name = kept[0].filename().string();
+  // Tallyon.reg.damaged-YYYYMMDD-HHMMSS
+  ASSERT_EQ(name.size(), std::string("Tallyon.reg.damaged-").size() + 15) << name;
+  EXPECT_TRUE(name.starts_with("Tallyon.reg.damaged-2")) << name;
+  EXPECT_EQ(Read(kept[0]), damaged);
+  EXPECT_TRUE(TRegistry::TakeKeptFiles().empty());
+
+  // A second damage within the same second does not replace the first copy.
+  Write(File(), "damaged again");
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  const auto second = TRegistry::TakeKeptFiles();
+  ASSERT_EQ(second.size(), 1u);
+  EXPECT_EQ(Read(second[0]), "damaged again");
+  EXPECT_EQ(Read(kept[0]), damaged);
+}
+
+TEST_F(Registry, UnwritablePlacesCannotBeOpened) {
+  // A folder that cannot be made: its parent is a file.
+  Write(Root() / "plain", "x");
+  ::setenv("XDG_CONFIG_HOME", (Root() / "plain").c_str(), 1);
+  TRegistry registry;
+  EXPECT_FALSE(registry.OpenKey(kKey, true));
+
+  // A directory where the file should be.
+  ::setenv("XDG_CONFIG_HOME", Root().c_str(), 1);
+  fs::create_directories(File());
+  EXPECT_FALSE(registry.OpenKey(kKey, true));
+  fs::remove(File());
+
+  // A folder and a file that this user may not write.
+  WriteValues("\"Value\"=\"1\"\n");
+  fs::permissions(File(), fs::perms::owner_read | fs::perms::others_read);
+  fs::permissions(Folder(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  for (const bool lockFolder : {false, true}) {
+    if (lockFolder) fs::permissions(File(), fs::perms::all);
+    if (lockFolder) fs::permissions(Folder(), fs::perms::owner_write, fs::perm_options::remove);
+    const auto opened = InChild(
+        [] {
+          TRegistry other;
+          return std::string(other.OpenKey(kKey, true) ? "opened" : "refused");
+        },
+        true);
+    EXPECT_EQ(opened, "refused") << lockFolder;
+  }
+}
+
+TEST_F(Registry, ALinkedFileStaysLinked) {
+  const fs::path target = Root() / "dotfiles" / "Tallyon.reg";
+  Write(target, std::string("REGEDIT4\n\n") + kSection);
+  fs::create_directories(Folder());
+  fs::create_symlink(target, File());
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  registry.WriteInteger("ShowIn", 2);
+  EXPECT_TRUE(fs::is_symlink(File()));
+  EXPECT_EQ(Read(target), std::string("REGEDIT4\n\n") + kSection + "\"ShowIn\"=dword:00000002\n");
+}
+
+} // namespace

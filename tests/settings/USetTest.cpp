@@ -1,0 +1,347 @@
+#include "settings/USet.h"
+
+#include "platform/Registry.h"
+#include "tests/support/TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::ReplaceStep;
+
+constexpr const char* kHead = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n";
+
+// The five settings, to compare and to print in one go.
+struct Settings {
+  std::string Value, Memory;
+  bool ThouSep = false, StayOnTop = false;
+  std::int32_t ShowIn = 0;
+
+  static Settings Current() {
+    return {USet::Value, USet::Memory, USet::ThouSep, USet::StayOnTop, USet::ShowIn};
+  }
+  void MakeCurrent() const {
+    USet::Value = Value;
+    USet::Memory = Memory;
+    USet::ThouSep = ThouSep;
+    USet::StayOnTop = StayOnTop;
+    USet::ShowIn = ShowIn;
+  }
+  std::string Text() const {
+    return Value + "|" + Memory + "|" + std::to_string(ThouSep) + "|" + std::to_string(StayOnTop) +
+           "|" + std::to_string(ShowIn);
+  }
+};
+
+const Settings kStart{"", "", false, false, 0};
+const Settings kFirstStart{"1234567890E+1234", "0", true, false, 1};
+
+class SettingsStore : public testsupport::TemporaryHome {
+protected:
+  void SetUp() override {
+    TemporaryHome::SetUp();
+    kStart.MakeCurrent();
+    USet::TakeSettingsNotice();
+  }
+  void WriteValues(const std::string& lines) { Write(File(), kHead + lines); }
+  std::string LoadError() {
+    try {
+      USet::LoadSettings();
+    } catch (const platform::ERegistryException& error) {
+      return error.what();
+    }
+    return "";
+  }
+};
+
+// The settings as the file holds them, read without USet.
+Settings Stored() {
+  platform::TRegistry registry(platform::KEY_READ);
+  if (!registry.OpenKey(USet::SettingsKey, false)) return {"(no key)", "", false, false, 0};
+  auto integer = [&](const char* name) {
+    return registry.ValueExists(name) ? registry.ReadInteger(name) : -99;
+  };
+  return {registry.ReadString("Value"), registry.ReadString("Memory"), integer("ThouSep") != 0,
+          integer("StayOnTop") != 0, integer("ShowIn")};
+}
+
+TEST_F(SettingsStore, FirstStartWritesTheIntegersAtOnceAndTheTextsAtClose) {
+  USet::LoadSettings();
+  EXPECT_EQ(Settings::Current().Text(), kFirstStart.Text());
+  EXPECT_EQ(Read(File()), std::string(kHead) + "\"ThouSep\"=dword:00000001\n"
+                                               "\"StayOnTop\"=dword:00000000\n"
+                                               "\"ShowIn\"=dword:00000001\n\n");
+  USet::Value = "-12.5";
+  USet::SaveSettings();
+  EXPECT_EQ(Read(File()), std::string(kHead) + "\"ThouSep\"=dword:00000001\n"
+                                               "\"StayOnTop\"=dword:00000000\n"
+                                               "\"ShowIn\"=dword:00000001\n"
+                                               "\"Value\"=\"-12.5\"\n"
+                                               "\"Memory\"=\"0\"\n\n");
+  kStart.MakeCurrent();
+  USet::LoadSettings();
+  EXPECT_EQ(Settings::Current().Text(), "-12.5|0|1|0|1");
+  EXPECT_EQ(USet::TakeSettingsNotice(), "");
+}
+
+TEST_F(SettingsStore, StoredValuesLoadAsTheyAreAndSaveBack) {
+  const struct {
+    const char* lines;
+    const char* loaded;
+    const char* saved; // the lines SaveSettings leaves
+  } table[] = {
+      {"\"Value\"=\"\"\n\"Memory\"=\"\"\n", "1234567890E+1234|0|1|0|1", nullptr},
+      {"\"Value\"=hex(2):37,00\n\"Memory\"=hex(1):\n", "7|0|1|0|1", nullptr},
+      {"\"ShowIn\"=dword:00000000\n", "1234567890E+1234|0|1|0|0", "\"ShowIn\"=dword:00000000\n"},
+      {"\"ShowIn\"=dword:00000004\n", "1234567890E+1234|0|1|0|4", "\"ShowIn\"=dword:00000004\n"},
+      {"\"ShowIn\"=dword:ffffffff\n", "1234567890E+1234|0|1|0|-1", "\"ShowIn\"=dword:ffffffff\n"},
+      {"\"ThouSep\"=dword:00000005\n", "1234567890E+1234|0|1|0|1", "\"ThouSep\"=dword:00000001\n"},
+      {"\"ThouSep\"=dword:00000000\n\"StayOnTop\"=dword:00000007\n", "1234567890E+1234|0|0|1|1",
+       "\"ThouSep\"=dword:00000000\n\"StayOnTop\"=dword:00000001\n"},
+      {"\"Value\"=\"0,5\"\n\"Memory\"=\" junk \"\n", "0,5| junk |1|0|1", "\"Memory\"=\" junk \"\n"},
+  };
+  for (const auto& row : table) {
+    WriteValues(row.lines);
+    kStart.MakeCurrent();
+    USet::LoadSettings();
+    EXPECT_EQ(Settings::Current().Text(), row.loaded) << row.lines;
+    USet::SaveSettings();
+    if (row.saved != nullptr) {
+      EXPECT_NE(Read(File()).find(row.saved), std::string::npos) << Read(File());
+    }
+    EXPECT_EQ(Stored().Text(), row.loaded) << row.lines;
+  }
+}
+
+TEST_F(SettingsStore, AValueOfTheWrongTypeStopsTheLoadThere) {
+  const std::string all = "\"Value\"=\"5\"\n\"Memory\"=\"6\"\n\"ThouSep\"=dword:00000000\n"
+                          "\"StayOnTop\"=dword:00000001\n\"ShowIn\"=dword:00000002\n";
+  const struct {
+    const char* line; // replaces the value of that name
+    const char* name;
+    const char* loaded;
+  } table[] = {
+      {"\"Value\"=dword:00000005\n", "Value", "||0|0|0"},
+      {"\"Memory\"=hex:36,00\n", "Memory", "5||0|0|0"},
+      {"\"ThouSep\"=\"0\"\n", "ThouSep", "5|6|0|0|0"},
+      {"\"StayOnTop\"=hex(7):00\n", "StayOnTop", "5|6|0|0|0"},
+      {"\"ShowIn\"=\"2\"\n", "ShowIn", "5|6|0|1|0"},
+  };
+  for (const auto& row : table) {
+    WriteValues(all + row.line);
+    const std::string before = Read(File());
+    kStart.MakeCurrent();
+    EXPECT_EQ(LoadError(), "Invalid data type for '" + std::string(row.name) + "'");
+    EXPECT_EQ(Settings::Current().Text(), row.loaded) << row.name;
+    EXPECT_EQ(Read(File()), before);
+  }
+
+  // A missing integer after the bad value is not written back either.
+  WriteValues("\"Value\"=dword:00000001\n");
+  const std::string before = Read(File());
+  EXPECT_EQ(LoadError(), "Invalid data type for 'Value'");
+  EXPECT_EQ(Read(File()), before);
+}
+
+TEST_F(SettingsStore, AKeyThatCannotBeOpenedKeepsEverythingSilently) {
+  WriteValues("\"Value\"=\"5\"\n");
+  const std::string before = Read(File());
+  fs::permissions(Folder(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(Folder(), fs::perms::owner_write, fs::perm_options::remove);
+  fs::permissions(File(), fs::perms::owner_read | fs::perms::others_read);
+  const auto outcome = InChild(
+      [] {
+        std::string outcome;
+        try {
+          USet::LoadSettings();
+          outcome = Settings::Current().Text();
+          Settings{"9", "9", true, true, 3}.MakeCurrent();
+          USet::SaveSettings();
+          outcome += " saved";
+        } catch (const std::exception& error) {
+          outcome += error.what();
+        }
+        return outcome;
+      },
+      true);
+  EXPECT_EQ(outcome, "||0|0|0 saved");
+  EXPECT_EQ(Read(File()), before);
+
+  // A folder that cannot be made.
+  ::setenv("XDG_CONFIG_HOME", (File() / "below-a-file").c_str(), 1);
+  Settings{"1", "2", true, false, 2}.MakeCurrent();
+  EXPECT_EQ(LoadError(), "");
+  EXPECT_NO_THROW(USet::SaveSettings());
+  EXPECT_EQ(Settings::Current().Text(), "1|2|1|0|2");
+}
+
+TEST_F(SettingsStore, ADamagedFileIsKeptAsideAndTheDefaultsApply) {
+  const std::string damaged[] = {
+      std::string("\0\0\0\x01\x02", 5),
+      "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n\"Value\"=\"5\n",
+      "Value=5\nMemory=6\n",
+      std::string(kHead) + "\"Value\"=\"5\"\n\"Memory\"=\"6\0\"\n",
+  };
+  for (const std::string& text : damaged) {
+    Write(File(), text);
+    kStart.MakeCurrent();
+    USet::LoadSettings();
+    EXPECT_EQ(Settings::Current().Text(), kFirstStart.Text());
+    const std::string notice = USet::TakeSettingsNotice();
+    EXPECT_EQ(USet::TakeSettingsNotice(), "");
+    const std::vector<std::string> others = OtherFiles();
+    ASSERT_EQ(others.size(), 1u);
+    EXPECT_EQ(Read(Folder() / others[0]), text);
+    EXPECT_NE(notice.find((Folder() / others[0]).string()), std::string::npos) << notice;
+    EXPECT_EQ(Stored().Text(), "||1|0|1");
+    fs::remove(Folder() / others[0]);
+  }
+}
+
+// Whether each of the five values, in their order of writing, is the new one.
+std::string WhichAreNew(const Settings& stored, const Settings& old, const Settings& now) {
+  std::string which;
+  auto mark = [&](bool isNew, bool isOld) { which += isNew ? 'N' : isOld ? 'o' : '?'; };
+  mark(stored.Value == now.Value, stored.Value == old.Value);
+  mark(stored.Memory == now.Memory, stored.Memory == old.Memory);
+  mark(stored.ThouSep == now.ThouSep, stored.ThouSep == old.ThouSep);
+  mark(stored.StayOnTop == now.StayOnTop, stored.StayOnTop == old.StayOnTop);
+  mark(stored.ShowIn == now.ShowIn, stored.ShowIn == old.ShowIn);
+  return which;
+}
+
+class InterruptedSave : public SettingsStore {
+protected:
+  const Settings kOld{"1", "2", false, false, 2};
+  const Settings kNew{"3.5", "-4", true, true, 3};
+  const char* kNames[5] = {"Value", "Memory", "ThouSep", "StayOnTop", "ShowIn"};
+  static constexpr int kSteps = 6; // the steps of one file replacement
+
+  void StoreOld() {
+    WriteValues("\"Other\"=\"untouched\"\n");
+    kOld.MakeCurrent();
+    USet::SaveSettings();
+    kNew.MakeCurrent();
+  }
+  // Which values the file must hold new after the save stopped at `call`:
+  // those written before, and this one once its file is renamed into place.
+  static std::string Expected(int call) {
+    const int written = call / kSteps + (call % kSteps == kSteps - 1 ? 1 : 0);
+    return std::string(written, 'N') + std::string(5 - written, 'o');
+  }
+};
+
+TEST_F(InterruptedSave, AFailureAtAnyStepLeavesAWholeFile) {
+  for (int call = 0; call < 5 * kSteps; ++call) {
+    StoreOld();
+    int calls = 0;
+    platform::SetReplaceFaultForTesting([&](ReplaceStep) { return calls++ == call; });
+    std::string error;
+    try {
+      USet::SaveSettings();
+    } catch (const platform::ERegistryException& e) {
+      error = e.what();
+    }
+    platform::SetReplaceFaultForTesting({});
+    const bool fails = call % kSteps != kSteps - 1;
+    EXPECT_EQ(error,
+              fails ? "Failed to set data for '" + std::string(kNames[call / kSteps]) + "'" : "")
+        << call;
+    EXPECT_EQ(WhichAreNew(Stored(), kOld, kNew), fails ? Expected(call) : "NNNNN") << call;
+    EXPECT_NE(Read(File()).find("\"Other\"=\"untouched\""), std::string::npos);
+    EXPECT_TRUE(OtherFiles().empty()) << call;
+  }
+}
+
+TEST_F(InterruptedSave, ACrashAtAnyStepLeavesAWholeFile) {
+  for (int call = 0; call < 5 * kSteps; ++call) {
+    StoreOld();
+    InChild(
+        [&] {
+          int calls = 0;
+          platform::SetReplaceFaultForTesting([&](ReplaceStep) {
+            if (calls++ == call) ::_exit(0);
+            return false;
+          });
+          USet::SaveSettings();
+          return std::string("not interrupted");
+        },
+        false);
+    EXPECT_EQ(WhichAreNew(Stored(), kOld, kNew), Expected(call)) << call;
+    EXPECT_NE(Read(File()).find("\"Other\"=\"untouched\""), std::string::npos);
+    kStart.MakeCurrent();
+    EXPECT_EQ(LoadError(), "");
+    EXPECT_EQ(USet::TakeSettingsNotice(), "");
+    for (const std::string& name : OtherFiles())
+      fs::remove(Folder() / name);
+  }
+}
+
+TEST_F(SettingsStore, OtherKeysAndUnknownValuesSurviveASave) {
+  const std::string foreign = "REGEDIT4\r\n\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\Corvane\\Other]\r\n"
+                              "\"Value\"=\"not ours\"\r\n\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\r\n"
+                              "; a note\r\n"
+                              "\"Value\"=\"8\"\r\n"
+                              "\"Window\"=hex:01,02,\\\r\n"
+                              "  03\r\n"
+                              "\"ShowIn\"=dword:00000002\r\n\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon\\Later]\r\n"
+                              "@=\"x\"\r\n";
+  Write(File(), foreign);
+  USet::LoadSettings();
+  EXPECT_EQ(Settings::Current().Text(), "8|0|1|0|2");
+  USet::Value = "9";
+  USet::SaveSettings();
+  EXPECT_EQ(Read(File()), "REGEDIT4\r\n\r\n"
+                          "[HKEY_CURRENT_USER\\Software\\Corvane\\Other]\r\n"
+                          "\"Value\"=\"not ours\"\r\n\r\n"
+                          "[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\r\n"
+                          "; a note\r\n"
+                          "\"Value\"=\"9\"\r\n"
+                          "\"Window\"=hex:01,02,\\\r\n"
+                          "  03\r\n"
+                          "\"ShowIn\"=dword:00000002\r\n"
+                          "\"ThouSep\"=dword:00000001\r\n"
+                          "\"StayOnTop\"=dword:00000000\r\n"
+                          "\"Memory\"=\"0\"\r\n\r\n"
+                          "[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon\\Later]\r\n"
+                          "@=\"x\"\r\n");
+}
+
+TEST_F(SettingsStore, TheInstanceThatClosesLastIsWhatTheNextStartSees) {
+  // Two instances saving over and over at the same time: every file between
+  // their saves is whole, and the last one holds one instance's settings.
+  USet::LoadSettings();
+  std::vector<pid_t> children;
+  for (const Settings& mine :
+       {Settings{"111", "1", true, false, 1}, Settings{"222", "2", false, true, 2}}) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      mine.MakeCurrent();
+      for (int round = 0; round < 25; ++round)
+        USet::SaveSettings();
+      ::_exit(0);
+    }
+    children.push_back(child);
+  }
+  for (int look = 0; look < 50; ++look)
+    EXPECT_NE(Stored().Value, "(no key)");
+  for (const pid_t child : children) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  const std::string last = Stored().Text();
+  EXPECT_TRUE(last == "111|1|1|0|1" || last == "222|2|0|1|2") << last;
+  EXPECT_EQ(USet::TakeSettingsNotice(), "");
+  for (const std::string& name : OtherFiles())
+    ADD_FAILURE() << "left behind: " << name;
+}
+
+} // namespace
