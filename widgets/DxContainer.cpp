@@ -1,0 +1,12 @@
+#include "widgets/DxContainer.h"
+
+#include <QPainter>
+
+TdxContainer::TdxContainer(QWidget* parent) : TdxCustomControl(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  resize(185, 45);
+}
+
+void TdxContainer::paintEvent(QPaintEvent*) {
+  QPainter(this).fillRect(rect(), palette().color(QPalette::Active, QPalette::Window));
+}
