@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMetaMethod>
 #include <QPainter>
 
@@ -71,7 +72,25 @@ TdxButton::TdxButton(QWidget* parent)
 void TdxButton::SetCaption(const QString& caption) {
   if (caption == FCaption) return;
   FCaption = caption;
+  GrabAccelerator();
   update();
+}
+
+void TdxButton::GrabAccelerator() {
+  // Alt and the letter must reach the button even when the focused widget
+  // would take the letter as text, so they are a window shortcut; a letter
+  // without Alt arrives as a dialog key.
+  if (FAcceleratorId != 0) releaseShortcut(FAcceleratorId);
+  FAcceleratorId = 0;
+  const QChar accel = AccelChar(FCaption).toUpper();
+  if (!accel.isNull())
+    FAcceleratorId = grabShortcut(QKeySequence(Qt::ALT | Qt::Key(accel.unicode())));
+}
+
+bool TdxButton::event(QEvent* event) {
+  if (event->type() != QEvent::Shortcut) return TdxCustomControl::event(event);
+  if (CanFocus()) Click();
+  return true;
 }
 
 void TdxButton::SetAutoGray(bool autoGray) {

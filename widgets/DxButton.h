@@ -86,6 +86,7 @@ public:
 
 protected:
   bool DialogKey(const QKeyEvent& key) override;
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -99,6 +100,7 @@ private:
   void DrawFocusRect(QPainter& painter) const;
   void DrawCaptionAndGlyph(QPainter& painter) const;
   int TextFlags() const;
+  void GrabAccelerator();
 
   QString FCaption;
   bool FAutoGray = true;
@@ -115,6 +117,7 @@ private:
   bool FWordWrap = true;
   TdxColors FColors;
   QPointer<QAction> FAction;
+  int FAcceleratorId = 0; // the window shortcut for Alt and the accelerator letter
 
   // Built from the colours and size, copied on every paint.
   QImage FFace;
