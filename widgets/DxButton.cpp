@@ -65,6 +65,8 @@ QChar AccelChar(const QString& caption) {
 
 TdxButton::TdxButton(QWidget* parent)
     : TdxCustomControl(parent), FColors([this] { BuildGradients(); }) {
+  // Every paint covers the whole button, over the toolkit's own buffer.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   resize(73, 25);
   BuildGradients();
 }
@@ -88,6 +90,9 @@ void TdxButton::GrabAccelerator() {
 }
 
 bool TdxButton::event(QEvent* event) {
+  // A disabled button leaves Alt and its letter to other widgets.
+  if (event->type() == QEvent::EnabledChange && FAcceleratorId != 0)
+    setShortcutEnabled(FAcceleratorId, isEnabled());
   if (event->type() != QEvent::Shortcut) return TdxCustomControl::event(event);
   if (CanFocus()) Click();
   return true;
@@ -292,12 +297,11 @@ int TdxButton::TextFlags() const {
   return flags;
 }
 
-void TdxButton::DrawCaptionAndGlyph(QPainter& painter) const {
-  const QImage& glyph = !isEnabled() && FAutoGray ? FGrayGlyphImage : FGlyphImage;
+QRect TdxButton::CaptionRect(QSize glyph) const {
   const int w = width(), h = height(), gw = glyph.width(), gh = glyph.height();
   // Edges as the platform counts them: right and bottom just outside.
   int left = 0, top = 0, right = w, bottom = h;
-  if (!glyph.isNull()) {
+  if (!glyph.isEmpty()) {
     switch (FLayout) {
     case blGlyphLeft: left += gw + FSpacing; break;
     case blGlyphRight:
@@ -308,27 +312,35 @@ void TdxButton::DrawCaptionAndGlyph(QPainter& painter) const {
     case blGlyphBottom: top -= gh + FSpacing; break;
     }
   }
-  const int flags = TextFlags();
   const bool blank = FCaption.isEmpty() || FCaption == u"&";
   const QRect measured = QFontMetrics(font()).boundingRect(
-      QRect(left, top, right - left, bottom - top), (flags & ~Qt::AlignRight) | Qt::AlignLeft,
+      QRect(left, top, right - left, bottom - top), (TextFlags() & ~Qt::AlignRight) | Qt::AlignLeft,
       blank ? QStringLiteral(" ") : FCaption);
   // Centre caption and glyph together; a pressed button sinks by a pixel.
   const int sunk = Pressed() && Hover() ? 1 : 0;
-  const QRect text = measured.translated((w - (measured.x() + measured.width())) / 2 + sunk,
-                                         (h - (measured.y() + measured.height())) / 2 + sunk);
-  if (!glyph.isNull()) {
-    QPoint at;
-    switch (FLayout) {
-    case blGlyphLeft: at = {text.x() - gw - FSpacing, (h - gh) / 2 + sunk}; break;
-    case blGlyphRight: at = {text.x() + text.width() + FSpacing, (h - gh) / 2 + sunk}; break;
-    case blGlyphTop: at = {(w - gw) / 2 + sunk, text.y() - gh - FSpacing}; break;
-    case blGlyphBottom: at = {(w - gw) / 2 + sunk, text.y() + text.height() + FSpacing}; break;
-    }
-    painter.drawImage(at, glyph);
+  return measured.translated((w - (measured.x() + measured.width())) / 2 + sunk,
+                             (h - (measured.y() + measured.height())) / 2 + sunk);
+}
+
+QPoint TdxButton::GlyphOrigin(const QRect& text, QSize glyph) const {
+  const int w = width(), h = height(), gw = glyph.width(), gh = glyph.height();
+  const int sunk = Pressed() && Hover() ? 1 : 0;
+  switch (FLayout) {
+  case blGlyphLeft: return {text.x() - gw - FSpacing, (h - gh) / 2 + sunk};
+  case blGlyphRight: return {text.x() + text.width() + FSpacing, (h - gh) / 2 + sunk};
+  case blGlyphTop: return {(w - gw) / 2 + sunk, text.y() - gh - FSpacing};
+  case blGlyphBottom: return {(w - gw) / 2 + sunk, text.y() + text.height() + FSpacing};
   }
+  return {};
+}
+
+void TdxButton::DrawCaptionAndGlyph(QPainter& painter) const {
+  const QImage& glyph = !isEnabled() && FAutoGray ? FGrayGlyphImage : FGlyphImage;
+  const QRect text = CaptionRect(glyph.size());
+  if (!glyph.isNull()) painter.drawImage(GlyphOrigin(text, glyph.size()), glyph);
   DrawFocusRect(painter);
   painter.setFont(font());
+  const int flags = TextFlags();
   if (isEnabled()) {
     painter.setPen(Hover() && FHotTrack ? FColors.HotTrack()
                                         : palette().color(QPalette::Active, QPalette::WindowText));

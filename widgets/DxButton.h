@@ -99,6 +99,9 @@ private:
   void DrawBorder(QPainter& painter) const;
   void DrawFocusRect(QPainter& painter) const;
   void DrawCaptionAndGlyph(QPainter& painter) const;
+  // The caption's rectangle, measured and centred with the glyph beside it.
+  QRect CaptionRect(QSize glyph) const;
+  QPoint GlyphOrigin(const QRect& text, QSize glyph) const;
   int TextFlags() const;
   void GrabAccelerator();
 

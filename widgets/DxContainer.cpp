@@ -4,6 +4,7 @@
 
 TdxContainer::TdxContainer(QWidget* parent) : TdxCustomControl(parent) {
   setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
   resize(185, 45);
 }
 

@@ -305,14 +305,6 @@ QFont CaptionFont() {
   return font;
 }
 
-std::set<std::pair<int, int>> PixelsOf(const QImage& image, const Rgb& color) {
-  std::set<std::pair<int, int>> pixels;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (PixelAt(image, x, y) == color) pixels.insert({x, y});
-  return pixels;
-}
-
 TEST_F(ButtonPaint, DisabledCaptionIsEmbossed) {
   button->setFont(CaptionFont());
   button->SetCaption("W&x");
@@ -341,17 +333,6 @@ TEST_F(ButtonPaint, HotTrackColoursTheCaptionWhileHovered) {
   EXPECT_TRUE(PixelsOf(hovered, Rgb(0, 0, 0)).empty());
   button->SetHotTrack(false);
   EXPECT_TRUE(PixelsOf(Render(*button), Rgb(255, 0, 0)).empty());
-}
-
-TEST_F(ButtonPaint, AmpersandIsAPrefixOnlyWithShowAccelChar) {
-  button->setFont(CaptionFont());
-  button->SetCaption("&&");
-  const auto withPrefix = PixelsOf(Render(*button), Rgb(0, 0, 0)).size();
-  button->SetShowAccelChar(false);
-  const auto literal = PixelsOf(Render(*button), Rgb(0, 0, 0)).size();
-  // "&&" is one ampersand with the prefix and two without.
-  EXPECT_GT(withPrefix, 10u);
-  EXPECT_GT(literal, withPrefix + withPrefix / 2);
 }
 
 } // namespace

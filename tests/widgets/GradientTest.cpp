@@ -28,12 +28,6 @@ TEST(MulDiv, RoundsToNearestWithHalvesAwayFromZero) {
         << c.number << " * " << c.numerator << " / " << c.denominator;
 }
 
-TEST(GradientBands, CountFollowsQuality) {
-  EXPECT_EQ(BandCount(bqLow), 8);
-  EXPECT_EQ(BandCount(bqMiddle), 16);
-  EXPECT_EQ(BandCount(bqHigh), 64);
-}
-
 // The face of a 25-pixel button at bqMiddle, default colours; worked out by
 // hand from the rounding rules, not by this code.
 TEST(GradientBands, MiddleQualityFaceOf23Rows) {

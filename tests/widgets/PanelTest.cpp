@@ -154,29 +154,6 @@ TEST_F(FlatPanel, FrameByProperties) {
   }
 }
 
-TEST_F(FlatPanel, CaptionIsDrawnInTheClientArea) {
-  LikeTheValuePanel();
-  const QImage blank = Render(*panel);
-  panel->SetCaption(" Memory =");
-  const QImage image = Render(*panel);
-  int left = 1000, right = -1;
-  for (int y = 0; y < 27; ++y)
-    for (int x = 0; x < 250; ++x)
-      if (image.pixel(x, y) != blank.pixel(x, y)) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-        EXPECT_TRUE(QRect(2, 2, 246, 23).contains(x, y)) << x << ", " << y;
-      }
-  EXPECT_LT(left, 20) << "left-aligned";
-  EXPECT_LT(right, 125);
-  panel->SetAlignment(Qt::AlignRight);
-  const QImage rightAligned = Render(*panel);
-  bool drawnAtTheRight = false;
-  for (int y = 2; y < 25; ++y)
-    drawnAtTheRight |= rightAligned.pixel(244, y) != blank.pixel(244, y);
-  EXPECT_TRUE(drawnAtTheRight);
-}
-
 TEST_F(FlatPanel, ClickRunsOnRelease) {
   int clicks = 0;
   QObject::connect(panel, &TmxFlatPanel::OnClick, [&] { ++clicks; });

@@ -19,6 +19,14 @@ QImage Render(QWidget& widget) {
   return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+std::set<std::pair<int, int>> PixelsOf(const QImage& image, const Rgb& color) {
+  std::set<std::pair<int, int>> pixels;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (PixelAt(image, x, y) == color) pixels.insert({x, y});
+  return pixels;
+}
+
 namespace {
 
 // Closes a modal dialog that stays open for more than a few seconds, so a

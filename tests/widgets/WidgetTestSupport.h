@@ -12,8 +12,8 @@
 
 #include <memory>
 #include <ostream>
-
-class TdxButton;
+#include <set>
+#include <utility>
 
 // Prints colours in failure messages as rgb(r, g, b).
 struct Rgb {
@@ -30,6 +30,8 @@ QImage Render(QWidget& widget);
 inline Rgb PixelAt(const QImage& image, int x, int y) {
   return image.pixel(x, y);
 }
+// The places of the pixels of one colour.
+std::set<std::pair<int, int>> PixelsOf(const QImage& image, const Rgb& color);
 
 // A fixture with an active top-level window, `form`, whose palette has
 // distinct system colours so that each one can be told apart on screen.

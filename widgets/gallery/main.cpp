@@ -296,8 +296,9 @@ QWidget* LiveArea(QLabel* status) {
     key->SetTabStop(i >= 4);
     if (i == 5) key->SetCancel(true);
     if (i == 6) key->SetDefault(true);
-    QObject::connect(key, &TdxButton::OnClick, status,
-                     [status, key] { status->setText("clicked " + key->Caption()); });
+    QObject::connect(key, &TdxButton::OnClick, status, [status, key] {
+      status->setText("clicked " + QString(key->Caption()).remove(u'&'));
+    });
   }
   return container;
 }
