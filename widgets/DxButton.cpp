@@ -172,8 +172,7 @@ void TdxButton::Click() {
 }
 
 bool TdxButton::DialogKey(const QKeyEvent& key) {
-  const auto modifiers = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
-                                            Qt::AltModifier | Qt::MetaModifier);
+  const auto modifiers = key.modifiers() & ModifierKeys;
   bool clicks = false;
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
     clicks = hasFocus() || (FDefault && !FormFocusIsCustom());

@@ -34,9 +34,6 @@ void InstallDialogKeyRouter() {
   qApp->installEventFilter(router);
 }
 
-constexpr Qt::KeyboardModifiers ShiftCtrlAlt =
-    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-
 } // namespace
 
 TdxCustomControl::TdxCustomControl(QWidget* parent) : QWidget(parent) {
@@ -161,7 +158,7 @@ void TdxCustomControl::EnterControlUnderPointer(QPoint globalPosition) {
 }
 
 void TdxCustomControl::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space && (event->modifiers() & ShiftCtrlAlt) == Qt::NoModifier) {
+  if (event->key() == Qt::Key_Space && (event->modifiers() & ModifierKeys) == Qt::NoModifier) {
     FHover = true;
     Press();
     return;

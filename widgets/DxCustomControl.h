@@ -46,6 +46,11 @@ signals:
   void OnMouseLeave();
 
 protected:
+  // Shift, Ctrl, Alt and Meta: the keys that make a key "with modifiers";
+  // the keypad flag is not one of them.
+  static constexpr Qt::KeyboardModifiers ModifierKeys =
+      Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
   // A key routed to the window; true when this control handles it.
   virtual bool DialogKey(const QKeyEvent& key);
   // Refreshes FormFocusIsCustom in every custom control of the window.
