@@ -1,0 +1,91 @@
+#include "widgets/Gradient.h"
+
+#include <QPainter>
+
+#include <cmath>
+#include <cstdlib>
+#include <random>
+
+int BandCount(TdxQuality quality) {
+  switch (quality) {
+  case bqLow: return 8;
+  case bqMiddle: return 16;
+  case bqHigh: return 64;
+  }
+  return 16;
+}
+
+int MulDiv(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  const long long product = static_cast<long long>(number) * numerator;
+  const long long half = std::llabs(denominator) / 2;
+  const bool negative = (product < 0) != (denominator < 0);
+  const long long magnitude = (std::llabs(product) + half) / std::llabs(denominator);
+  return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+namespace {
+
+int Step(int first, int second, int band, int bandCount) {
+  // The steps divide by an odd count (7, 15, 63), so no step lands on a half
+  // and the rounding direction of ties never matters.
+  return first + static_cast<int>(
+                     std::lround(static_cast<double>(band) * (second - first) / (bandCount - 1)));
+}
+
+// Dithers the edge between band `band` and the one above it in the first
+// columns, as soon as band `band` has been drawn.
+void DitherEdge(QImage& image, const std::vector<GradientBand>& bands, int band,
+                std::minstd_rand& random) {
+  const int height = image.height();
+  const int count = static_cast<int>(bands.size());
+  const int pixels = height / (count - 1) + 1;
+  const int columns = std::min(16, image.width());
+  const int edge = bands[band].FirstRow;
+  for (int x = 0; x < columns; ++x) {
+    for (int k = 0; k < pixels; ++k) {
+      const int offset = k == 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(k));
+      const int y = edge + offset;
+      if (y < height) image.setPixel(x, y, bands[band - 1].Color);
+    }
+  }
+}
+
+} // namespace
+
+std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int bandCount) {
+  std::vector<GradientBand> bands;
+  bands.reserve(bandCount);
+  for (int i = 0; i < bandCount; ++i) {
+    bands.push_back(
+        {MulDiv(i, height, bandCount), qRgb(Step(from.red(), to.red(), i, bandCount),
+                                            Step(from.green(), to.green(), i, bandCount),
+                                            Step(from.blue(), to.blue(), i, bandCount))});
+  }
+  return bands;
+}
+
+QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality) {
+  if (size.isEmpty()) return {};
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(from.rgb());
+  const auto bands = GradientBands(from, to, size.height(), BandCount(quality));
+  // Every band is filled down to the bottom and the next one overdraws it, so
+  // dithered pixels that reach into a later band are covered by it again.
+  std::minstd_rand random(1);
+  for (int i = 0; i < static_cast<int>(bands.size()); ++i) {
+    const int top = bands[i].FirstRow;
+    for (int y = top; y < size.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+      std::fill(line, line + size.width(), bands[i].Color);
+    }
+    if (quality == bqHigh && i > 0) DitherEdge(image, bands, i, random);
+  }
+  if (quality == bqHigh && size.width() > 16) {
+    const QImage tile = image.copy(0, 0, 16, size.height());
+    QPainter painter(&image);
+    for (int x = 16; x < size.width(); x += 16)
+      painter.drawImage(x, 0, tile);
+  }
+  return image;
+}
