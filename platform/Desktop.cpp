@@ -100,8 +100,8 @@ void WriteState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t ne
 
 void SetTaskbarButton(QWidget& window, bool shown) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr) return;
-  xcb_connection_t* connection = x11->connection();
+  xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+  if (connection == nullptr) return; // not on X11: nothing to ask
   const auto id = static_cast<xcb_window_t>(window.winId());
   const xcb_atom_t netWmState = Atom(connection, "_NET_WM_STATE");
   const xcb_atom_t skipTaskbar = Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");

@@ -158,12 +158,31 @@ void TdxCustomControl::EnterControlUnderPointer(QPoint globalPosition) {
 }
 
 void TdxCustomControl::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space && (event->modifiers() & ModifierKeys) == Qt::NoModifier) {
+  const bool plain = (event->modifiers() & ModifierKeys) == Qt::NoModifier;
+  if (event->key() == Qt::Key_Space && plain) {
     FHover = true;
     Press();
     return;
   }
+  if (plain) {
+    const int key = event->key();
+    if ((key == Qt::Key_Left || key == Qt::Key_Up) && FocusSibling(false)) return;
+    if ((key == Qt::Key_Right || key == Qt::Key_Down) && FocusSibling(true)) return;
+  }
   QWidget::keyPressEvent(event);
+}
+
+// The arrow keys move the focus to the previous or next control of the same
+// parent, in child order and round the end, whether or not it is a tab stop.
+bool TdxCustomControl::FocusSibling(bool forward) {
+  QList<TdxCustomControl*> siblings;
+  for (auto* sibling : parentWidget()->findChildren<TdxCustomControl*>(Qt::FindDirectChildrenOnly))
+    if (sibling == this || sibling->CanFocus()) siblings.append(sibling);
+  if (siblings.size() < 2) return false;
+  const qsizetype here = siblings.indexOf(this);
+  const qsizetype step = forward ? 1 : siblings.size() - 1;
+  siblings[(here + step) % siblings.size()]->setFocus(Qt::OtherFocusReason);
+  return true;
 }
 
 void TdxCustomControl::keyReleaseEvent(QKeyEvent* event) {

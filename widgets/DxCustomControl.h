@@ -74,6 +74,7 @@ protected:
 
 private:
   void Press();
+  bool FocusSibling(bool forward);
   void UpdateFormFocusFlag();
   void EnterControlUnderPointer(QPoint globalPosition);
 

@@ -1,0 +1,141 @@
+#include "app/UCalc.h"
+
+#include "app/ErrorDisplay.h"
+#include "app/KeyMap.h"
+#include "app/Pictures.h"
+#include "display/CalcIndicator.h"
+#include "display/Fonts.h"
+#include "engine/CalculatorForm.h"
+#include "platform/Desktop.h"
+#include "platform/VirtualKeys.h"
+#include "settings/USet.h"
+#include "tallyon/Product.h"
+#include "widgets/DxButton.h"
+#include "widgets/MxFlatPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QSystemTrayIcon>
+
+TFCalc::TFCalc(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+  setWindowTitle(QStringLiteral("Tallyon - Freeware"));
+  setWindowIcon(ProgramIcon());
+  setFont(TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
+  setFixedSize(260, 225);
+  LoadCalculatorForm(FCalculator);
+  BuildMenus();
+  BuildKeypad();
+  BuildMemoryArea();
+  BuildTrayIcon();
+  // Key preview: the window sees every key press before its controls do.
+  qApp->installEventFilter(this);
+  Run(&TFCalc::FormCreate);
+}
+
+TFCalc::~TFCalc() {
+  qApp->removeEventFilter(this);
+}
+
+void TFCalc::Run(void (TFCalc::*command)()) {
+  Guarded(this, [this, command] { (this->*command)(); });
+}
+
+// A failing step is reported and skips the rest; the window opens all the same.
+void TFCalc::FormCreate() {
+  USet::LoadSettings();
+  FViewThouSep->setChecked(USet::ThouSep);
+  FMainIndicator->SetThouSep(USet::ThouSep);
+  FMemoryIndicator->SetThouSep(USet::ThouSep);
+  FMainIndicator->SetText("0");
+  FMainIndicator->SetText(USet::Value);
+  FMemoryIndicator->SetText("0");
+  FMemoryIndicator->SetText(USet::Memory);
+  FCalculator.SetValue(USet::Value);
+  FCalculator.Memory().SetValue(USet::Memory);
+  UpdateIndicators();
+  FViewStayOnTop->setChecked(USet::StayOnTop);
+  ApplyStayOnTop(USet::StayOnTop);
+}
+
+void TFCalc::UpdateIndicators() {
+  FMainIndicator->SetText(FCalculator.Value());
+  FMemoryIndicator->SetText(FCalculator.Memory().Value());
+  USet::Value = FCalculator.Value();
+  USet::Memory = FCalculator.Memory().Value();
+  QString sign = QStringLiteral(" =");
+  switch (FCalculator.Operation()) {
+  case coPlus: sign = QStringLiteral(" +"); break;
+  case coMinus: sign = QStringLiteral(" -"); break;
+  case coMulty: sign = QStringLiteral(" \u00D7"); break;
+  case coDivide: sign = QStringLiteral(" \u00F7"); break;
+  case coNone:
+  case coPower:
+  case coLog: break;
+  }
+  FPanelIndicator->SetCaption(sign);
+}
+
+// The handler of every key: the action, then the refresh. A failing action
+// leaves the displays as they were.
+void TFCalc::ButtonClick(TCalcAction action) {
+  FCalculator.SetAction(action);
+  UpdateIndicators();
+}
+
+void TFCalc::FormKeyDown(const QKeyEvent& key) {
+  const int code = platform::VirtualKeyOf(key);
+  // A focused key takes Enter for itself before the window sees it.
+  const auto* focused = qobject_cast<const TdxButton*>(QApplication::focusWidget());
+  if (code == platform::vk::Return && focused != nullptr && focused->window() == this) return;
+  if (const auto action = KeyAction(code, platform::ShiftAlone(key))) ButtonClick(*action);
+}
+
+bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
+  // Each key press passes the filter once per widget it is offered to; the
+  // first of them is the focus widget, or the window when none has the focus.
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    auto* target = static_cast<QWidget*>(watched);
+    const QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (target == first && target->window() == this) {
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      Guarded(this, [this, &key] { FormKeyDown(key); });
+    }
+  }
+  return false; // the key goes on to the focused control
+}
+
+void TFCalc::ViewThouSepExecute() {
+  USet::ThouSep = !FViewThouSep->isChecked();
+  FViewThouSep->setChecked(USet::ThouSep);
+  FMainIndicator->SetThouSep(USet::ThouSep);
+  FMemoryIndicator->SetThouSep(USet::ThouSep);
+  // Passing through "0" makes both displays format their value again.
+  FMainIndicator->SetText("0");
+  FMainIndicator->SetText(USet::Value);
+  FMemoryIndicator->SetText("0");
+  FMemoryIndicator->SetText(USet::Memory);
+}
+
+void TFCalc::HelpHomePage1Execute() {
+  platform::ShellOpen(tallyon::HomePage);
+}
+
+void TFCalc::FileExitExecute() {
+  close();
+}
+
+// A failing save is reported and abandons the close.
+void TFCalc::closeEvent(QCloseEvent* event) {
+  if (Guarded(this, [] { USet::SaveSettings(); })) {
+    event->accept();
+    QApplication::quit();
+  } else {
+    event->ignore();
+  }
+}

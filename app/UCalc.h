@@ -1,0 +1,100 @@
+#pragma once
+// TFCalc: the calculator's main window. It owns the engine, the two number
+// displays, the 27 keys, the menus and the tray icon. Every key click, bound
+// key and menu command becomes one engine action or one window command; after
+// an engine action the window reads the engine back (UpdateIndicators). The
+// window holds no calculator logic of its own: the engine computes, USet
+// keeps the settings, the displays format.
+
+#include "engine/Calculator.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+class QSystemTrayIcon;
+class TCVCalcIndicator;
+class TdxButton;
+class TdxContainer;
+class TmxFlatPanel;
+
+class TFCalc : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TFCalc(QWidget* parent = nullptr);
+  ~TFCalc() override;
+
+  const TCVCalculator& Calculator() const { return FCalculator; }
+  TCVCalcIndicator& MainIndicator() const { return *FMainIndicator; }
+  TCVCalcIndicator& MemoryIndicator() const { return *FMemoryIndicator; }
+  TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
+  QSystemTrayIcon& TrayIcon() const { return *FTrayIcon; }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+private:
+  // The window's controls and menus, built from the layout tables.
+  void BuildKeypad();
+  void BuildMemoryArea();
+  void BuildMenus();
+  void BuildTrayIcon();
+  QAction* AddAction(QMenu& menu, const QString& caption, void (TFCalc::*command)(),
+                     bool checkable = false);
+
+  // Start-up, refresh and keys.
+  void FormCreate();
+  void UpdateIndicators();
+  void ButtonClick(TCalcAction action);
+  void FormKeyDown(const QKeyEvent& key);
+  void PanelIndicatorClick();
+
+  // Window commands.
+  void FileExitExecute();
+  void EditCopyExecute();
+  void EditPasteExecute();
+  void ViewThouSepExecute();
+  void ViewStayOnTopExecute();
+  void ViewShowTaskSystemExecute();
+  void ViewShowTaskbarExecute();
+  void ViewShowSystemExecute();
+  void HelpHomePage1Execute();
+  void HelpAbout1Execute();
+
+  // Presence: taskbar button, tray icon, stay on top.
+  void FormShow();
+  void ApplicationRestore();
+  void TrayIconOpenExecute();
+  void CheckShowIn(QAction* entry);
+  void SetTaskbarButton(bool shown);
+  void SetTrayIcon(bool visible, bool minimizeToTray);
+  void RestoreAndRaise();
+  void ApplyStayOnTop(bool onTop);
+
+  // Runs a command through the window's error display.
+  void Run(void (TFCalc::*command)());
+
+  TCVCalculator FCalculator;
+  TdxContainer* FKeypad = nullptr;
+  TdxContainer* FMemoryArea = nullptr;
+  TmxFlatPanel* FPanelIndicator = nullptr;
+  TmxFlatPanel* FMemoryPanel = nullptr;
+  TCVCalcIndicator* FMainIndicator = nullptr;
+  TCVCalcIndicator* FMemoryIndicator = nullptr;
+  QMenuBar* FMenuBar = nullptr;
+  QAction* FViewThouSep = nullptr;
+  QAction* FViewStayOnTop = nullptr;
+  std::array<QAction*, 3> FViewShowIn{};
+  QMenu* FTrayMenu = nullptr;
+  QSystemTrayIcon* FTrayIcon = nullptr;
+  bool FMinimizeToTray = true;
+  bool FPlaced = false;
+};

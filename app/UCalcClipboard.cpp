@@ -1,0 +1,24 @@
+// Copy and Paste of the value through the desktop clipboard.
+
+#include "app/UCalc.h"
+#include "display/CalcIndicator.h"
+#include "engine/NumberText.h"
+#include "platform/Desktop.h"
+#include "settings/USet.h"
+
+// Copies the value's number text, not the grouped display text.
+void TFCalc::EditCopyExecute() {
+  platform::WriteClipboardText(USet::Value);
+}
+
+// The clipboard text is cleaned and read as a number, and that number's own
+// text becomes the value; text that holds no number keeps the value as it
+// was, silently. A clipboard without any text changes nothing at all.
+void TFCalc::EditPasteExecute() {
+  const std::optional<std::string> clipboard = platform::ReadClipboardText();
+  if (!clipboard) return;
+  const std::optional<Extended> number = TryTextToNumber(RemoveNonNumber(*clipboard));
+  USet::Value = number ? NumberToText(*number) : USet::Value;
+  FCalculator.SetValue(USet::Value);
+  FMainIndicator->SetText(USet::Value);
+}

@@ -1,0 +1,138 @@
+// Window presence: the taskbar button, the tray icon and stay on top.
+//
+// Where the desktop has no system tray, the window must stay reachable: the
+// tray modes then keep the taskbar button and minimise to the taskbar, while
+// the menus still show and store the chosen mode.
+
+#include "app/Pictures.h"
+#include "app/UCalc.h"
+#include "platform/Desktop.h"
+#include "settings/USet.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+void TFCalc::BuildTrayIcon() {
+  FTrayIcon = new QSystemTrayIcon(ProgramIcon(), this);
+  FTrayIcon->setContextMenu(FTrayMenu);
+  connect(FTrayIcon, &QSystemTrayIcon::activated, this,
+          [this](QSystemTrayIcon::ActivationReason reason) {
+            // A click opens the window; a double-click runs the menu's default "Open".
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+              Run(&TFCalc::TrayIconOpenExecute);
+          });
+}
+
+void TFCalc::CheckShowIn(QAction* entry) {
+  for (QAction* each : FViewShowIn)
+    each->setChecked(each == entry);
+}
+
+void TFCalc::SetTaskbarButton(bool shown) {
+  platform::SetTaskbarButton(*this, shown || !QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void TFCalc::SetTrayIcon(bool visible, bool minimizeToTray) {
+  FTrayIcon->setVisible(visible);
+  FMinimizeToTray = minimizeToTray;
+}
+
+void TFCalc::ViewShowTaskSystemExecute() {
+  USet::ShowIn = 1;
+  CheckShowIn(FViewShowIn[0]);
+  SetTaskbarButton(true);
+  SetTrayIcon(true, false);
+}
+
+void TFCalc::ViewShowTaskbarExecute() {
+  USet::ShowIn = 2;
+  CheckShowIn(FViewShowIn[1]);
+  SetTaskbarButton(true);
+  SetTrayIcon(false, false);
+}
+
+void TFCalc::ViewShowSystemExecute() {
+  USet::ShowIn = 3;
+  CheckShowIn(FViewShowIn[2]);
+  SetTrayIcon(true, true);
+  SetTaskbarButton(false);
+}
+
+// Every show applies the stored mode again; any mode but 1 and 2 is 3.
+void TFCalc::FormShow() {
+  if (USet::ShowIn == 1) {
+    ViewShowTaskSystemExecute();
+  } else if (USet::ShowIn == 2) {
+    ViewShowTaskbarExecute();
+  } else {
+    ViewShowSystemExecute();
+    SetTaskbarButton(false);
+  }
+}
+
+// Coming back from the minimised state brings the taskbar button back; in
+// the tray-only mode it goes again at once.
+void TFCalc::ApplicationRestore() {
+  if (USet::ShowIn == 3) SetTaskbarButton(false);
+}
+
+void TFCalc::RestoreAndRaise() {
+  if (isMinimized() || isHidden()) {
+    showNormal();
+    ApplicationRestore();
+  }
+  raise();
+  activateWindow();
+}
+
+void TFCalc::TrayIconOpenExecute() {
+  RestoreAndRaise();
+}
+
+void TFCalc::ApplyStayOnTop(bool onTop) {
+  platform::SetStayOnTop(*this, onTop);
+}
+
+void TFCalc::ViewStayOnTopExecute() {
+  const bool onTop = !FViewStayOnTop->isChecked();
+  ApplyStayOnTop(onTop);
+  FViewStayOnTop->setChecked(onTop);
+  USet::StayOnTop = onTop;
+  RestoreAndRaise();
+}
+
+void TFCalc::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!FPlaced) {
+    // Centred on the screen when first shown.
+    FPlaced = true;
+    move(screen()->availableGeometry().center() - frameGeometry().center() + pos());
+    // Told once, after the window appears: where a damaged settings file went.
+    QTimer::singleShot(0, this, [this] {
+      const std::string notice = USet::TakeSettingsNotice();
+      if (!notice.empty())
+        QMessageBox::information(this, QApplication::applicationName(),
+                                 QString::fromStdString(notice));
+    });
+  }
+  Run(&TFCalc::FormShow);
+}
+
+void TFCalc::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  if (isMinimized() && FMinimizeToTray && FTrayIcon->isVisible() &&
+      QSystemTrayIcon::isSystemTrayAvailable()) {
+    // Hidden after the state change has settled: window and taskbar button go.
+    QTimer::singleShot(0, this, [this] { hide(); });
+  } else if (old.testFlag(Qt::WindowMinimized) && !isMinimized()) {
+    Run(&TFCalc::ApplicationRestore);
+  }
+}

@@ -1,0 +1,20 @@
+// Tallyon: the calculator window.
+
+#include "app/UCalc.h"
+#include "engine/NumberText.h"
+#include "platform/Locale.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tallyon"));
+  // The window may live in the tray with no window on screen; closing the
+  // main window ends the program.
+  QApplication::setQuitOnLastWindowClosed(false);
+  const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
+  SetCurrentSeparators(SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
+  TFCalc window;
+  window.show();
+  return application.exec();
+}

@@ -1,0 +1,416 @@
+// The main window on the offscreen platform: real Qt key and mouse events,
+// the clipboard of the process, the settings file in a temporary folder.
+
+#include "app/UCalc.h"
+#include "../engine/KeySequences.h"
+#include "app/ErrorDisplay.h"
+#include "app/KeyMap.h"
+#include "display/CalcIndicator.h"
+#include "display/DisplayFormat.h"
+#include "engine/NumberText.h"
+#include "settings/USet.h"
+#include "widgets/DxButton.h"
+#include "widgets/MxFlatPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Closes every message box that opens and keeps its text.
+class MessageBoxWatch {
+public:
+  MessageBoxWatch() {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts_.push_back(box->text().toStdString());
+        box->accept();
+      }
+    });
+    timer_.start();
+  }
+  const std::vector<std::string>& Texts() const { return texts_; }
+
+private:
+  QTimer timer_;
+  std::vector<std::string> texts_;
+};
+
+class Window : public ::testing::Test {
+protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "tallyon-app-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    home = pattern;
+    ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    SetCurrentSeparators({});
+    USet::Value.clear();
+    USet::Memory.clear();
+    USet::ThouSep = USet::StayOnTop = false;
+    USet::ShowIn = 0;
+  }
+  void TearDown() override {
+    window.reset();
+    fs::remove_all(home);
+  }
+
+  void WriteSettings(const std::string& values) {
+    fs::create_directories(home / "Corvane");
+    std::ofstream(home / "Corvane" / "Tallyon.reg")
+        << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n"
+        << values;
+  }
+  std::string SettingsText() {
+    std::ifstream in(home / "Corvane" / "Tallyon.reg");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  TFCalc& Open() {
+    window = std::make_unique<TFCalc>();
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QApplication::processEvents();
+    return *window;
+  }
+
+  // A key press as the user types it, to whatever has the focus.
+  void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+  }
+
+  TdxButton& Button(const char* name) { return *window->findChild<TdxButton*>(name); }
+  void Click(const char* name) { QTest::mouseClick(&Button(name), Qt::LeftButton); }
+
+  QAction& Action(const QString& text) {
+    for (QAction* action : window->findChildren<QAction*>())
+      if (action->text() == text) return *action;
+    throw std::runtime_error("no action " + text.toStdString());
+  }
+
+  std::string Value() const { return window->Calculator().Value(); }
+  QString Sign() const { return window->PanelIndicator().Caption(); }
+
+  // A token of the key-sequence table as the user would give it: a key, or
+  // a click on a key that has no binding, after which the focus leaves the
+  // clicked key so that Enter means Equal again. False for tokens the window
+  // does not offer (the engine's function actions, value=).
+  bool Perform(const std::string& token);
+
+  fs::path home;
+  std::unique_ptr<TFCalc> window;
+};
+
+bool Window::Perform(const std::string& token) {
+  struct KeyOf {
+    const char* token;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  static const KeyOf keys[] = {
+      {".", Qt::Key_Period, Qt::NoModifier},    {"+", Qt::Key_Plus, Qt::KeypadModifier},
+      {"-", Qt::Key_Minus, Qt::KeypadModifier}, {"*", Qt::Key_Asterisk, Qt::KeypadModifier},
+      {"/", Qt::Key_Slash, Qt::KeypadModifier}, {"=", Qt::Key_Return, Qt::NoModifier},
+      {"%", Qt::Key_5, Qt::ShiftModifier},      {"C", Qt::Key_Delete, Qt::NoModifier},
+      {"CE", Qt::Key_Escape, Qt::NoModifier},
+  };
+  static const std::pair<const char*, const char*> buttons[] = {
+      {"sqrt", "btSqrt"},   {"1/x", "btInverse"},  {"+/-", "btSignChange"}, {"BACK", "btBackSpace"},
+      {"MC", "btMemClear"}, {"MR", "btMemRecall"}, {"M+", "btMemPlus"},     {"M-", "btMemMinus"},
+  };
+  if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') {
+    Type(Qt::Key_0 + (token[0] - '0'));
+    return true;
+  }
+  for (const KeyOf& k : keys)
+    if (token == k.token) {
+      Type(k.key, k.modifiers);
+      return true;
+    }
+  for (const auto& [name, button] : buttons)
+    if (token == name) {
+      Click(button);
+      Button(button).clearFocus();
+      return true;
+    }
+  return false;
+}
+
+std::vector<std::string> Tokens(const char* keys) {
+  std::istringstream in(keys);
+  std::vector<std::string> tokens;
+  for (std::string token; in >> token;)
+    tokens.push_back(token);
+  return tokens;
+}
+
+TEST_F(Window, KeySequencesTypedIntoTheWindow) {
+  MessageBoxWatch boxes;
+  int checked = 0;
+  for (const KeySequence& row : KeySequences()) {
+    const std::vector<std::string> tokens = Tokens(row.keys);
+    // Rows that start from the engine as created, not after a Clear, do not
+    // hold for a window that has loaded a stored value.
+    const bool reachable = tokens.front() == "C" &&
+                           std::none_of(tokens.begin(), tokens.end(), [](const std::string& t) {
+                             return t.starts_with("value=") || t.starts_with("ca");
+                           });
+    if (!reachable) continue;
+    // Each row starts from a first start's window.
+    TearDown();
+    SetUp();
+    Open();
+    for (const std::string& token : tokens)
+      ASSERT_TRUE(Perform(token)) << token;
+    EXPECT_EQ(USet::Value, row.value) << row.tag;
+    EXPECT_EQ(USet::Memory, row.memory) << row.tag;
+    EXPECT_EQ(OperationName(window->Calculator().Operation()), row.operation) << row.tag;
+    ++checked;
+  }
+  EXPECT_GT(checked, 40);
+}
+
+TEST_F(Window, FirstStartShowsTheDefaultValue) {
+  Open();
+  EXPECT_EQ(window->MainIndicator().DisplayText(),
+            DisplayTextOf("1234567890E+1234", true, CurrentSeparators()));
+  EXPECT_EQ(window->MemoryIndicator().DisplayText(), "0");
+  EXPECT_EQ(Sign(), " =");
+  EXPECT_TRUE(Action("Thousand &separator").isChecked());
+  EXPECT_FALSE(Action("Stay On &Top").isChecked());
+  // The integer settings are written back at once, the texts only at close.
+  const std::string stored = SettingsText();
+  EXPECT_NE(stored.find("\"ShowIn\"=dword:00000001"), std::string::npos) << stored;
+  EXPECT_EQ(stored.find("\"Value\""), std::string::npos) << stored;
+}
+
+TEST_F(Window, TheModifierRule) {
+  Open();
+  Type(Qt::Key_Delete);
+  struct Case {
+    const char* tag;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* value;
+  };
+  const Case cases[] = {
+      {"ctrl+5 enters 5", Qt::Key_5, Qt::ControlModifier, "5"},
+      {"alt+6 enters 6", Qt::Key_6, Qt::AltModifier, "56"},
+      {"shift+2 does nothing", Qt::Key_2, Qt::ShiftModifier, "56"},
+      {"shift+enter does nothing", Qt::Key_Return, Qt::ShiftModifier, "56"},
+      {"shift+keypad 1 does nothing", Qt::Key_1, Qt::ShiftModifier | Qt::KeypadModifier, "56"},
+      {"backspace does nothing", Qt::Key_Backspace, Qt::NoModifier, "56"},
+      {"main = does nothing", Qt::Key_Equal, Qt::NoModifier, "56"},
+      {"main - does nothing", Qt::Key_Minus, Qt::NoModifier, "56"},
+      {"main / does nothing", Qt::Key_Slash, Qt::NoModifier, "56"},
+      {"ctrl+c does nothing", Qt::Key_C, Qt::ControlModifier, "56"},
+      {"keypad 7", Qt::Key_7, Qt::KeypadModifier, "567"},
+      {"comma is the separator", Qt::Key_Comma, Qt::NoModifier, "567."},
+      {"keypad point too, once", Qt::Key_Period, Qt::KeypadModifier, "567."},
+      {"shift+8 multiplies", Qt::Key_8, Qt::ShiftModifier, "567."},
+      {"keypad enter is equal", Qt::Key_Enter, Qt::KeypadModifier, "321489"},
+  };
+  for (const Case& c : cases) {
+    Type(c.key, c.modifiers);
+    EXPECT_EQ(Value(), c.value) << c.tag;
+  }
+  EXPECT_EQ(KeyAction(53, true), caPerCent);
+  EXPECT_EQ(KeyAction(108, false), std::nullopt); // the keypad separator key
+}
+
+TEST_F(Window, AFocusedKeyTakesEnterForItself) {
+  Open();
+  Type(Qt::Key_Delete);
+  Click("bt7");
+  EXPECT_EQ(Value(), "7");
+  Type(Qt::Key_Return);
+  EXPECT_EQ(Value(), "77");
+  Type(Qt::Key_Escape); // still clears the entry
+  EXPECT_EQ(Value(), "0");
+  Type(Qt::Key_Space); // the space bar clicks the focused key on release
+  EXPECT_EQ(Value(), "7");
+}
+
+TEST_F(Window, ArrowKeysMoveTheFocusAlongTheKeypad) {
+  Open();
+  Click("bt5");
+  Type(Qt::Key_Right);
+  EXPECT_EQ(QApplication::focusWidget(), &Button("bt6"));
+  Type(Qt::Key_Up);
+  Type(Qt::Key_Left);
+  EXPECT_EQ(QApplication::focusWidget(), &Button("bt4"));
+}
+
+TEST_F(Window, ThePanelShowsThePendingOperation) {
+  Open();
+  struct Step {
+    int key;
+    const char16_t* sign;
+  };
+  Type(Qt::Key_Delete);
+  Type(Qt::Key_9);
+  const Step steps[] = {{Qt::Key_Plus, u" +"},
+                        {Qt::Key_Minus, u" -"},
+                        {Qt::Key_Asterisk, u" \u00D7"},
+                        {Qt::Key_Slash, u" \u00F7"}};
+  for (const Step& step : steps) {
+    Type(step.key, Qt::KeypadModifier);
+    EXPECT_EQ(Sign(), QString::fromUtf16(step.sign));
+  }
+  Type(Qt::Key_3);
+  Type(Qt::Key_Return);
+  EXPECT_EQ(Sign(), QString::fromUtf16(u" \u00F7")); // kept for a repeated Equal
+  Type(Qt::Key_Delete);
+  EXPECT_EQ(Sign(), " =");
+}
+
+TEST_F(Window, AFailingActionIsReportedAndChangesNoDisplay) {
+  MessageBoxWatch boxes;
+  Open();
+  QGuiApplication::clipboard()->setText("1E3000");
+  Type(Qt::Key_Insert, Qt::ShiftModifier);
+  Type(Qt::Key_Asterisk, Qt::KeypadModifier);
+  const std::string shown = window->MainIndicator().DisplayText();
+  Type(Qt::Key_Return);
+  QTest::qWait(50);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_EQ(boxes.Texts()[0], "Overflow.");
+  EXPECT_EQ(window->MainIndicator().DisplayText(), shown);
+  EXPECT_EQ(Sign(), QString::fromUtf16(u" \u00D7"));
+  EXPECT_EQ(ErrorBoxText("Invalid floating point operation"), "Invalid floating point operation.");
+  EXPECT_EQ(ErrorBoxText("x."), "x.");
+  EXPECT_EQ(ErrorBoxText("Invalid data type for 'Value'"), "Invalid data type for 'Value'");
+}
+
+TEST_F(Window, PasteTakesTheNumberOfTheClipboardText) {
+  Open();
+  struct Case {
+    const char* clipboard;
+    const char* value;
+  };
+  const Case cases[] = {
+      {"1,234.50", "1234.5"},
+      {"$ -12.00", "-12"},
+      {"1 000 000", "1000000"},
+      {"12%", "12"},
+      {"1.5E+20", "1.5E20"},
+      {"12345678901234567890", "1.23456789012346E19"},
+      {"abc", "1.23456789012346E19"},
+      {"3-4", "1.23456789012346E19"},
+      {"1e5e5", "1.23456789012346E19"},
+  };
+  for (const Case& c : cases) {
+    QGuiApplication::clipboard()->setText(c.clipboard);
+    Type(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(USet::Value, c.value) << c.clipboard;
+    EXPECT_EQ(Value(), c.value) << c.clipboard;
+  }
+  Type(Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "1.23456789012346E19");
+  QGuiApplication::clipboard()->clear();
+  Type(Qt::Key_Insert, Qt::ShiftModifier); // no text at all: nothing happens
+  EXPECT_EQ(USet::Value, "1.23456789012346E19");
+}
+
+TEST_F(Window, PasteWithACommaSeparator) {
+  SetCurrentSeparators({',', "."});
+  Open();
+  QGuiApplication::clipboard()->setText("3.14");
+  Type(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Value(), "314");
+  QGuiApplication::clipboard()->setText("3,14");
+  Type(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Value(), "3,14");
+}
+
+TEST_F(Window, ThousandSeparatorRegroupsBothDisplays) {
+  Open();
+  QGuiApplication::clipboard()->setText("1234567");
+  Type(Qt::Key_Insert, Qt::ShiftModifier);
+  Type(Qt::Key_Delete);
+  for (int key : {Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7})
+    Type(key);
+  EXPECT_EQ(window->MainIndicator().DisplayText(), "4,567");
+  Action("Thousand &separator").trigger();
+  EXPECT_FALSE(Action("Thousand &separator").isChecked());
+  EXPECT_EQ(window->MainIndicator().DisplayText(), "4567");
+  EXPECT_FALSE(USet::ThouSep);
+  window->close();
+  EXPECT_NE(SettingsText().find("\"ThouSep\"=dword:00000000"), std::string::npos);
+}
+
+TEST_F(Window, ClosingStoresTheSettings) {
+  WriteSettings("\"ShowIn\"=dword:00000007\n\"ThouSep\"=dword:00000005\n\"Value\"=\"12\"\n");
+  Open();
+  EXPECT_TRUE(Action("&System tray only").isChecked());
+  EXPECT_FALSE(Action("&Taskbar and system tray").isChecked());
+  EXPECT_EQ(window->MainIndicator().DisplayText(), "12");
+  Type(Qt::Key_3); // a stored value ends the entry: 3 replaces it
+  EXPECT_TRUE(window->close());
+  const std::string stored = SettingsText();
+  EXPECT_NE(stored.find("\"Value\"=\"3\""), std::string::npos) << stored;
+  EXPECT_NE(stored.find("\"ShowIn\"=dword:00000003"), std::string::npos) << stored;
+  EXPECT_NE(stored.find("\"ThouSep\"=dword:00000001"), std::string::npos) << stored;
+}
+
+TEST_F(Window, AWrongTypeStopsTheStartAndIsReported) {
+  MessageBoxWatch boxes;
+  WriteSettings("\"Value\"=dword:00000005\n");
+  Open();
+  QTest::qWait(50);
+  ASSERT_FALSE(boxes.Texts().empty());
+  // The last character sorts before ".", so no full stop is added.
+  EXPECT_EQ(boxes.Texts()[0], "Invalid data type for 'Value'");
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Window, ADamagedSettingsFileIsToldOnce) {
+  MessageBoxWatch boxes;
+  WriteSettings("\x01\x02 not a registry file");
+  fs::resize_file(home / "Corvane" / "Tallyon.reg", 40);
+  std::ofstream(home / "Corvane" / "Tallyon.reg") << "garbage\0\xff\xfe";
+  Open();
+  QTest::qWait(100);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(boxes.Texts()[0].find("damaged"), std::string::npos) << boxes.Texts()[0];
+}
+
+TEST_F(Window, StayOnTopTogglesAndStores) {
+  Open();
+  Action("Stay On &Top").trigger();
+  EXPECT_TRUE(Action("Stay On &Top").isChecked());
+  EXPECT_TRUE(USet::StayOnTop);
+  Action("Stay On &Top").trigger();
+  EXPECT_FALSE(USet::StayOnTop);
+}
+
+TEST_F(Window, ShowInModesCheckExactlyOneEntry) {
+  Open();
+  const QString entries[] = {"&Taskbar and system tray", "T&askbar only", "&System tray only"};
+  for (int mode = 0; mode < 3; ++mode) {
+    Action(entries[mode]).trigger();
+    EXPECT_EQ(USet::ShowIn, mode + 1);
+    for (int other = 0; other < 3; ++other)
+      EXPECT_EQ(Action(entries[other]).isChecked(), other == mode) << mode << other;
+  }
+  Action(entries[2]).trigger(); // not a toggle
+  EXPECT_TRUE(Action(entries[2]).isChecked());
+}
+
+} // namespace

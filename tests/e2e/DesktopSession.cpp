@@ -1,0 +1,208 @@
+#include "DesktopSession.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+
+namespace e2e {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+Process::Process(const std::vector<std::string>& argv) {
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    ::setpgid(0, 0);
+    std::vector<char*> args;
+    for (const std::string& arg : argv)
+      args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    ::execvp(args[0], args.data());
+    ::_exit(127);
+  }
+  if (pid_ < 0) throw std::runtime_error("cannot start " + argv.front());
+}
+
+Process::Process(Process&& other) noexcept : pid_(other.pid_) {
+  other.pid_ = -1;
+}
+
+Process::~Process() {
+  Stop();
+}
+
+bool Process::Running() {
+  return pid_ > 0 && !Wait(0ms);
+}
+
+std::optional<int> Process::Wait(std::chrono::milliseconds timeout) {
+  if (pid_ <= 0) return std::nullopt;
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  do {
+    int status = 0;
+    if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+      pid_ = -1;
+      return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    if (timeout > 0ms) std::this_thread::sleep_for(20ms);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return std::nullopt;
+}
+
+void Process::Stop() {
+  if (pid_ <= 0) return;
+  ::kill(-pid_, SIGTERM);
+  if (!Wait(3s)) {
+    ::kill(-pid_, SIGKILL);
+    Wait(3s);
+  }
+}
+
+namespace {
+
+std::string Quote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text)
+    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Starts Xvfb on a free display; it names the display on a pipe when ready.
+std::pair<Process, std::string> StartServer() {
+  int fds[2];
+  if (::pipe(fds) != 0) throw std::runtime_error("pipe");
+  Process server({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
+                  "-nolisten", "tcp", "-noreset"});
+  ::close(fds[1]);
+  std::string number;
+  char c;
+  while (::read(fds[0], &c, 1) == 1 && c != '\n')
+    number += c;
+  ::close(fds[0]);
+  if (number.empty()) throw std::runtime_error("Xvfb did not start");
+  return {std::move(server), ":" + number};
+}
+
+} // namespace
+
+DesktopSession::DesktopSession() {
+  std::string pattern = (fs::temp_directory_path() / "tallyon-e2e-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
+  home_ = pattern;
+  auto [server, display] = StartServer();
+  server_.emplace(std::move(server));
+  display_ = display;
+  // The session's programs, and the tools run through Shell, inherit these.
+  ::setenv("DISPLAY", display_.c_str(), 1);
+  ::setenv("HOME", home_.c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", (home_ / ".config").c_str(), 1);
+  ::setenv("XDG_RUNTIME_DIR", home_.c_str(), 1);
+  ::setenv("LC_ALL", "C.UTF-8", 1);
+  ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+  ::unsetenv("QT_SCALE_FACTOR");
+  // Openbox runs its start-up command once it manages windows; a window
+  // mapped before then may never be managed.
+  const fs::path ready = home_ / "window-manager-ready";
+  windowManager_.emplace(
+      std::vector<std::string>{"openbox", "--sm-disable", "--startup", "touch " + ready.string()});
+  if (!Eventually([&] { return fs::exists(ready); }, 10s))
+    throw std::runtime_error("the window manager did not start");
+}
+
+DesktopSession::~DesktopSession() {
+  trayHost_.reset();
+  windowManager_.reset();
+  server_.reset();
+  std::error_code ignored;
+  fs::remove_all(home_, ignored);
+}
+
+fs::path DesktopSession::SettingsFile() const {
+  return home_ / ".config" / "Corvane" / "Tallyon.reg";
+}
+
+void DesktopSession::StartTrayHost() {
+  trayHost_.emplace(std::vector<std::string>{"trayer", "--edge", "top", "--align", "right",
+                                             "--widthtype", "pixel", "--width", "60",
+                                             "--heighttype", "pixel", "--height", "22",
+                                             "--transparent", "false", "--SetDockType", "true"});
+  Eventually([this] { return ShellStatus("xdotool search --onlyvisible --class trayer") == 0; },
+             10s);
+}
+
+Process DesktopSession::Start(const std::vector<std::string>& argv) const {
+  return Process(argv);
+}
+
+std::string DesktopSession::Shell(const std::string& command) const {
+  std::string output;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  std::array<char, 4096> buffer;
+  std::size_t read;
+  while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    output.append(buffer.data(), read);
+  ::pclose(pipe);
+  return output;
+}
+
+int DesktopSession::ShellStatus(const std::string& command) const {
+  const int status = std::system((command + " >/dev/null 2>&1").c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string DesktopSession::Line(const std::string& command) const {
+  const std::string output = Shell(command);
+  return output.substr(0, output.find('\n'));
+}
+
+std::string DesktopSession::WaitForWindow(const std::string& title,
+                                          std::chrono::milliseconds timeout) const {
+  std::string window;
+  Eventually(
+      [&] {
+        window = Line("xdotool search --onlyvisible --name " + Quote("^" + title + "$") +
+                      " 2>/dev/null");
+        return !window.empty();
+      },
+      timeout);
+  return window;
+}
+
+bool DesktopSession::HasWindowState(const std::string& window, const std::string& state) const {
+  return Shell("xprop -id " + window + " _NET_WM_STATE").find(state) != std::string::npos;
+}
+
+bool DesktopSession::IsViewable(const std::string& window) const {
+  return Shell("xwininfo -id " + window).find("IsViewable") != std::string::npos;
+}
+
+void DesktopSession::Keys(const std::string& keys) const {
+  ShellStatus("xdotool key --delay 30 " + keys);
+}
+
+void DesktopSession::Keycode(int keycode) const {
+  const std::string code = std::to_string(keycode);
+  ShellStatus("xdotool keydown " + code + " keyup " + code);
+}
+
+void DesktopSession::SetNumLock(bool on) const {
+  const bool isOn = Shell("xset q").find("Num Lock:    on") != std::string::npos;
+  if (isOn != on) Keys("Num_Lock");
+}
+
+std::string DesktopSession::ClipboardText() const {
+  return Shell("timeout 5 xclip -selection clipboard -o 2>/dev/null");
+}
+
+void DesktopSession::SetClipboardText(const std::string& text) const {
+  ShellStatus("printf %s " + Quote(text) + " | xclip -selection clipboard -i");
+}
+
+} // namespace e2e

@@ -1,0 +1,97 @@
+#pragma once
+// A real desktop for end-to-end tests: an Xvfb server of its own, a window
+// manager (openbox), and optionally a system-tray host (trayer); plus the
+// command-line tools that act as the user (xdotool), read window state
+// (xprop) and use the clipboard (xclip). Every program started here gets a
+// temporary home and a pinned locale.
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <unistd.h>
+#include <vector>
+
+namespace e2e {
+
+// A child process in a process group of its own, ended when destroyed.
+class Process {
+public:
+  explicit Process(const std::vector<std::string>& argv);
+  Process(Process&& other) noexcept;
+  ~Process();
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  bool Running();
+  // Waits for the process to end by itself; its exit status, or nothing when
+  // it is still running after the timeout.
+  std::optional<int> Wait(std::chrono::milliseconds timeout);
+  void Stop();
+
+private:
+  pid_t pid_ = -1;
+};
+
+class DesktopSession {
+public:
+  DesktopSession();
+  ~DesktopSession();
+
+  const std::string& Display() const { return display_; }
+  const std::filesystem::path& Home() const { return home_; }
+  std::filesystem::path SettingsFile() const;
+
+  // Starts a tray host docked at the top right of the screen.
+  void StartTrayHost();
+
+  // Starts a program of the session (DISPLAY, HOME, XDG_CONFIG_HOME, locale).
+  Process Start(const std::vector<std::string>& argv) const;
+  // Runs a shell command in the session; its standard output.
+  std::string Shell(const std::string& command) const;
+  int ShellStatus(const std::string& command) const;
+  // The first line of a shell command's output, without its line break.
+  std::string Line(const std::string& command) const;
+
+  // The first window whose title is `title`, waiting for it to be mapped.
+  std::string WaitForWindow(const std::string& title,
+                            std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+  // Whether the window's _NET_WM_STATE holds `state` (e.g. "_NET_WM_STATE_SKIP_TASKBAR").
+  bool HasWindowState(const std::string& window, const std::string& state) const;
+  bool IsViewable(const std::string& window) const;
+
+  // Keys by name as xdotool knows them, typed into the focused window.
+  void Keys(const std::string& keys) const;
+  // One key by X keycode, bypassing the keysym lookup (for the keypad).
+  void Keycode(int keycode) const;
+  void SetNumLock(bool on) const;
+
+  std::string ClipboardText() const;
+  // Owns the clipboard with `text` until the next owner takes it.
+  void SetClipboardText(const std::string& text) const;
+
+  // Polls until `condition` holds or the timeout passes.
+  template <typename Condition>
+  bool Eventually(Condition condition,
+                  std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
+
+private:
+  std::filesystem::path home_;
+  std::string display_;
+  std::optional<Process> server_;
+  std::optional<Process> windowManager_;
+  std::optional<Process> trayHost_;
+};
+
+template <typename Condition>
+bool DesktopSession::Eventually(Condition condition, std::chrono::milliseconds timeout) const {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (condition()) return true;
+    ::usleep(50'000);
+  }
+  return condition();
+}
+
+} // namespace e2e

@@ -1,0 +1,169 @@
+// The real program under a real X server: keystrokes from xdotool, the
+// clipboard through xclip, window state through xprop, the settings file on
+// disk.
+
+#include "DesktopSession.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr const char* Title = "Tallyon - Freeware";
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteSettings(const e2e::DesktopSession& session, const std::string& values) {
+  fs::create_directories(session.SettingsFile().parent_path());
+  std::ofstream(session.SettingsFile())
+      << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n"
+      << values;
+}
+
+class Tallyon : public ::testing::Test {
+protected:
+  void SetUp() override { session.emplace(); }
+  void TearDown() override {
+    program.reset();
+    session.reset();
+  }
+
+  std::string Launch() {
+    program.emplace(session->Start({TALLYON_BINARY}));
+    window = session->WaitForWindow(Title);
+    EXPECT_FALSE(window.empty()) << "the window did not appear; still running: "
+                                 << program->Running();
+    session->ShellStatus("xdotool windowactivate --sync " + window);
+    return window;
+  }
+
+  // Closes through File > Exit and waits for the program to end.
+  void Exit() {
+    session->Keys("alt+f e");
+    ASSERT_TRUE(program->Wait(10s).has_value()) << "the program did not end";
+  }
+
+  // The value as Copy puts it on the clipboard.
+  std::string CopiedValue() {
+    session->Keys("ctrl+Insert");
+    return session->ClipboardText();
+  }
+
+  std::optional<e2e::DesktopSession> session;
+  std::optional<e2e::Process> program;
+  std::string window;
+};
+
+TEST_F(Tallyon, KeysCalculateAndCopyPutsTheResultOnTheClipboard) {
+  Launch();
+  session->SetNumLock(true);
+  session->Keys("Delete 2");
+  session->Keycode(86); // keypad +
+  session->Keys("3 Return");
+  EXPECT_EQ(CopiedValue(), "5");
+  Exit();
+}
+
+TEST_F(Tallyon, ShiftedMainRowKeysAndTheKeypadWithNumLockOff) {
+  Launch();
+  session->SetNumLock(true);
+  session->Keys("Delete 2 0 0");
+  session->Keycode(86); // keypad +
+  session->Keys("1 0 shift+5");
+  EXPECT_EQ(CopiedValue(), "220");
+  session->Keys("Delete 6 shift+8 7 Return");
+  EXPECT_EQ(CopiedValue(), "42");
+  session->SetNumLock(false);
+  session->Keycode(91); // keypad "." sends Delete now: clear
+  EXPECT_EQ(CopiedValue(), "0");
+  Exit();
+}
+
+TEST_F(Tallyon, PasteCleansTheClipboardText) {
+  Launch();
+  session->SetClipboardText("$ -12.00");
+  session->Keys("shift+Insert");
+  EXPECT_EQ(CopiedValue(), "-12");
+  session->SetClipboardText("abc");
+  session->Keys("shift+Insert");
+  EXPECT_EQ(CopiedValue(), "-12");
+  Exit();
+}
+
+TEST_F(Tallyon, TheValueSurvivesARestart) {
+  Launch();
+  session->Keys("Delete 4 2 period 5");
+  Exit();
+  const std::string saved = ReadFile(session->SettingsFile());
+  EXPECT_NE(saved.find("\"Value\"=\"42.5\""), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\"ShowIn\"=dword:00000001"), std::string::npos) << saved;
+  Launch();
+  EXPECT_EQ(CopiedValue(), "42.5");
+  Exit();
+}
+
+TEST_F(Tallyon, FirstStartShowsTheDefaultValue) {
+  Launch();
+  EXPECT_EQ(CopiedValue(), "1234567890E+1234");
+  Exit();
+}
+
+TEST_F(Tallyon, TrayOnlyModeLeavesNoTaskbarEntry) {
+  session->StartTrayHost();
+  WriteSettings(*session, "\"ShowIn\"=dword:00000003\n");
+  Launch();
+  EXPECT_TRUE(session->Eventually(
+      [&] { return session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"); }));
+  Exit();
+}
+
+TEST_F(Tallyon, TaskbarModeKeepsTheTaskbarEntry) {
+  WriteSettings(*session, "\"ShowIn\"=dword:00000002\n");
+  Launch();
+  ::usleep(300'000);
+  EXPECT_FALSE(session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+  Exit();
+}
+
+TEST_F(Tallyon, StayOnTopIsAppliedAndStored) {
+  WriteSettings(*session, "\"StayOnTop\"=dword:00000001\n");
+  Launch();
+  EXPECT_TRUE(
+      session->Eventually([&] { return session->HasWindowState(window, "_NET_WM_STATE_ABOVE"); }));
+  session->Keys("alt+v t"); // View > Stay On Top: off
+  EXPECT_TRUE(
+      session->Eventually([&] { return !session->HasWindowState(window, "_NET_WM_STATE_ABOVE"); }));
+  Exit();
+  EXPECT_NE(ReadFile(session->SettingsFile()).find("\"StayOnTop\"=dword:00000000"),
+            std::string::npos);
+}
+
+TEST_F(Tallyon, MinimisedToTheTrayAndBackWithoutATaskbarEntry) {
+  session->StartTrayHost();
+  WriteSettings(*session, "\"ShowIn\"=dword:00000003\n");
+  Launch();
+  session->ShellStatus("xdotool windowminimize " + window);
+  EXPECT_TRUE(session->Eventually([&] { return !session->IsViewable(window); }))
+      << "still on screen";
+  // A click on the icon in the tray host brings the window back.
+  // The icon sits at the right end of the 60-pixel tray host.
+  const std::string tray = session->Line("xdotool search --onlyvisible --class trayer");
+  ASSERT_FALSE(tray.empty());
+  session->ShellStatus("xdotool mousemove --window " + tray + " 49 11 click 1");
+  EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); })) << "not back";
+  EXPECT_TRUE(session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+  session->ShellStatus("xdotool windowactivate --sync " + window);
+  Exit();
+}
+
+} // namespace
