@@ -183,8 +183,10 @@ bool EndsWithBlankLine(std::string_view text) {
   return Trim(start == std::string_view::npos ? before : before.substr(start + 1)).empty();
 }
 
+// Ends the last line; one cut after its carriage return gets the line feed.
 void Terminate(std::string& lines, std::string_view lineEnd) {
-  if (!lines.empty() && !lines.ends_with('\n')) lines += lineEnd;
+  if (lines.empty() || lines.ends_with('\n')) return;
+  lines += lines.ends_with('\r') ? "\n" : lineEnd;
 }
 
 // The value's name and data from its line(s), which continue after a
@@ -239,7 +241,9 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
 
   RegistryFile file;
   file.FPreamble = lines[0];
-  if (!LineEnd(lines[0]).empty()) file.FLineEnd = LineEnd(lines[0]);
+  // New lines end as the header line does; a lone carriage return (the
+  // file ends there) is no line end to write.
+  if (LineEnd(lines[0]).ends_with('\n')) file.FLineEnd = LineEnd(lines[0]);
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const std::string_view body = Body(lines[i]);
     const std::string_view trimmed = Trim(body);
@@ -257,12 +261,17 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
     } else {
       if (file.FSections.empty()) return std::nullopt;
       Entry entry{std::string(lines[i]), std::nullopt, {}};
-      std::string logical(body);
-      while (Trim(logical).ends_with('\\') && Trim(logical).find("=hex") != std::string::npos) {
+      // Only a hex list goes on after a trailing backslash. The line is
+      // joined in place, so that a value wrapped over many lines still
+      // reads in time linear in its length.
+      std::string logical(trimmed);
+      const bool wraps = logical.find("=hex") != std::string::npos;
+      while (wraps && logical.ends_with('\\')) {
         if (++i == lines.size() || !IsTextLine(Body(lines[i]))) return std::nullopt;
-        logical = std::string(Trim(logical));
         logical.pop_back();
         logical += Body(lines[i]);
+        while (!logical.empty() && IsSpace(logical.back()))
+          logical.pop_back();
         entry.lines += lines[i];
       }
       auto value = ParseValue(logical);
@@ -306,6 +315,14 @@ void RegistryFile::AddKey(std::string_view key) {
   FSections.back().entries.push_back({FLineEnd, std::nullopt, {}});
 }
 
+std::vector<RegistryFile::NamedValue> RegistryFile::Values() const {
+  std::vector<NamedValue> values;
+  for (const Section& section : FSections)
+    for (const Entry& entry : section.entries)
+      if (entry.name) values.push_back({section.key, *entry.name, entry.value});
+  return values;
+}
+
 const RegistryValue* RegistryFile::Find(std::string_view key, std::string_view name) const {
   const RegistryValue* found = nullptr;
   for (const Section& section : FSections) {
@@ -329,6 +346,7 @@ bool RegistryFile::Set(std::string_view key, std::string_view name, const Regist
   }
   if (found) {
     found->lines = line + std::string(LineEnd(found->lines));
+    found->name = std::string(name); // the line now spells it so
     found->value = value;
     return true;
   }

@@ -63,6 +63,16 @@ public:
   bool HasKey(std::string_view key) const;
   void AddKey(std::string_view key);
 
+  // Every value in the order of the file, with the key of its section; a
+  // value that appears twice is listed twice.
+  struct NamedValue {
+    std::string key;
+    std::string name;
+    RegistryValue value;
+    friend bool operator==(const NamedValue&, const NamedValue&) = default;
+  };
+  std::vector<NamedValue> Values() const;
+
   // nullptr when the key or the value is missing.
   const RegistryValue* Find(std::string_view key, std::string_view name) const;
 

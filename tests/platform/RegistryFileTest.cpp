@@ -197,3 +197,46 @@ TEST(RegistryFile, LaterDuplicatesWinAndAreTheOnesChanged) {
 }
 
 } // namespace
+
+TEST(RegistryFile, ListsEveryValueInOrderAsTheFileSpellsIt) {
+  RegistryFile file =
+      Parsed("REGEDIT4\n\n[K]\n\"A\"=\"first\"\n; note\n\"ShowIn\"=dword:00000002\n\n"
+             "[K]\n\"a\"=\"second\"\n");
+  ASSERT_TRUE(file.Set("k", "SHOWIN", RegistryValue::Integer(3)));
+  const std::vector<RegistryFile::NamedValue> expected = {
+      {"K", "A", RegistryValue::Text("first")},
+      {"K", "SHOWIN", RegistryValue::Integer(3)},
+      {"K", "a", RegistryValue::Text("second")},
+  };
+  EXPECT_EQ(file.Values(), expected);
+  EXPECT_EQ(Parsed(file.Text()).Values(), expected);
+}
+
+TEST(RegistryFile, AFileCutAfterACarriageReturnStaysReadable) {
+  // A file with Windows line ends that lost its last line feed, or its
+  // header's: what is added after the cut must not make it unreadable.
+  for (const std::string& text :
+       {std::string("REGEDIT4\r"), std::string("REGEDIT4\r\n\r\n[K]\r\n\"A\"=\"1\"\r"),
+        std::string("REGEDIT4\r\n\r\n[K]\r\n\"A\"=\"1\"\r\n\r")}) {
+    RegistryFile file = Parsed(text);
+    if (!file.HasKey("K")) file.AddKey("K");
+    ASSERT_TRUE(file.Set("K", "New", RegistryValue::Integer(7)));
+    file.AddKey("Later");
+    const auto reread = RegistryFile::Parse(file.Text());
+    ASSERT_TRUE(reread.has_value()) << file.Text();
+    EXPECT_EQ(reread->Values(), file.Values()) << file.Text();
+    EXPECT_TRUE(reread->HasKey("Later"));
+  }
+}
+
+TEST(RegistryFile, AValueWrappedOverManyLinesReads) {
+  constexpr int kLines = 100000;
+  std::string text = "REGEDIT4\n\n[K]\n\"Blob\"=hex:00";
+  for (int i = 1; i < kLines; ++i)
+    text += ",\\\n  " + std::string(i % 2 ? "ff" : "01");
+  const RegistryFile file = Parsed(text + "\n");
+  const RegistryValue* blob = file.Find("K", "Blob");
+  ASSERT_NE(blob, nullptr);
+  ASSERT_EQ(blob->data.size(), std::size_t(kLines));
+  EXPECT_EQ(blob->data.substr(0, 3), Bytes({0, 255, 1}));
+}
