@@ -149,14 +149,16 @@ bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
   if ((writes || canCreate) && !MakeFolders(file->parent_path())) return false;
 
   std::error_code error;
-  // A link (from a dotfile manager, say) stays a link: its target is the file.
-  if (fs::is_symlink(*file, error)) file = fs::weakly_canonical(*file, error);
+  // A link is read through but never written through: a write replaces the
+  // link itself with a file of the key's own, so whatever it pointed to
+  // (another program's file, say) keeps its contents.
+  const bool link = fs::is_symlink(*file, error);
   const fs::file_status status = fs::status(*file, error);
   const bool exists = fs::exists(status);
   if (error && !exists && error != std::errc::no_such_file_or_directory) return false;
   if (exists && !fs::is_regular_file(status)) return false;
   if (writes && (::access(file->parent_path().c_str(), W_OK) != 0 ||
-                 (exists && ::access(file->c_str(), W_OK) != 0)))
+                 (exists && !link && ::access(file->c_str(), W_OK) != 0)))
     return false;
 
   std::optional<RegistryFile> content = LoadFile(*file, exists, writes);

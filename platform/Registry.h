@@ -5,7 +5,9 @@
 // the file $XDG_CONFIG_HOME/<Vendor>/<Program>.reg ($HOME/.config when the
 // variable is unset), in the registry export format (see RegistryFile.h).
 //
-// Each write reaches the file at once and whole (AtomicFile.h). A file that
+// Each write reaches the file at once and whole (AtomicFile.h). A symbolic
+// link in the file's place is read through, and the first write replaces the
+// link with a file of its own: nothing is ever written through a link. A file that
 // is not in the format is never overwritten: OpenKey moves it aside to
 // "<Program>.reg.damaged-YYYYMMDD-HHMMSS" and starts the key afresh. A
 // folder that cannot be made or a file that cannot be written means the key

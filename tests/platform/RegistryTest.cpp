@@ -233,16 +233,50 @@ TEST_F(Registry, UnwritablePlacesCannotBeOpened) {
   }
 }
 
-TEST_F(Registry, ALinkedFileStaysLinked) {
-  const fs::path target = Root() / "dotfiles" / "Tallyon.reg";
-  Write(target, std::string("REGEDIT4\n\n") + kSection);
+TEST_F(Registry, ALinkIsReadThroughButNeverWrittenThrough) {
+  const std::string theirs = std::string("REGEDIT4\n\n") + kSection + "\"Value\"=\"7\"\n";
+  const std::string unrelated = "root:x:0:0:root:/root:/bin/bash\n";
+  const fs::path elsewhere = Root() / "elsewhere";
+  struct Case {
+    const char* tag;
+    const char* target; // where the link points, inside `elsewhere`
+    const std::string* contents;
+  } cases[] = {{"a registry file", "Tallyon.reg", &theirs},
+               {"another program's file", "passwd", &unrelated},
+               {"nothing yet", "missing", nullptr}};
+  for (const Case& c : cases) {
+    const fs::path target = elsewhere / c.target;
+    if (c.contents) Write(target, *c.contents);
+    fs::create_directories(Folder());
+    fs::create_symlink(target, File());
+    TRegistry::TakeKeptFiles();
+    {
+      TRegistry registry;
+      ASSERT_TRUE(registry.OpenKey(kKey, true)) << c.tag;
+      // Read through the link when it holds a key.
+      EXPECT_EQ(registry.ReadString("Value"), c.contents == &theirs ? "7" : "") << c.tag;
+      registry.WriteInteger("ShowIn", 2);
+    }
+    if (c.contents)
+      EXPECT_EQ(Read(target), *c.contents) << c.tag;
+    else
+      EXPECT_FALSE(fs::exists(target)) << c.tag;
+    EXPECT_FALSE(fs::is_symlink(File())) << c.tag;
+    EXPECT_NE(Read(File()).find("\"ShowIn\"=dword:00000002"), std::string::npos) << c.tag;
+    // A link to what is not a registry file is kept aside as it is, a link.
+    const auto kept = TRegistry::TakeKeptFiles();
+    ASSERT_EQ(kept.size(), c.contents == &unrelated ? 1u : 0u) << c.tag;
+    for (const fs::path& moved : kept)
+      EXPECT_TRUE(fs::is_symlink(moved)) << c.tag;
+    fs::remove_all(Folder());
+  }
+
+  // A link to a folder cannot be read or replaced: the key cannot be opened.
   fs::create_directories(Folder());
-  fs::create_symlink(target, File());
+  fs::create_symlink(elsewhere, File());
   TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(kKey, true));
-  registry.WriteInteger("ShowIn", 2);
+  EXPECT_FALSE(registry.OpenKey(kKey, true));
   EXPECT_TRUE(fs::is_symlink(File()));
-  EXPECT_EQ(Read(target), std::string("REGEDIT4\n\n") + kSection + "\"ShowIn\"=dword:00000002\n");
 }
 
 } // namespace
