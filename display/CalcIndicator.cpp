@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // The forms reserve the width of this character of their own font for the
@@ -20,6 +22,18 @@ qsizetype FirstExponentMark(const QString& text) {
     if (text[i] == QLatin1Char('E') || text[i] == QLatin1Char('e')) return i;
   }
   return -1;
+}
+
+// The part of `text` that can show when it is drawn ending at x = `right`:
+// what lies left of x = 0 is clipped. Every glyph of a display text is at
+// least a pixel wide, so the last right + 1 characters reach past the left
+// edge; measuring and drawing only those keeps a text of a million
+// characters as quick as a short one. The whole text when that fails.
+QString VisibleTail(const QString& text, int right, const QFontMetrics& metrics) {
+  const qsizetype keep = std::max(right, 0) + 1;
+  if (text.size() <= keep) return text;
+  const QString tail = text.right(keep);
+  return metrics.horizontalAdvance(tail) >= right ? tail : text;
 }
 
 } // namespace
@@ -70,15 +84,20 @@ std::vector<TCVCalcIndicator::TGlyphRun> TCVCalcIndicator::MeasureRuns() const {
   const int ascent = metrics.ascent();
 
   const qsizetype split = FirstExponentMark(text);
-  if (split < 0) return {{text, QPoint(w - metrics.horizontalAdvance(text), h / 4 + ascent)}};
+  if (split < 0) {
+    const QString line = VisibleTail(text, w, metrics);
+    return {{line, QPoint(w - metrics.horizontalAdvance(line), h / 4 + ascent)}};
+  }
 
-  const QString mantissa = text.left(split);
-  const QString exponent = text.mid(split + 1);
-  const QString ten = QStringLiteral("10");
+  const QString exponent = VisibleTail(text.mid(split + 1), w, metrics);
   const int xe = w - metrics.horizontalAdvance(exponent);
+  // An exponent part wider than the control hides everything left of it.
+  if (exponent.size() < text.size() - split - 1) return {{exponent, QPoint(xe, ascent)}};
+  const QString ten = QStringLiteral("10");
   const int xt = xe - metrics.horizontalAdvance(ten);
   const int yt = h / 3;
   const int g = metrics.horizontalAdvance(QChar(SignGapCharacter));
+  const QString mantissa = VisibleTail(text.left(split), xt - g, metrics);
   return {{mantissa, QPoint(xt - g - metrics.horizontalAdvance(mantissa), yt + ascent)},
           {ten, QPoint(xt, yt + ascent)},
           {exponent, QPoint(xe, ascent)},

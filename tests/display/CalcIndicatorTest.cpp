@@ -203,6 +203,28 @@ TEST_F(IndicatorTest, GlyphsAreClippedToTheControl) {
   }
 }
 
+TEST_F(IndicatorTest, ATextFarWiderThanTheControlShowsItsEndAsAShortOneDoes) {
+  // Zero texts keep what was typed, so these are shown as written: a million
+  // characters in one line, in the mantissa, or in the exponent part.
+  const std::string zeros(1000000, '0'), few(300, '0');
+  const struct {
+    std::string longText, shortText;
+  } cases[] = {
+      {"0." + zeros, "0." + few},
+      {"-0." + zeros + "E5", "-0." + few + "E5"},
+      {"0.E" + zeros + "7", "0.E" + few + "7"},
+      {"-0.0" + zeros + "e", "-0.0" + few + "e"},
+  };
+  for (const auto& c : cases) {
+    indicator_->SetText(c.shortText);
+    const QImage expected = Render();
+    indicator_->SetText(c.longText);
+    ASSERT_EQ(indicator_->DisplayText().size(), c.longText.size());
+    EXPECT_EQ(Render(), expected) << c.shortText.substr(0, 8);
+    EXPECT_EQ(indicator_->Text(), c.longText);
+  }
+}
+
 TEST_F(IndicatorTest, LayoutFollowsWidthAndFont) {
   indicator_->SetText("-1234.5E2");
   ASSERT_EQ(indicator_->DisplayText(), "-123,450");
