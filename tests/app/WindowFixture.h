@@ -1,0 +1,156 @@
+#pragma once
+// The main window on the offscreen platform, for the window's tests: a
+// fresh settings folder per test, the window opened and shown, keys typed
+// to whatever has the focus, and a watch that closes every message box and
+// keeps its text.
+
+#include "app/UCalc.h"
+#include "display/CalcIndicator.h"
+#include "engine/NumberText.h"
+#include "settings/USet.h"
+#include "widgets/DxButton.h"
+#include "widgets/MxFlatPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace apptest {
+
+namespace fs = std::filesystem;
+
+// Closes every message box that opens and keeps its text; with an interval
+// of 0 at the first turn of the box's own event loop.
+class MessageBoxWatch {
+public:
+  explicit MessageBoxWatch(int intervalMs = 10) {
+    timer_.setInterval(intervalMs);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts_.push_back(box->text().toStdString());
+        box->accept();
+      }
+    });
+    timer_.start();
+  }
+  const std::vector<std::string>& Texts() const { return texts_; }
+
+private:
+  QTimer timer_;
+  std::vector<std::string> texts_;
+};
+
+class Window : public ::testing::Test {
+protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "tallyon-app-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    home = pattern;
+    ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    SetCurrentSeparators({});
+    USet::Value.clear();
+    USet::Memory.clear();
+    USet::ThouSep = USet::StayOnTop = false;
+    USet::ShowIn = 0;
+  }
+  void TearDown() override {
+    window.reset();
+    fs::remove_all(home);
+  }
+
+  void WriteSettings(const std::string& values) {
+    fs::create_directories(home / "Corvane");
+    std::ofstream(home / "Corvane" / "Tallyon.reg")
+        << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n"
+        << values;
+  }
+  std::string SettingsText() {
+    std::ifstream in(home / "Corvane" / "Tallyon.reg");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  TFCalc& Open() {
+    window = std::make_unique<TFCalc>();
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QApplication::processEvents();
+    return *window;
+  }
+
+  // A key press as the user types it, to whatever has the focus.
+  void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+  }
+
+  TdxButton& Button(const char* name) { return *window->findChild<TdxButton*>(name); }
+  void Click(const char* name) { QTest::mouseClick(&Button(name), Qt::LeftButton); }
+
+  QAction& Action(const QString& text) {
+    for (QAction* action : window->findChildren<QAction*>())
+      if (action->text() == text) return *action;
+    throw std::runtime_error("no action " + text.toStdString());
+  }
+
+  std::string Value() const { return window->Calculator().Value(); }
+  QString Sign() const { return window->PanelIndicator().Caption(); }
+
+  // A token of the key-sequence table as the user would give it: a key, or
+  // a click on a key that has no binding, after which the focus leaves the
+  // clicked key so that Enter means Equal again. False for tokens the window
+  // does not offer (the engine's function actions, value=).
+  bool Perform(const std::string& token);
+
+  fs::path home;
+  std::unique_ptr<TFCalc> window;
+};
+
+inline bool Window::Perform(const std::string& token) {
+  struct KeyOf {
+    const char* token;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  static const KeyOf keys[] = {
+      {".", Qt::Key_Period, Qt::NoModifier},    {"+", Qt::Key_Plus, Qt::KeypadModifier},
+      {"-", Qt::Key_Minus, Qt::KeypadModifier}, {"*", Qt::Key_Asterisk, Qt::KeypadModifier},
+      {"/", Qt::Key_Slash, Qt::KeypadModifier}, {"=", Qt::Key_Return, Qt::NoModifier},
+      {"%", Qt::Key_5, Qt::ShiftModifier},      {"C", Qt::Key_Delete, Qt::NoModifier},
+      {"CE", Qt::Key_Escape, Qt::NoModifier},
+  };
+  static const std::pair<const char*, const char*> buttons[] = {
+      {"sqrt", "btSqrt"},   {"1/x", "btInverse"},  {"+/-", "btSignChange"}, {"BACK", "btBackSpace"},
+      {"MC", "btMemClear"}, {"MR", "btMemRecall"}, {"M+", "btMemPlus"},     {"M-", "btMemMinus"},
+  };
+  if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') {
+    Type(Qt::Key_0 + (token[0] - '0'));
+    return true;
+  }
+  for (const KeyOf& k : keys)
+    if (token == k.token) {
+      Type(k.key, k.modifiers);
+      return true;
+    }
+  for (const auto& [name, button] : buttons)
+    if (token == name) {
+      Click(button);
+      Button(button).clearFocus();
+      return true;
+    }
+  return false;
+}
+
+} // namespace apptest
