@@ -21,7 +21,11 @@ namespace platform {
 std::optional<std::string> ReadClipboardText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) return std::nullopt;
-  return data->text().toStdString();
+  // Clipboard text is a NUL-terminated string: whatever follows a NUL is
+  // not part of it.
+  std::string text = data->text().toStdString();
+  text.resize(std::min(text.size(), text.find('\0')));
+  return text;
 }
 
 void WriteClipboardText(const std::string& text) {

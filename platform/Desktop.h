@@ -11,7 +11,8 @@ class QWidget;
 
 namespace platform {
 
-// The clipboard's text, or nothing when it offers none.
+// The clipboard's text up to its first NUL (as CF_TEXT holds it), or nothing
+// when it offers none. Bytes that are not UTF-8 arrive as U+FFFD.
 std::optional<std::string> ReadClipboardText();
 void WriteClipboardText(const std::string& text);
 
