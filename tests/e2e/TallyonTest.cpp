@@ -3,10 +3,12 @@
 // disk.
 
 #include "DesktopSession.h"
+#include "platform/RegistryFile.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -164,6 +166,35 @@ TEST_F(Tallyon, MinimisedToTheTrayAndBackWithoutATaskbarEntry) {
   EXPECT_TRUE(session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
   session->ShellStatus("xdotool windowactivate --sync " + window);
   Exit();
+}
+
+// The program ended (SIGTERM, which it leaves at its default: it dies at
+// once) at random moments around its closing save, run after run: the file
+// always parses and holds this run's value or the one before.
+TEST_F(Tallyon, EndedWhileClosingLeavesAWholeSettingsFile) {
+  const char* const keys[] = {"1 1 1", "2 2 2 2"};
+  const char* const values[] = {"111", "2222"};
+  std::mt19937 random(3);
+  // From before the Exit keys reach the program to well after its save.
+  std::uniform_int_distribution<int> delay(0, 90'000);
+  std::string before = "(none)";
+  int saved = 0;
+  for (int run = 0; run < 12; ++run) {
+    Launch();
+    session->Keys(std::string("Delete ") + keys[run % 2]);
+    session->ShellStatus("xdotool key --delay 30 alt+f e >/dev/null 2>&1 &");
+    ::usleep(delay(random));
+    program->Stop();
+    ::usleep(100'000); // the keys are gone before the next start
+    const auto file = platform::RegistryFile::Parse(ReadFile(session->SettingsFile()));
+    ASSERT_TRUE(file.has_value()) << "run " << run;
+    const auto* value = file->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", "Value");
+    const std::string stored = value ? value->data.substr(0, value->data.find('\0')) : "(none)";
+    EXPECT_TRUE(stored == values[run % 2] || stored == before) << "run " << run << ": " << stored;
+    saved += stored == values[run % 2] ? 1 : 0;
+    before = stored;
+  }
+  RecordProperty("saved_before_the_end", saved);
 }
 
 } // namespace
