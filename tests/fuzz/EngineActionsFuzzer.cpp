@@ -26,7 +26,7 @@ void Step(TCVCalculator& calculator, fuzz::Input& input, char separator) {
   std::string violation;
   if (code == kSetValue) {
     const std::string text(input.Text('\n'));
-    const Outcome outcome = Run([&] { calculator.SetValue(text); }, unexpected);
+    const Outcome outcome = Attempt([&] { calculator.SetValue(text); }, unexpected);
     violation = Checker(before, calculator, separator).SetValue(text, outcome);
   } else if (code == kSetMemory) {
     const std::string text(input.Text('\n'));
@@ -39,7 +39,7 @@ void Step(TCVCalculator& calculator, fuzz::Input& input, char separator) {
     calculator.SetAngularMeasure(static_cast<TAngularMeasure>(input.Choice(4)));
   } else {
     const auto action = static_cast<TCalcAction>(code < 64 ? code : code % CalcActionCount);
-    const Outcome outcome = Run([&] { calculator.SetAction(action); }, unexpected);
+    const Outcome outcome = Attempt([&] { calculator.SetAction(action); }, unexpected);
     violation = Checker(before, calculator, separator).Action(action, outcome);
   }
   fuzz::Require(unexpected.empty(), "only the arithmetic's and the conversion's errors",

@@ -58,7 +58,7 @@ struct Outcome {
 
 // Runs one step and classifies what it let out; anything but a math or a
 // conversion error is returned as a violation in `unexpected`.
-template <typename Step> Outcome Run(Step&& step, std::string& unexpected) {
+template <typename Step> Outcome Attempt(Step&& step, std::string& unexpected) {
   try {
     step();
     return {};
