@@ -67,12 +67,13 @@ TEST_F(Window, SoakOfRandomKeysClicksAndPastes) {
       ++shown[boxes.Texts()[seen].front() == '\'' ? "(conversion)" : boxes.Texts()[seen]];
     }
   }
-  for (const auto& [text, count] : shown)
-    RecordProperty(text, std::to_string(count));
   EXPECT_GE(shown.size(), 2u) << "the run should meet errors";
+  soak::Report("window soak: " + std::to_string(actions) +
+               " actions, errors:" + soak::Counted(shown));
   if (soak::MeasuresMemory() && actions >= 100000) {
     const long growth = soak::ResidentKiB() - residentAfterWarmUp;
-    RecordProperty("resident_growth_kib", std::to_string(growth));
+    soak::Report("window soak: resident memory grew by " + std::to_string(growth) +
+                 " KiB after the first tenth");
     EXPECT_LT(growth, 8192) << "resident memory grew by " << growth << " KiB";
   }
 }

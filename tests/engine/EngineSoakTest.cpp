@@ -91,12 +91,13 @@ TEST(EngineSoak, RandomActionsFollowTheStateTableWithoutGrowing) {
     ASSERT_EQ(unexpected, "") << "step " << step;
     ASSERT_EQ(violation, "") << "step " << step << ", value before: " << before.value;
   }
-  for (const auto& [message, count] : errors)
-    RecordProperty(message, std::to_string(count));
   EXPECT_GT(errors.size(), 3u) << "the run should meet several kinds of error";
+  soak::Report("engine soak: " + std::to_string(actions) +
+               " actions, errors:" + soak::Counted(errors));
   if (soak::MeasuresMemory() && actions >= 100000) {
     const long growth = soak::ResidentKiB() - residentAfterWarmUp;
-    RecordProperty("resident_growth_kib", std::to_string(growth));
+    soak::Report("engine soak: resident memory grew by " + std::to_string(growth) +
+                 " KiB after the first tenth");
     EXPECT_LT(growth, 2048) << "resident memory grew by " << growth << " KiB";
   }
 }

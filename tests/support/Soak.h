@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -32,6 +33,20 @@ inline long ResidentKiB() {
     std::fclose(statm);
   }
   return resident * 4;
+}
+
+// Counts as text:  {"Overflow": 3} -> " 3 \"Overflow\"".
+inline std::string Counted(const std::map<std::string, long>& counts) {
+  std::string text;
+  for (const auto& [name, count] : counts)
+    text += " " + std::to_string(count) + " \"" + name + "\"";
+  return text;
+}
+
+// One line of the run's figures, on the test's output.
+inline void Report(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
 }
 
 inline bool MeasuresMemory() {
