@@ -39,7 +39,14 @@ void InstallDialogKeyRouter() {
 TdxCustomControl::TdxCustomControl(QWidget* parent) : QWidget(parent) {
   InstallDialogKeyRouter();
   setFocusPolicy(Qt::StrongFocus);
-  connect(qApp, &QApplication::focusChanged, this, [this] { UpdateFormFocusFlag(); });
+  FFocusChanges =
+      connect(qApp, &QApplication::focusChanged, this, [this] { UpdateFormFocusFlag(); });
+}
+
+// The base destructor takes the focus away, which reports a focus change;
+// by then this is no longer a control and must not hear of it.
+TdxCustomControl::~TdxCustomControl() {
+  disconnect(FFocusChanges);
 }
 
 void TdxCustomControl::SetTabStop(bool tabStop) {

@@ -15,6 +15,7 @@ class TdxCustomControl : public QWidget {
 
 public:
   explicit TdxCustomControl(QWidget* parent = nullptr);
+  ~TdxCustomControl() override;
 
   bool Hover() const { return FHover; }
   bool Focused() const { return FFocused; }
@@ -86,4 +87,5 @@ private:
   bool FPointerInside = false;
   // A left press went down here and its release is still to come.
   bool FClickPending = false;
+  QMetaObject::Connection FFocusChanges;
 };
