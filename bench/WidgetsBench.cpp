@@ -7,10 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QPainter>
+#include "QtBench.h"
 
-#include <cstdlib>
+#include <QPainter>
 
 namespace {
 
@@ -23,17 +22,8 @@ void BM_BuildGradient(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildGradient)->Arg(bqLow)->Arg(bqMiddle)->Arg(bqHigh);
 
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "tallyon-bench";
-  static char* argv[] = {name, nullptr};
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QApplication application(argc, argv);
-  return application;
-}
-
 void BM_PaintButton(benchmark::State& state) {
-  Application();
+  BenchApplication();
   TdxButton button;
   button.SetCaption("BACK");
   QImage target(button.size(), QImage::Format_RGB32);
