@@ -1,6 +1,7 @@
 #include "dialogs/UAbout.h"
 
 #include "dialogs/DialogPictures.h"
+#include "dialogs/DialogWindow.h"
 #include "dialogs/JpegImage.h"
 #include "display/Fonts.h"
 #include "platform/Desktop.h"
@@ -62,6 +63,16 @@ void FitLink(QLabel& label, int rightEdge) {
     label.move(std::max(0, rightEdge - label.width()), label.y());
 }
 
+// A link under the pointer is yellow with the pointing hand, else white with
+// the default cursor.
+void ShowHovered(QLabel& link, bool hovered) {
+  SetTextColor(link, hovered ? HoveredLinkColor : LabelColor);
+  if (hovered)
+    link.setCursor(Qt::PointingHandCursor);
+  else
+    link.unsetCursor();
+}
+
 QLabel* MakePicture(QWidget* parent, const char* name, QRect geometry, const QByteArray& jpeg) {
   TJpegImage image;
   image.LoadFromMemory(jpeg);
@@ -75,13 +86,8 @@ QLabel* MakePicture(QWidget* parent, const char* name, QRect geometry, const QBy
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setObjectName("AboutBox");
-  setWindowTitle(QStringLiteral("About"));
-  setFont(TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
-  setFixedSize(458, 291);
+TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
+  SetUpFixedDialog(*this, "AboutBox", QStringLiteral("About"), {458, 291});
   QPalette background = palette();
   background.setColor(QPalette::Window, QColor(140, 170, 230));
   setPalette(background);
@@ -167,21 +173,17 @@ void TAboutBox::lbMailClick() {
 }
 
 void TAboutBox::lbURLMouseEnter() {
-  SetTextColor(*FLbURL, HoveredLinkColor);
-  FLbURL->setCursor(Qt::PointingHandCursor);
+  ShowHovered(*FLbURL, true);
 }
 
 void TAboutBox::lbURLMouseLeave() {
-  SetTextColor(*FLbURL, LabelColor);
-  FLbURL->unsetCursor();
+  ShowHovered(*FLbURL, false);
 }
 
 void TAboutBox::lbMailMouseEnter() {
-  SetTextColor(*FLbMail, HoveredLinkColor);
-  FLbMail->setCursor(Qt::PointingHandCursor);
+  ShowHovered(*FLbMail, true);
 }
 
 void TAboutBox::lbMailMouseLeave() {
-  SetTextColor(*FLbMail, LabelColor);
-  FLbMail->unsetCursor();
+  ShowHovered(*FLbMail, false);
 }

@@ -1,6 +1,7 @@
 #include "dialogs/USubmitNumber.h"
 
 #include "dialogs/DialogPictures.h"
+#include "dialogs/DialogWindow.h"
 #include "display/CalcIndicator.h"
 #include "display/Fonts.h"
 #include "engine/NumberText.h"
@@ -59,13 +60,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
 
 } // namespace
 
-TFSubmitNumber::TFSubmitNumber(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setObjectName("FSubmitNumber");
-  setWindowTitle(QStringLiteral("Submit"));
-  setFont(TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
-  setFixedSize(408, 226);
+TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
+  SetUpFixedDialog(*this, "FSubmitNumber", QStringLiteral("Submit"), {408, 226});
   // Where the dialog was placed, not centred on its owner.
   move(288, 196);
   // Made in their tab order: the buttons, then the preview, then the input.
