@@ -1,11 +1,12 @@
 // A number display holding a text far wider than itself (a zero with a
 // million decimals is shown as typed): writing it, then each repaint.
 
-#include "bench/BenchApplication.h"
 #include "display/CalcIndicator.h"
 #include "display/Fonts.h"
 
 #include <benchmark/benchmark.h>
+
+#include "QtBench.h"
 
 #include <QImage>
 

@@ -2,11 +2,12 @@
 // quality and colour changes only) against one full paint of the button
 // from its cached images (done on every repaint).
 
-#include "bench/BenchApplication.h"
 #include "widgets/DxButton.h"
 #include "widgets/Gradient.h"
 
 #include <benchmark/benchmark.h>
+
+#include "QtBench.h"
 
 #include <QPainter>
 

@@ -93,6 +93,7 @@ protected:
 private:
   // Whether the ring shows; the default-button rule applies only if asked.
   bool RingShown(bool withDefaultRule) const;
+  void InvalidateGradients();
   void BuildGradients();
   void BuildGlyphs();
   void DrawFaces(QPainter& painter) const;
@@ -127,7 +128,8 @@ private:
   QImage FPressedFace;
   QImage FFocusRing;
   QImage FHighlightRing;
-  QSize FBuiltSize;
+  QSize FBuiltSize; // invalid until built, and after each change
+  bool FFaceInsideRing = false;
   // The glyph (or the action's icon) with its transparent colour applied,
   // and its grey form for the disabled button.
   QImage FGlyphImage;

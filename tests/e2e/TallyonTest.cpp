@@ -129,6 +129,22 @@ TEST_F(Tallyon, TrayOnlyModeLeavesNoTaskbarEntry) {
   Exit();
 }
 
+// Without a system tray the tray-only mode must not strand the window: it
+// keeps its taskbar entry and minimises to the taskbar.
+TEST_F(Tallyon, TrayOnlyModeWithoutATrayKeepsTheWindowReachable) {
+  WriteSettings(*session, "\"ShowIn\"=dword:00000003\n");
+  Launch();
+  ::usleep(300'000);
+  EXPECT_FALSE(session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+  session->ShellStatus("xdotool windowminimize " + window);
+  EXPECT_TRUE(
+      session->Eventually([&] { return session->HasWindowState(window, "_NET_WM_STATE_HIDDEN"); }));
+  session->ShellStatus("xdotool windowactivate --sync " + window);
+  EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); }));
+  Exit();
+  EXPECT_NE(ReadFile(session->SettingsFile()).find("\"ShowIn\"=dword:00000003"), std::string::npos);
+}
+
 TEST_F(Tallyon, TaskbarModeKeepsTheTaskbarEntry) {
   WriteSettings(*session, "\"ShowIn\"=dword:00000002\n");
   Launch();

@@ -1,6 +1,5 @@
 #pragma once
-// The one application object of the benchmark program, for the benchmarks
-// that need widgets and fonts; on the offscreen platform unless told otherwise.
+// The one QApplication of the benchmark program, on the offscreen platform.
 
 #include <QApplication>
 
