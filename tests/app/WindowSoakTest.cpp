@@ -68,14 +68,7 @@ TEST_F(Window, SoakOfRandomKeysClicksAndPastes) {
     }
   }
   EXPECT_GE(shown.size(), 2u) << "the run should meet errors";
-  soak::Report("window soak: " + std::to_string(actions) +
-               " actions, errors:" + soak::Counted(shown));
-  if (soak::MeasuresMemory() && actions >= 100000) {
-    const long growth = soak::ResidentKiB() - residentAfterWarmUp;
-    soak::Report("window soak: resident memory grew by " + std::to_string(growth) +
-                 " KiB after the first tenth");
-    EXPECT_LT(growth, 8192) << "resident memory grew by " << growth << " KiB";
-  }
+  soak::Conclude("window", actions, shown, residentAfterWarmUp, 8192);
 }
 
 } // namespace

@@ -92,14 +92,7 @@ TEST(EngineSoak, RandomActionsFollowTheStateTableWithoutGrowing) {
     ASSERT_EQ(violation, "") << "step " << step << ", value before: " << before.value;
   }
   EXPECT_GT(errors.size(), 3u) << "the run should meet several kinds of error";
-  soak::Report("engine soak: " + std::to_string(actions) +
-               " actions, errors:" + soak::Counted(errors));
-  if (soak::MeasuresMemory() && actions >= 100000) {
-    const long growth = soak::ResidentKiB() - residentAfterWarmUp;
-    soak::Report("engine soak: resident memory grew by " + std::to_string(growth) +
-                 " KiB after the first tenth");
-    EXPECT_LT(growth, 2048) << "resident memory grew by " << growth << " KiB";
-  }
+  soak::Conclude("engine", actions, errors, residentAfterWarmUp, 2048);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 // run is bounded. Under AddressSanitizer the resident size says nothing
 // (its quarantine grows by design), and the leak checker watches instead.
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -55,6 +57,21 @@ inline bool MeasuresMemory() {
 #else
   return true;
 #endif
+}
+
+// The end of a run: its figures on the output, and, where it can be
+// measured and the run is long enough to mean anything, the growth of the
+// resident memory since `residentAfterWarmUp`, which must stay below
+// `allowedKiB`.
+inline void Conclude(const std::string& name, long actions,
+                     const std::map<std::string, long>& errors, long residentAfterWarmUp,
+                     long allowedKiB) {
+  Report(name + " soak: " + std::to_string(actions) + " actions, errors:" + Counted(errors));
+  if (!MeasuresMemory() || actions < 100000) return;
+  const long growth = ResidentKiB() - residentAfterWarmUp;
+  Report(name + " soak: resident memory grew by " + std::to_string(growth) +
+         " KiB after the first tenth");
+  EXPECT_LT(growth, allowedKiB) << "resident memory grew by " << growth << " KiB";
 }
 
 } // namespace soak
