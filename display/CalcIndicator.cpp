@@ -1,5 +1,6 @@
 #include "display/CalcIndicator.h"
 
+#include "display/CalcIndicatorAccessible.h"
 #include "display/DisplayFormat.h"
 #include "engine/NumberText.h"
 
@@ -25,6 +26,7 @@ qsizetype FirstExponentMark(const QString& text) {
 } // namespace
 
 TCVCalcIndicator::TCVCalcIndicator(QWidget* owner) : QWidget(owner) {
+  InstallIndicatorAccessibility();
   resize(145, 20);
   // Written before grouping is on; the exponent form ignores grouping anyway.
   SetText("-123456789E-1234");
@@ -41,6 +43,7 @@ void TCVCalcIndicator::SetText(std::string_view value) {
   // display as it was.
   FText = DisplayTextOf(value, FThouSep, CurrentSeparators());
   Invalidate();
+  TellIndicatorChanged(this);
 }
 
 void TCVCalcIndicator::SetThouSep(bool value) {

@@ -1,5 +1,7 @@
 #include "widgets/DxButton.h"
 
+#include "widgets/DxAccessible.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QKeyEvent>
@@ -65,6 +67,7 @@ QChar AccelChar(const QString& caption) {
 
 TdxButton::TdxButton(QWidget* parent)
     : TdxCustomControl(parent), FColors([this] { BuildGradients(); }) {
+  InstallWidgetAccessibility();
   // Every paint covers the whole button, over the toolkit's own buffer.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(73, 25);
@@ -75,6 +78,7 @@ void TdxButton::SetCaption(const QString& caption) {
   if (caption == FCaption) return;
   FCaption = caption;
   GrabAccelerator();
+  TellTextChanged(this);
   update();
 }
 
@@ -201,16 +205,24 @@ bool TdxButton::RingShown(bool withDefaultRule) const {
 }
 
 void TdxButton::BuildGradients() {
+  MakeGradients();
+  update();
+}
+
+void TdxButton::MakeGradients() {
   const QSize inner = size() - QSize(2, 2);
   // The face is built to the size it is about to be shown at: inside the
   // ring when the ring shows now.
   const QSize face = RingShown(false) ? size() - QSize(6, 6) : inner;
-  FFace = BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality);
-  FPressedFace = BuildGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality);
-  FFocusRing = BuildGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality);
-  FHighlightRing = BuildGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality);
+  // Built in the screen's own pixels, so they stay sharp at any ratio.
+  const qreal r = devicePixelRatioF();
+  FFace = BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
+  FPressedFace = BuildGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality, r);
+  FFocusRing = BuildGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality, r);
+  FHighlightRing =
+      BuildGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality, r);
   FBuiltSize = size();
-  update();
+  FBuiltRatio = r;
 }
 
 void TdxButton::BuildGlyphs() {
@@ -232,6 +244,8 @@ void TdxButton::resizeEvent(QResizeEvent* event) {
 }
 
 void TdxButton::paintEvent(QPaintEvent*) {
+  // The window moved to a screen of another device-pixel ratio.
+  if (devicePixelRatioF() != FBuiltRatio) MakeGradients();
   QPainter painter(this);
   // The parent's colour, which the palette passes down; system colours do
   // not change with the button's state, so the active group serves.
@@ -247,7 +261,8 @@ void TdxButton::DrawFaces(QPainter& painter) const {
   if (Pressed() && Hover())
     painter.drawImage(1, 1, FPressedFace);
   else if (ring)
-    painter.drawImage(QPoint(3, 3), FFace, QRect(0, 0, width() - 6, height() - 6));
+    painter.drawImage(QPointF(3, 3), FFace,
+                      QRectF(0, 0, (width() - 6) * FBuiltRatio, (height() - 6) * FBuiltRatio));
   else
     painter.drawImage(1, 1, FFace);
 }
@@ -335,8 +350,10 @@ QPoint TdxButton::GlyphOrigin(const QRect& text, QSize glyph) const {
 
 void TdxButton::DrawCaptionAndGlyph(QPainter& painter) const {
   const QImage& glyph = !isEnabled() && FAutoGray ? FGrayGlyphImage : FGlyphImage;
-  const QRect text = CaptionRect(glyph.size());
-  if (!glyph.isNull()) painter.drawImage(GlyphOrigin(text, glyph.size()), glyph);
+  // Laid out by its size on the screen, whatever its pixel count.
+  const QSize size = glyph.deviceIndependentSize().toSize();
+  const QRect text = CaptionRect(size);
+  if (!glyph.isNull()) painter.drawImage(GlyphOrigin(text, size), glyph);
   DrawFocusRect(painter);
   painter.setFont(font());
   const int flags = TextFlags();

@@ -94,6 +94,7 @@ private:
   // Whether the ring shows; the default-button rule applies only if asked.
   bool RingShown(bool withDefaultRule) const;
   void BuildGradients();
+  void MakeGradients(); // BuildGradients without the repaint
   void BuildGlyphs();
   void DrawFaces(QPainter& painter) const;
   void DrawBorder(QPainter& painter) const;
@@ -128,6 +129,7 @@ private:
   QImage FFocusRing;
   QImage FHighlightRing;
   QSize FBuiltSize;
+  qreal FBuiltRatio = 1;
   // The glyph (or the action's icon) with its transparent colour applied,
   // and its grey form for the disabled button.
   QImage FGlyphImage;

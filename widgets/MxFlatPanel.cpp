@@ -1,5 +1,7 @@
 #include "widgets/MxFlatPanel.h"
 
+#include "widgets/DxAccessible.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,12 +27,14 @@ void DrawRing(QPainter& painter, QRect rect, const QColor& color) {
 } // namespace
 
 TmxFlatPanel::TmxFlatPanel(QWidget* parent) : QWidget(parent), FClient(new QWidget(this)) {
+  InstallWidgetAccessibility();
   setContentsMargins(BorderWidth(), BorderWidth(), BorderWidth(), BorderWidth());
   FClient->setGeometry(contentsRect());
 }
 
 void TmxFlatPanel::SetCaption(const QString& caption) {
   FCaption = caption;
+  TellTextChanged(this);
   update();
 }
 
