@@ -1,6 +1,7 @@
 #include "widgets/DxButton.h"
 
 #include "widgets/DxAccessible.h"
+#include "widgets/PixelPaint.h"
 
 #include <QAction>
 #include <QDialog>
@@ -43,13 +44,14 @@ QImage Grayed(const QImage& glyph) {
 
 // The pixels of a line from `from` to `to`, the end point left out; a step
 // that falls halfway goes away from the start row.
-void DrawLineOpenEnd(QPainter& painter, QPoint from, QPoint to) {
+void DrawLineOpenEnd(QPainter& painter, QPoint from, QPoint to, const QColor& color) {
   const int dx = to.x() - from.x(), dy = to.y() - from.y();
   const int steps = std::max(std::abs(dx), std::abs(dy));
   for (int i = 0; i < steps; ++i) {
-    painter.drawPoint(from.x() + static_cast<int>(std::lround(static_cast<double>(dx) * i / steps)),
-                      from.y() +
-                          static_cast<int>(std::lround(static_cast<double>(dy) * i / steps)));
+    DrawPixel(painter,
+              {from.x() + static_cast<int>(std::lround(static_cast<double>(dx) * i / steps)),
+               from.y() + static_cast<int>(std::lround(static_cast<double>(dy) * i / steps))},
+              color);
   }
 }
 
@@ -271,16 +273,15 @@ void TdxButton::DrawBorder(QPainter& painter) const {
   const int w = width(), h = height();
   // A rounded rectangle with 5 x 5 corner ellipses keeps the corner pixel
   // itself out of the outline.
-  painter.setPen(FColors.BorderLine());
-  painter.drawLine(1, 0, w - 2, 0);
-  painter.drawLine(1, h - 1, w - 2, h - 1);
-  painter.drawLine(0, 1, 0, h - 2);
-  painter.drawLine(w - 1, 1, w - 1, h - 2);
-  painter.setPen(CornerSilver);
-  DrawLineOpenEnd(painter, {0, 1}, {2, 0});
-  DrawLineOpenEnd(painter, {w - 2, 0}, {w, 2});
-  DrawLineOpenEnd(painter, {0, h - 2}, {2, h});
-  DrawLineOpenEnd(painter, {w - 3, h}, {w, h - 3});
+  const QColor line = FColors.BorderLine();
+  DrawPixelLine(painter, {1, 0}, {w - 2, 0}, line);
+  DrawPixelLine(painter, {1, h - 1}, {w - 2, h - 1}, line);
+  DrawPixelLine(painter, {0, 1}, {0, h - 2}, line);
+  DrawPixelLine(painter, {w - 1, 1}, {w - 1, h - 2}, line);
+  DrawLineOpenEnd(painter, {0, 1}, {2, 0}, CornerSilver);
+  DrawLineOpenEnd(painter, {w - 2, 0}, {w, 2}, CornerSilver);
+  DrawLineOpenEnd(painter, {0, h - 2}, {2, h}, CornerSilver);
+  DrawLineOpenEnd(painter, {w - 3, h}, {w, h - 3}, CornerSilver);
 }
 
 void TdxButton::DrawFocusRect(QPainter& painter) const {
@@ -289,14 +290,13 @@ void TdxButton::DrawFocusRect(QPainter& painter) const {
   const int left = 3, top = 3, right = width() - 4, bottom = height() - 4;
   painter.save();
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  painter.setPen(Qt::white);
   for (int x = left; x <= right; ++x) {
-    if ((x + top) % 2 == 0) painter.drawPoint(x, top);
-    if ((x + bottom) % 2 == 0 && bottom > top) painter.drawPoint(x, bottom);
+    if ((x + top) % 2 == 0) DrawPixel(painter, {x, top}, Qt::white);
+    if ((x + bottom) % 2 == 0 && bottom > top) DrawPixel(painter, {x, bottom}, Qt::white);
   }
   for (int y = top + 1; y < bottom; ++y) {
-    if ((left + y) % 2 == 0) painter.drawPoint(left, y);
-    if ((right + y) % 2 == 0 && right > left) painter.drawPoint(right, y);
+    if ((left + y) % 2 == 0) DrawPixel(painter, {left, y}, Qt::white);
+    if ((right + y) % 2 == 0 && right > left) DrawPixel(painter, {right, y}, Qt::white);
   }
   painter.restore();
 }
