@@ -49,13 +49,7 @@ void TFCalc::Run(void (TFCalc::*command)()) {
 // A failing step is reported and skips the rest; the window opens all the same.
 void TFCalc::FormCreate() {
   USet::LoadSettings();
-  FViewThouSep->setChecked(USet::ThouSep);
-  FMainIndicator->SetThouSep(USet::ThouSep);
-  FMemoryIndicator->SetThouSep(USet::ThouSep);
-  FMainIndicator->SetText("0");
-  FMainIndicator->SetText(USet::Value);
-  FMemoryIndicator->SetText("0");
-  FMemoryIndicator->SetText(USet::Memory);
+  ShowThouSep();
   FCalculator.SetValue(USet::Value);
   FCalculator.Memory().SetValue(USet::Memory);
   UpdateIndicators();
@@ -112,10 +106,16 @@ bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
 
 void TFCalc::ViewThouSepExecute() {
   USet::ThouSep = !FViewThouSep->isChecked();
+  ShowThouSep();
+}
+
+// The grouping setting on the check mark and both displays, which then show
+// the settings' texts; passing through "0" makes a display format its value
+// again even when the text is unchanged.
+void TFCalc::ShowThouSep() {
   FViewThouSep->setChecked(USet::ThouSep);
   FMainIndicator->SetThouSep(USet::ThouSep);
   FMemoryIndicator->SetThouSep(USet::ThouSep);
-  // Passing through "0" makes both displays format their value again.
   FMainIndicator->SetText("0");
   FMainIndicator->SetText(USet::Value);
   FMemoryIndicator->SetText("0");

@@ -62,6 +62,7 @@ private:
   void EditCopyExecute();
   void EditPasteExecute();
   void ViewThouSepExecute();
+  void ShowThouSep();
   void ViewStayOnTopExecute();
   void ViewShowTaskSystemExecute();
   void ViewShowTaskbarExecute();

@@ -1,7 +1,9 @@
 #include "display/Fonts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QPointer>
 
 namespace {
 
@@ -10,10 +12,14 @@ namespace {
 constexpr const char* WineTahomaFiles[] = {"/usr/share/wine/fonts/tahoma.ttf",
                                            "/usr/share/wine/fonts/tahomabd.ttf"};
 
+// Once per application object (its fonts go with it), and only for Tahoma.
 void RegisterStandIns() {
-  // Asking the database each time keeps this right when an application
-  // object is replaced (its fonts go with it) and leaves a real Tahoma alone.
-  if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) return;
+  static QPointer<QCoreApplication> registeredFor;
+  if (registeredFor == QCoreApplication::instance()) return;
+  registeredFor = QCoreApplication::instance();
+  // A real Tahoma wins. The family list is the database's own; hasFamily()
+  // would run a costly fontconfig alias substitution.
+  if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return;
   for (const char* file : WineTahomaFiles) {
     if (QFile::exists(QString::fromLatin1(file)))
       QFontDatabase::addApplicationFont(QString::fromLatin1(file));
@@ -32,7 +38,7 @@ QStringList TypefaceFamilies(TTypeface typeface) {
 }
 
 QFont TypefaceFont(TTypeface typeface, int pixelHeight, bool bold) {
-  RegisterStandIns();
+  if (typeface == TTypeface::tfTahoma) RegisterStandIns();
   QFont font;
   font.setFamilies(TypefaceFamilies(typeface));
   font.setPixelSize(pixelHeight);

@@ -68,12 +68,11 @@ QChar AccelChar(const QString& caption) {
 }
 
 TdxButton::TdxButton(QWidget* parent)
-    : TdxCustomControl(parent), FColors([this] { BuildGradients(); }) {
+    : TdxCustomControl(parent), FColors([this] { InvalidateGradients(); }) {
   InstallWidgetAccessibility();
   // Every paint covers the whole button, over the toolkit's own buffer.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(73, 25);
-  BuildGradients();
 }
 
 void TdxButton::SetCaption(const QString& caption) {
@@ -137,7 +136,7 @@ void TdxButton::SetHotTrack(bool hotTrack) {
 void TdxButton::SetQuality(TdxQuality quality) {
   if (quality == FQuality) return;
   FQuality = quality;
-  BuildGradients();
+  InvalidateGradients();
 }
 
 void TdxButton::SetShowAccelChar(bool show) {
@@ -206,16 +205,20 @@ bool TdxButton::RingShown(bool withDefaultRule) const {
   return withDefaultRule && FDefault && CanFocus() && !FormFocusIsCustom();
 }
 
-void TdxButton::BuildGradients() {
-  MakeGradients();
+// The images are built when next painted, so a button that is set up
+// property by property (colours one by one) builds them once. The face's size
+// still follows the ring as it is at the change.
+void TdxButton::InvalidateGradients() {
+  FBuiltSize = QSize();
+  FFaceInsideRing = RingShown(false);
   update();
 }
 
-void TdxButton::MakeGradients() {
+void TdxButton::BuildGradients() {
   const QSize inner = size() - QSize(2, 2);
-  // The face is built to the size it is about to be shown at: inside the
-  // ring when the ring shows now.
-  const QSize face = RingShown(false) ? size() - QSize(6, 6) : inner;
+  // The face is built to the size it was about to be shown at when its
+  // colours, quality or size changed: inside the ring if the ring showed.
+  const QSize face = FFaceInsideRing ? size() - QSize(6, 6) : inner;
   // Built in the screen's own pixels, so they stay sharp at any ratio.
   const qreal r = devicePixelRatioF();
   FFace = BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
@@ -241,13 +244,13 @@ void TdxButton::BuildGlyphs() {
 }
 
 void TdxButton::resizeEvent(QResizeEvent* event) {
-  if (size() != FBuiltSize) BuildGradients();
+  if (size() != FBuiltSize) InvalidateGradients();
   TdxCustomControl::resizeEvent(event);
 }
 
 void TdxButton::paintEvent(QPaintEvent*) {
-  // The window moved to a screen of another device-pixel ratio.
-  if (devicePixelRatioF() != FBuiltRatio) MakeGradients();
+  // Also when the window moved to a screen of another device-pixel ratio.
+  if (size() != FBuiltSize || devicePixelRatioF() != FBuiltRatio) BuildGradients();
   QPainter painter(this);
   // The parent's colour, which the palette passes down; system colours do
   // not change with the button's state, so the active group serves.

@@ -93,8 +93,8 @@ protected:
 private:
   // Whether the ring shows; the default-button rule applies only if asked.
   bool RingShown(bool withDefaultRule) const;
+  void InvalidateGradients();
   void BuildGradients();
-  void MakeGradients(); // BuildGradients without the repaint
   void BuildGlyphs();
   void DrawFaces(QPainter& painter) const;
   void DrawBorder(QPainter& painter) const;
@@ -128,7 +128,8 @@ private:
   QImage FPressedFace;
   QImage FFocusRing;
   QImage FHighlightRing;
-  QSize FBuiltSize;
+  QSize FBuiltSize; // invalid until built, and after each change
+  bool FFaceInsideRing = false;
   qreal FBuiltRatio = 1;
   // The glyph (or the action's icon) with its transparent colour applied,
   // and its grey form for the disabled button.

@@ -5,6 +5,7 @@
 #include "../engine/KeySequences.h"
 #include "app/ErrorDisplay.h"
 #include "app/KeyMap.h"
+#include "dialogs/USubmitNumber.h"
 #include "display/CalcIndicator.h"
 #include "display/DisplayFormat.h"
 #include "engine/NumberText.h"
@@ -15,6 +16,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +26,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -48,6 +52,35 @@ public:
 private:
   QTimer timer_;
   std::vector<std::string> texts_;
+};
+
+// Acts on the submit dialog from inside its modal loop: runs `body` once the
+// dialog is up, and cancels a dialog still open two seconds later, so that a
+// failing test cannot hang.
+class SubmitDialogDriver {
+public:
+  explicit SubmitDialogDriver(std::function<void(TFSubmitNumber&)> body) : body_(std::move(body)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<TFSubmitNumber*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      if (!ran_) {
+        ran_ = true;
+        since_.start();
+        body_(*dialog);
+      } else if (since_.elapsed() > 2000) {
+        ADD_FAILURE() << "the submit dialog stayed open";
+        dialog->reject();
+      }
+    });
+    timer_.start(10);
+  }
+  bool Ran() const { return ran_; }
+
+private:
+  std::function<void(TFSubmitNumber&)> body_;
+  QTimer timer_;
+  QElapsedTimer since_;
+  bool ran_ = false;
 };
 
 class Window : public ::testing::Test {
@@ -411,6 +444,67 @@ TEST_F(Window, ShowInModesCheckExactlyOneEntry) {
   }
   Action(entries[2]).trigger(); // not a toggle
   EXPECT_TRUE(Action(entries[2]).isChecked());
+}
+
+TEST_F(Window, TheSubmitDialogSetsTheValueAndKeepsTheOperation) {
+  Open();
+  Type(Qt::Key_Delete);
+  Type(Qt::Key_7);
+  Type(Qt::Key_Plus, Qt::KeypadModifier);
+  std::string opened;
+  SubmitDialogDriver driver([&opened](TFSubmitNumber& dialog) {
+    opened = dialog.EditMantissa().text().toStdString();
+    dialog.EditMantissa().setFocus();
+    QTest::keyClick(&dialog.EditMantissa(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&dialog.EditMantissa(), "2");
+    QTest::keyClicks(&dialog.EditExponent(), "1");
+    QTest::mouseClick(&dialog.Submit(), Qt::LeftButton);
+  });
+  QTest::mouseClick(&window->MainIndicator(), Qt::LeftButton);
+  ASSERT_TRUE(driver.Ran());
+  EXPECT_EQ(opened, "7");
+  EXPECT_EQ(Value(), "2E1");
+  EXPECT_EQ(USet::Value, "2E1");
+  EXPECT_EQ(window->MainIndicator().DisplayText(), "20");
+  EXPECT_EQ(Sign(), " +");
+  EXPECT_TRUE(window->findChildren<TFSubmitNumber*>().isEmpty());
+  EXPECT_EQ(window->Calculator().Operation(), coPlus);
+}
+
+TEST_F(Window, LeavingTheSubmitDialogOtherwiseChangesNothing) {
+  const struct {
+    const char* tag;
+    std::function<void(TFSubmitNumber&)> leave;
+  } ways[] = {
+      {"Cancel", [](TFSubmitNumber& d) { QTest::mouseClick(&d.Cancel(), Qt::LeftButton); }},
+      {"Esc", [](TFSubmitNumber& d) { QTest::keyClick(&d.EditMantissa(), Qt::Key_Escape); }},
+      {"the close box", [](TFSubmitNumber& d) { d.close(); }},
+  };
+  Open();
+  Type(Qt::Key_Delete);
+  Type(Qt::Key_4);
+  Click("btMemPlus");
+  Type(Qt::Key_2);
+  const std::string value = Value(), shown = window->MainIndicator().DisplayText(),
+                    memory = window->MemoryIndicator().DisplayText();
+  for (const auto& way : ways) {
+    SubmitDialogDriver driver([&way](TFSubmitNumber& dialog) {
+      QTest::keyClicks(&dialog.EditMantissa(), "9");
+      QTest::keyClicks(&dialog.EditExponent(), "3");
+      way.leave(dialog);
+    });
+    // The panel around the display opens it too.
+    QTest::mouseClick(&window->PanelIndicator(), Qt::LeftButton, {}, QPoint(12, 13));
+    ASSERT_TRUE(driver.Ran()) << way.tag;
+    EXPECT_EQ(Value(), value) << way.tag;
+    EXPECT_EQ(USet::Value, value) << way.tag;
+    EXPECT_EQ(window->MainIndicator().DisplayText(), shown) << way.tag;
+    EXPECT_EQ(window->MemoryIndicator().DisplayText(), memory) << way.tag;
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Type(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), value) << way.tag;
+  }
 }
 
 } // namespace

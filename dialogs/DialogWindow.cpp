@@ -1,0 +1,10 @@
+#include "dialogs/DialogWindow.h"
+
+#include "display/Fonts.h"
+
+void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize client) {
+  dialog.setObjectName(name);
+  dialog.setWindowTitle(caption);
+  dialog.setFont(TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
+  dialog.setFixedSize(client);
+}

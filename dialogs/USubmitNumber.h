@@ -1,0 +1,78 @@
+#pragma once
+// TFSubmitNumber: the modal dialog that takes a number as a mantissa and a
+// power of ten. It starts from the setting Value, keeps the two parts and
+// their composition (MantissaText + "E" + ExponentText) and shows that live
+// in a preview that always groups digits. An edit that would make the
+// composition unreadable is undone at once; characters outside the number
+// alphabet vanish as typed. Submit leaves the composition in the setting
+// Value; Cancel, Esc and the close box leave the setting as it was.
+//
+// The opener runs FormCreate once after construction, then shows the dialog
+// modally and frees it: exec() returns mrOk for Submit, mrCancel for Cancel
+// and Esc, 0 for the close box.
+
+#include <QDialog>
+
+#include <string>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class TCVCalcIndicator;
+class TdxButton;
+
+class TFSubmitNumber : public QDialog {
+  Q_OBJECT
+
+public:
+  explicit TFSubmitNumber(QWidget* owner);
+
+  // Splits the setting Value into the fields and the preview; makes the
+  // dialog stay on top when the setting StayOnTop is on. A value that does
+  // not read raises EConvertError from the preview.
+  void FormCreate();
+
+  // Before the first "E" or "e" and after it; the mark itself goes nowhere:
+  //   "1234567890E+1234" -> "1234567890", "+1234"   "-1.5E-7" -> "-1.5", "-7"
+  //   "0" -> "0", ""   "1E2e3" -> "1", "2e3"
+  void SeparateNumber(std::string_view text);
+
+  const std::string& MantissaText() const { return FMantissaText; }
+  const std::string& ExponentText() const { return FExponentText; }
+  const std::string& WorkingValue() const { return FWorkingValue; }
+
+  QLineEdit& EditMantissa() const { return *FEditMantissa; }
+  QLineEdit& EditExponent() const { return *FEditExponent; }
+  TCVCalcIndicator& PreviewIndicator() const { return *FPreviewIndicator; }
+  TdxButton& Submit() const { return *FBtSubmit; }
+  TdxButton& Cancel() const { return *FBtCancel; }
+  TdxButton& Help() const { return *FBtHelp; }
+
+private:
+  void BuildButtons();
+  void BuildPreview();
+  void BuildInput();
+
+  void EditMantissaChange();
+  void EditExponentChange();
+  // The change rule for one part: take the cleaned field text tentatively,
+  // keep the old part if the composition does not read, write the part back.
+  void EditChange(QLineEdit& field, std::string& part);
+  void ComposeWorkingValue();
+  void btSubmitClick();
+  void btCancelClick();
+
+  // The number alphabet of the current locale.
+  static std::string RemoveNonNumber(std::string_view text);
+
+  std::string FMantissaText;
+  std::string FExponentText;
+  std::string FWorkingValue;
+
+  TdxButton* FBtSubmit = nullptr;
+  TdxButton* FBtCancel = nullptr;
+  TdxButton* FBtHelp = nullptr;
+  TCVCalcIndicator* FPreviewIndicator = nullptr;
+  QLineEdit* FEditMantissa = nullptr;
+  QLineEdit* FEditExponent = nullptr;
+};
