@@ -29,6 +29,7 @@ for ratio in 1 2; do
   QT_SCALE_FACTOR=$ratio "$program" &
   pid=$!
   window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tallyon - Freeware$' | head -n1)
+  xdotool mousemove 1000 700 # no key under the pointer
   sleep 0.5 # the first paint
   import -window "$window" -frame "docs/tallyon-${ratio}x.png"
   kill "$pid"
