@@ -74,14 +74,14 @@ echo "== launch from the launcher"
 # The Exec line without its field codes, found on PATH as a desktop would.
 exec_line=$(sed -n 's/^Exec=//p' "$launcher" | head -n1 | sed 's/ *%[fFuUick]//g')
 echo "Exec=$exec_line"
-Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$work/display" &
+Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$work/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/home"
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 mkdir -p -m 700 "$HOME"
-openbox --sm-disable --startup "touch $work/wm-ready" &
+openbox --sm-disable --startup "touch $work/wm-ready" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 100); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
 (cd "$HOME" && exec env PATH=/usr/bin:/bin $exec_line) &
@@ -105,6 +105,46 @@ check "package gone" bash -c "! dpkg-query -W -f='\${Status}' tallyon 2>/dev/nul
 check "its files gone" \
   bash -c "while read -r f; do [ -d \"\$f\" ] || [ ! -e \"\$f\" ] || { echo \"left \$f\"; exit 1; }; done <'$work/files'"
 check "its own folders gone" bash -c "[ ! -e /usr/share/doc/tallyon ] && [ ! -e /usr/bin/tallyon ]"
+
+echo "== a fresh Debian 12"
+# The same package in a minimal Debian 12 root made for the purpose, without
+# recommended packages: its own dependencies must bring all it needs. The
+# root comes from Debian's archive; when that cannot be reached, the check
+# says so and is skipped, while any failure inside the root counts.
+cp "$deb" "$work/tallyon.deb"
+cat >"$work/fresh-check.sh" <<'FRESH'
+set -e
+export DEBIAN_FRONTEND=noninteractive
+apt-get install -y -qq --no-install-recommends /tmp/tallyon.deb >/tmp/install.log 2>&1 ||
+  { cat /tmp/install.log; exit 1; }
+Xvfb :5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+export DISPLAY=:5 HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/home LC_ALL=C.UTF-8
+mkdir -p -m 700 "$HOME"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+$(sed -n 's/^Exec=//p' /usr/share/applications/example.corvane.Tallyon.desktop | sed 's/ *%[fFuUick]//g') &
+program=$!
+window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tallyon - Freeware$' | head -n1 || true)
+kill "$program" "$server" 2>/dev/null || true
+apt-get remove -y -qq tallyon >/dev/null 2>&1
+[ -n "$window" ] || { echo "no window in the fresh root" >&2; exit 1; }
+[ ! -e /usr/bin/tallyon ] || { echo "left /usr/bin/tallyon" >&2; exit 1; }
+FRESH
+fresh_status="$work/fresh-status"
+if timeout 900 mmdebstrap --quiet --variant=apt --include=xvfb,xdotool,x11-utils bookworm /dev/null \
+  "deb http://deb.debian.org/debian bookworm main" \
+  "deb http://deb.debian.org/debian bookworm-updates main" \
+  "deb http://deb.debian.org/debian-security bookworm-security main" \
+  --customize-hook="copy-in $work/tallyon.deb $work/fresh-check.sh /tmp" \
+  --customize-hook="chroot \"\$1\" bash /tmp/fresh-check.sh; echo \$? >$fresh_status" \
+  >"$work/fresh.log" 2>&1 && [ -s "$fresh_status" ]; then
+  check "installs, starts from its launcher and goes again in a fresh Debian 12" \
+    test "$(cat "$fresh_status")" = 0
+  [ "$(cat "$fresh_status")" = 0 ] || tail -n 30 "$work/fresh.log"
+else
+  tail -n 5 "$work/fresh.log"
+  echo "skipped: no fresh Debian 12 root could be made (Debian's archive not reached?)"
+fi
 
 echo "package check took $SECONDS s"
 echo "package: $passed passed, $failed failed"
