@@ -16,12 +16,16 @@
 
 namespace {
 
-// The colour a gradient `height` device rows high shows on device row `row`.
-Rgb BandColor(const QColor& from, const QColor& to, int height, int row) {
-  Rgb color = from;
-  for (const auto& band : GradientBands(from, to, height, 16))
-    if (band.FirstRow <= row) color = band.Color;
-  return color;
+// The outermost `thickness` device pixels of each side, at its middle, are
+// `color`.
+void ExpectEdges(const QImage& image, const Rgb& color, int thickness) {
+  const int w = image.width(), h = image.height();
+  for (int i = 0; i < thickness; ++i) {
+    EXPECT_EQ(PixelAt(image, w / 2, i), color) << "top, device row " << i;
+    EXPECT_EQ(PixelAt(image, w / 2, h - 1 - i), color) << "bottom, device row " << i;
+    EXPECT_EQ(PixelAt(image, i, h / 2), color) << "left, device column " << i;
+    EXPECT_EQ(PixelAt(image, w - 1 - i, h / 2), color) << "right, device column " << i;
+  }
 }
 
 // The bounding box of the black pixels, in logical pixels.
@@ -61,7 +65,7 @@ TEST_F(HighDpi, TheButtonFaceHasOneBandRowPerScreenRow) {
   // The face is 23 logical rows below a one-pixel border.
   for (int row = 0; row < 23 * r; ++row)
     EXPECT_EQ(PixelAt(image, 36 * r, r + row),
-              BandColor(colors.BackgroundFrom(), colors.BackgroundTo(), 23 * r, row))
+              GradientRow(colors.BackgroundFrom(), colors.BackgroundTo(), 23 * r, row))
         << "device row " << row;
 }
 
@@ -70,14 +74,8 @@ TEST_F(HighDpi, TheButtonBorderCoversWholeScreenPixels) {
   ShowForm();
   const QImage image = Render(*button);
   const Rgb line = button->Colors().BorderLine();
-  const int w = image.width(), h = image.height();
-  for (int i = 0; i < r; ++i) {
-    EXPECT_EQ(PixelAt(image, w / 2, i), line) << "top, device row " << i;
-    EXPECT_EQ(PixelAt(image, w / 2, h - 1 - i), line) << "bottom, device row " << i;
-    EXPECT_EQ(PixelAt(image, i, h / 2), line) << "left, device column " << i;
-    EXPECT_EQ(PixelAt(image, w - 1 - i, h / 2), line) << "right, device column " << i;
-  }
-  EXPECT_NE(PixelAt(image, w / 2, r), line) << "the face starts one logical pixel in";
+  ExpectEdges(image, line, r);
+  EXPECT_NE(PixelAt(image, image.width() / 2, r), line) << "the face starts one logical pixel in";
 }
 
 TEST_F(HighDpi, ThePanelRingCoversWholeScreenPixels) {
@@ -88,15 +86,10 @@ TEST_F(HighDpi, ThePanelRingCoversWholeScreenPixels) {
   ShowForm();
   const QImage image = Render(*panel);
   ASSERT_EQ(image.size(), QSize(250, 27) * r);
-  const Rgb ring(166, 202, 240), white(255, 255, 255);
-  const int w = image.width(), h = image.height();
-  for (int i = 0; i < r; ++i) {
-    EXPECT_EQ(PixelAt(image, w / 2, i), ring) << "top, device row " << i;
-    EXPECT_EQ(PixelAt(image, w / 2, h - 1 - i), ring) << "bottom, device row " << i;
-    EXPECT_EQ(PixelAt(image, i, h / 2), ring) << "left, device column " << i;
-    EXPECT_EQ(PixelAt(image, w - 1 - i, h / 2), ring) << "right, device column " << i;
-    EXPECT_EQ(PixelAt(image, w / 2, r + i), white) << "inner ring, device row " << i;
-  }
+  ExpectEdges(image, Rgb(166, 202, 240), r);
+  for (int i = 0; i < r; ++i)
+    EXPECT_EQ(PixelAt(image, image.width() / 2, r + i), Rgb(255, 255, 255))
+        << "inner ring, device row " << i;
 }
 
 TEST_F(HighDpi, AGlyphIsLaidOutByItsLogicalSize) {
