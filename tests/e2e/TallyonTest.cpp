@@ -53,10 +53,15 @@ protected:
     ASSERT_TRUE(program->Wait(10s).has_value()) << "the program did not end";
   }
 
-  // The value as Copy puts it on the clipboard.
+  // The value as Copy puts it on the clipboard: a marker goes there first,
+  // so the program's copy is told from what the clipboard held before.
   std::string CopiedValue() {
+    const std::string marker = "(not copied)";
+    session->SetClipboardText(marker);
     session->Keys("ctrl+Insert");
-    return session->ClipboardText();
+    std::string copied = marker;
+    session->Eventually([&] { return (copied = session->ClipboardText()) != marker; });
+    return copied;
   }
 
   std::optional<e2e::DesktopSession> session;
