@@ -127,12 +127,17 @@ QIcon MenuIcon(MenuPicture picture) {
 }
 
 QImage RadicalSign(qreal scale) {
-  QImage image(QSize(19, 15) * scale, QImage::Format_RGB32);
+  // Smoothed edges are shades of the ground they are drawn on; on white they
+  // would stay as a light fringe on the button once white is made
+  // transparent, so the smooth sign is drawn on a transparent ground.
+  const bool smooth = scale > 1;
+  QImage image(QSize(19, 15) * scale,
+               smooth ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   image.setDevicePixelRatio(scale);
-  image.fill(Qt::white);
+  image.fill(smooth ? Qt::transparent : Qt::white);
   QPainter p(&image);
   p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.setRenderHint(QPainter::Antialiasing, scale > 1);
+  p.setRenderHint(QPainter::Antialiasing, smooth);
   p.drawPolyline(QPolygonF({{1.5, 8.5}, {3.5, 7.5}, {7, 13.5}, {11, 1.5}, {18, 1.5}}));
   return image;
 }

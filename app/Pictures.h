@@ -13,5 +13,7 @@ QIcon ProgramIcon();
 QIcon MenuIcon(MenuPicture picture);
 
 // 19 x 15, black on white; white (its bottom-left colour) is transparent on
-// the button. `scale` renders it for a device-pixel ratio.
+// the button. `scale` renders it for a device-pixel ratio: above 1 it has
+// (19 x 15) * scale pixels, that ratio, and smooth black strokes on a
+// transparent ground (its bottom-left colour again).
 QImage RadicalSign(qreal scale = 1);

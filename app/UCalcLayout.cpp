@@ -21,38 +21,40 @@ struct ButtonSpec {
   int left, top, width, height;
   Group group;
   TCalcAction action;
+  // Read out after the caption by assistive technology: what the key does.
+  const char* description;
   int captionPixels = 11;
 };
 
 // clang-format off
 constexpr ButtonSpec Buttons[] = {
-    {"btClear",      u"C",    5,   35, 46, 25, Group::Red,   caClear},
-    {"btClearEntr",  u"CE",   54,  35, 46, 25, Group::Red,   caClearEntr},
-    {"btSignChange", u"+/-",  106, 35, 35, 25, Group::Green, caSignChange},
-    {"btDivide",     u"/",    144, 35, 35, 25, Group::Red,   caDivide},
-    {"btMulty",      u"\u2217", 182, 35, 35, 25, Group::Red, caMulty}, // the Symbol asterisk
-    {"btMinus",      u"-",    220, 35, 35, 25, Group::Red,   caMinus, 13},
-    {"btMemClear",   u"MC",   5,   62, 46, 25, Group::Red,   caMemClear},
-    {"btBackSpace",  u"BACK", 54,  62, 46, 25, Group::Red,   caBackSpace},
-    {"bt7",          u"7",    106, 62, 35, 25, Group::Green, ca7},
-    {"bt8",          u"8",    144, 62, 35, 25, Group::Green, ca8},
-    {"bt9",          u"9",    182, 62, 35, 25, Group::Green, ca9},
-    {"btPlus",       u"+",    220, 62, 35, 52, Group::Red,   caPlus},
-    {"btMemRecall",  u"MR",   5,   89, 46, 25, Group::Red,   caMemRecall},
-    {"btPerCent",    u"%",    54,  89, 46, 25, Group::Green, caPerCent},
-    {"bt4",          u"4",    106, 89, 35, 25, Group::Green, ca4},
-    {"bt5",          u"5",    144, 89, 35, 25, Group::Green, ca5},
-    {"bt6",          u"6",    182, 89, 35, 25, Group::Green, ca6},
-    {"btMemMinus",   u"M-",   5,   116, 46, 25, Group::Red,  caMemMinus},
-    {"btInverse",    u"1/x",  54,  116, 46, 25, Group::Green, caInverse},
-    {"bt1",          u"1",    106, 116, 35, 25, Group::Green, ca1},
-    {"bt2",          u"2",    144, 116, 35, 25, Group::Green, ca2},
-    {"bt3",          u"3",    182, 116, 35, 25, Group::Green, ca3},
-    {"btEqual",      u"=",    220, 116, 35, 52, Group::Red,  caEqual},
-    {"btMemPlus",    u"M+",   5,   143, 46, 25, Group::Red,  caMemPlus},
-    {"btSqrt",       u"",     54,  143, 46, 25, Group::Green, caSqrt},
-    {"bt0",          u"0",    106, 143, 73, 25, Group::Green, ca0},
-    {"btDecSep",     u".",    182, 143, 35, 25, Group::Green, caDecSep, 19},
+    {"btClear",      u"C",    5,   35, 46, 25, Group::Red,   caClear, "Clear"},
+    {"btClearEntr",  u"CE",   54,  35, 46, 25, Group::Red,   caClearEntr, "Clear entry"},
+    {"btSignChange", u"+/-",  106, 35, 35, 25, Group::Green, caSignChange, "Change sign"},
+    {"btDivide",     u"/",    144, 35, 35, 25, Group::Red,   caDivide, "Divide"},
+    {"btMulty",      u"\u2217", 182, 35, 35, 25, Group::Red, caMulty, "Multiply"}, // the Symbol asterisk
+    {"btMinus",      u"-",    220, 35, 35, 25, Group::Red,   caMinus, "Subtract", 13},
+    {"btMemClear",   u"MC",   5,   62, 46, 25, Group::Red,   caMemClear, "Memory clear"},
+    {"btBackSpace",  u"BACK", 54,  62, 46, 25, Group::Red,   caBackSpace, "Delete the last digit"},
+    {"bt7",          u"7",    106, 62, 35, 25, Group::Green, ca7, "Digit"},
+    {"bt8",          u"8",    144, 62, 35, 25, Group::Green, ca8, "Digit"},
+    {"bt9",          u"9",    182, 62, 35, 25, Group::Green, ca9, "Digit"},
+    {"btPlus",       u"+",    220, 62, 35, 52, Group::Red,   caPlus, "Add"},
+    {"btMemRecall",  u"MR",   5,   89, 46, 25, Group::Red,   caMemRecall, "Memory recall"},
+    {"btPerCent",    u"%",    54,  89, 46, 25, Group::Green, caPerCent, "Percent"},
+    {"bt4",          u"4",    106, 89, 35, 25, Group::Green, ca4, "Digit"},
+    {"bt5",          u"5",    144, 89, 35, 25, Group::Green, ca5, "Digit"},
+    {"bt6",          u"6",    182, 89, 35, 25, Group::Green, ca6, "Digit"},
+    {"btMemMinus",   u"M-",   5,   116, 46, 25, Group::Red,  caMemMinus, "Memory subtract"},
+    {"btInverse",    u"1/x",  54,  116, 46, 25, Group::Green, caInverse, "Reciprocal"},
+    {"bt1",          u"1",    106, 116, 35, 25, Group::Green, ca1, "Digit"},
+    {"bt2",          u"2",    144, 116, 35, 25, Group::Green, ca2, "Digit"},
+    {"bt3",          u"3",    182, 116, 35, 25, Group::Green, ca3, "Digit"},
+    {"btEqual",      u"=",    220, 116, 35, 52, Group::Red,  caEqual, "Equals"},
+    {"btMemPlus",    u"M+",   5,   143, 46, 25, Group::Red,  caMemPlus, "Memory add"},
+    {"btSqrt",       u"",     54,  143, 46, 25, Group::Green, caSqrt, "Square root"},
+    {"bt0",          u"0",    106, 143, 73, 25, Group::Green, ca0, "Digit"},
+    {"btDecSep",     u".",    182, 143, 35, 25, Group::Green, caDecSep, "Decimal separator", 19},
 };
 // clang-format on
 
@@ -100,11 +102,14 @@ TCVCalcIndicator* MakeIndicator(TmxFlatPanel* panel) {
 void TFCalc::BuildKeypad() {
   FKeypad = new TdxContainer(this);
   FKeypad->setGeometry(0, 20, 257, 171);
+  FKeypad->setAccessibleName(tr("Keypad"));
   FPanelIndicator = MakePanel(FKeypad, QRect(5, 4, 250, 27), QStringLiteral(" ="),
                               TypefaceFont(TTypeface::tfMSSansSerif, 13, true));
   FPanelIndicator->setObjectName("PanelIndicator");
+  FPanelIndicator->setAccessibleName(tr("Value"));
   FMainIndicator = MakeIndicator(FPanelIndicator);
   FMainIndicator->setObjectName("MainIndicator");
+  FMainIndicator->setAccessibleDescription(tr("Value"));
   connect(FPanelIndicator, &TmxFlatPanel::OnClick, this,
           [this] { Run(&TFCalc::PanelIndicatorClick); });
   connect(FMainIndicator, &TCVCalcIndicator::clicked, this,
@@ -121,6 +126,10 @@ void TFCalc::BuildKeypad() {
     if (spec.action == caSqrt) {
       button->SetGlyph(RadicalSign(devicePixelRatioF()));
       button->SetLayout(blGlyphRight);
+      // It has no caption to read out, so what it does is its name.
+      button->setAccessibleName(tr(spec.description));
+    } else {
+      button->setAccessibleDescription(tr(spec.description));
     }
     const TCalcAction action = spec.action;
     connect(button, &TdxButton::OnClick, this,
@@ -131,9 +140,12 @@ void TFCalc::BuildKeypad() {
 void TFCalc::BuildMemoryArea() {
   FMemoryArea = new TdxContainer(this);
   FMemoryArea->setGeometry(0, 191, 257, 31);
+  FMemoryArea->setAccessibleName(tr("Memory"));
   FMemoryPanel = MakePanel(FMemoryArea, QRect(4, 2, 250, 27), QStringLiteral(" Memory ="),
                            TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
   FMemoryPanel->setObjectName("mxFlatPanel1");
+  FMemoryPanel->setAccessibleName(tr("Memory"));
   FMemoryIndicator = MakeIndicator(FMemoryPanel);
   FMemoryIndicator->setObjectName("memoryIndicator");
+  FMemoryIndicator->setAccessibleDescription(tr("Memory"));
 }

@@ -3,12 +3,15 @@
 #include "app/UCalc.h"
 #include "engine/NumberText.h"
 #include "platform/Locale.h"
+#include "tallyon/Product.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tallyon"));
+  // Ties the windows to the installed launcher and its icon.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(tallyon::AppId));
   // The window may live in the tray with no window on screen; closing the
   // main window ends the program.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -17,3 +17,14 @@ function(tallyon_version_record target)
     VERBATIM)
   target_sources(${target} PRIVATE ${source})
 endfunction()
+
+# tallyon_product_version(OUT)
+# Sets OUT to the FileVersion of the program's own version record, the
+# version the About box shows, so the package and the metainfo carry it too.
+function(tallyon_product_version out)
+  set(description ${PROJECT_SOURCE_DIR}/cmake/Tallyon.version)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${description})
+  file(STRINGS ${description} line REGEX "^FileVersion[ \t]+")
+  string(REGEX REPLACE "^FileVersion[ \t]+([0-9.]+).*" "\\1" version "${line}")
+  set(${out} ${version} PARENT_SCOPE)
+endfunction()

@@ -73,11 +73,13 @@ void ShowHovered(QLabel& link, bool hovered) {
     link.unsetCursor();
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, QRect geometry, const QByteArray& jpeg) {
+QLabel* MakePicture(QWidget* parent, const char* name, QRect geometry, const QByteArray& jpeg,
+                    const QString& description) {
   TJpegImage image;
   image.LoadFromMemory(jpeg);
   auto* picture = new QLabel(parent);
   picture->setObjectName(name);
+  picture->setAccessibleName(description);
   picture->setGeometry(geometry);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picture->setPixmap(QPixmap::fromImage(image.Bitmap()));
@@ -105,8 +107,10 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
 }
 
 void TAboutBox::BuildPictures() {
-  FImage1 = MakePicture(this, "Image1", {-2, -2, 463, 100}, AboutBannerJpeg());
-  FImage2 = MakePicture(this, "Image2", {26, 124, 118, 100}, AboutPictureJpeg());
+  FImage1 = MakePicture(this, "Image1", {-2, -2, 463, 100}, AboutBannerJpeg(),
+                        QStringLiteral("Tallyon banner"));
+  FImage2 = MakePicture(this, "Image2", {26, 124, 118, 100}, AboutPictureJpeg(),
+                        QStringLiteral("Tallyon picture"));
 }
 
 void TAboutBox::BuildLabels() {
@@ -120,6 +124,8 @@ void TAboutBox::BuildLabels() {
                       false, true);
   FLbCopyright =
       MakeLabel(this, "lbCopyright", QStringLiteral("Legal Copyright"), 11, {25, 261}, false);
+  FLbURL->setAccessibleDescription(QStringLiteral("Home page; a click opens it"));
+  FLbMail->setAccessibleDescription(QStringLiteral("Support mail; a click writes to it"));
   FitLink(*FLbURL, NameRightEdge);
   FitLink(*FLbMail, NameRightEdge);
   FLbURL->installEventFilter(this);

@@ -106,6 +106,7 @@ void TFSubmitNumber::BuildPreview() {
   FPreviewIndicator->setObjectName("PreviewIndicator");
   FPreviewIndicator->setGeometry(101, 5, 277, 20);
   FPreviewIndicator->setFont(IndicatorFont());
+  FPreviewIndicator->setAccessibleDescription(QStringLiteral("Preview"));
   // Grouped whatever the main window's setting says.
   FPreviewIndicator->SetThouSep(true);
 }
@@ -117,8 +118,10 @@ void TFSubmitNumber::BuildInput() {
 
   MakeLabel(group, "LabelMantissa", QStringLiteral("Mantissa:"), {10, 44});
   FEditMantissa = MakeEdit(group, "EditMantissa", {8, 64, 231, 21});
+  FEditMantissa->setAccessibleName(QStringLiteral("Mantissa"));
   auto* multiply = new QLabel(group);
   multiply->setObjectName("ImageMulty");
+  multiply->setAccessibleName(QStringLiteral("times"));
   multiply->setPixmap(QPixmap::fromImage(MultiplicationSign()));
   multiply->setGeometry(253, 70, 8, 8);
   QLabel* base = MakeLabel(group, "LabelBase", QStringLiteral("10"), {266, 64});
@@ -126,6 +129,7 @@ void TFSubmitNumber::BuildInput() {
   base->adjustSize();
   MakeLabel(group, "LabelExponent", QStringLiteral("Exponent:"), {290, 22});
   FEditExponent = MakeEdit(group, "EditExponent", {290, 41, 89, 21});
+  FEditExponent->setAccessibleName(QStringLiteral("Exponent"));
 
   // Every change of a field's text, the dialog's own rewrites included.
   connect(FEditMantissa, &QLineEdit::textChanged, this, [this] { EditMantissaChange(); });

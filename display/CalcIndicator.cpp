@@ -1,5 +1,6 @@
 #include "display/CalcIndicator.h"
 
+#include "display/CalcIndicatorAccessible.h"
 #include "display/DisplayFormat.h"
 #include "engine/NumberText.h"
 
@@ -39,6 +40,7 @@ QString VisibleTail(const QString& text, int right, const QFontMetrics& metrics)
 } // namespace
 
 TCVCalcIndicator::TCVCalcIndicator(QWidget* owner) : QWidget(owner) {
+  InstallIndicatorAccessibility();
   resize(145, 20);
   // Written before grouping is on; the exponent form ignores grouping anyway.
   SetText("-123456789E-1234");
@@ -55,6 +57,7 @@ void TCVCalcIndicator::SetText(std::string_view value) {
   // display as it was.
   FText = DisplayTextOf(value, FThouSep, CurrentSeparators());
   Invalidate();
+  TellIndicatorChanged(this);
 }
 
 void TCVCalcIndicator::SetThouSep(bool value) {

@@ -1,5 +1,8 @@
 #include "widgets/DxButton.h"
 
+#include "widgets/DxAccessible.h"
+#include "widgets/PixelPaint.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QKeyEvent>
@@ -41,13 +44,14 @@ QImage Grayed(const QImage& glyph) {
 
 // The pixels of a line from `from` to `to`, the end point left out; a step
 // that falls halfway goes away from the start row.
-void DrawLineOpenEnd(QPainter& painter, QPoint from, QPoint to) {
+void DrawLineOpenEnd(QPainter& painter, QPoint from, QPoint to, const QColor& color) {
   const int dx = to.x() - from.x(), dy = to.y() - from.y();
   const int steps = std::max(std::abs(dx), std::abs(dy));
   for (int i = 0; i < steps; ++i) {
-    painter.drawPoint(from.x() + static_cast<int>(std::lround(static_cast<double>(dx) * i / steps)),
-                      from.y() +
-                          static_cast<int>(std::lround(static_cast<double>(dy) * i / steps)));
+    DrawPixel(painter,
+              {from.x() + static_cast<int>(std::lround(static_cast<double>(dx) * i / steps)),
+               from.y() + static_cast<int>(std::lround(static_cast<double>(dy) * i / steps))},
+              color);
   }
 }
 
@@ -65,6 +69,7 @@ QChar AccelChar(const QString& caption) {
 
 TdxButton::TdxButton(QWidget* parent)
     : TdxCustomControl(parent), FColors([this] { InvalidateGradients(); }) {
+  InstallWidgetAccessibility();
   // Every paint covers the whole button, over the toolkit's own buffer.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(73, 25);
@@ -74,6 +79,7 @@ void TdxButton::SetCaption(const QString& caption) {
   if (caption == FCaption) return;
   FCaption = caption;
   GrabAccelerator();
+  TellTextChanged(this);
   update();
 }
 
@@ -213,11 +219,15 @@ void TdxButton::BuildGradients() {
   // The face is built to the size it was about to be shown at when its
   // colours, quality or size changed: inside the ring if the ring showed.
   const QSize face = FFaceInsideRing ? size() - QSize(6, 6) : inner;
-  FFace = BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality);
-  FPressedFace = BuildGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality);
-  FFocusRing = BuildGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality);
-  FHighlightRing = BuildGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality);
+  // Built in the screen's own pixels, so they stay sharp at any ratio.
+  const qreal r = devicePixelRatioF();
+  FFace = BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
+  FPressedFace = BuildGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality, r);
+  FFocusRing = BuildGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality, r);
+  FHighlightRing =
+      BuildGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality, r);
   FBuiltSize = size();
+  FBuiltRatio = r;
 }
 
 void TdxButton::BuildGlyphs() {
@@ -239,7 +249,8 @@ void TdxButton::resizeEvent(QResizeEvent* event) {
 }
 
 void TdxButton::paintEvent(QPaintEvent*) {
-  if (size() != FBuiltSize) BuildGradients();
+  // Also when the window moved to a screen of another device-pixel ratio.
+  if (size() != FBuiltSize || devicePixelRatioF() != FBuiltRatio) BuildGradients();
   QPainter painter(this);
   // The parent's colour, which the palette passes down; system colours do
   // not change with the button's state, so the active group serves.
@@ -255,7 +266,8 @@ void TdxButton::DrawFaces(QPainter& painter) const {
   if (Pressed() && Hover())
     painter.drawImage(1, 1, FPressedFace);
   else if (ring)
-    painter.drawImage(QPoint(3, 3), FFace, QRect(0, 0, width() - 6, height() - 6));
+    painter.drawImage(QPointF(3, 3), FFace,
+                      QRectF(0, 0, (width() - 6) * FBuiltRatio, (height() - 6) * FBuiltRatio));
   else
     painter.drawImage(1, 1, FFace);
 }
@@ -264,16 +276,15 @@ void TdxButton::DrawBorder(QPainter& painter) const {
   const int w = width(), h = height();
   // A rounded rectangle with 5 x 5 corner ellipses keeps the corner pixel
   // itself out of the outline.
-  painter.setPen(FColors.BorderLine());
-  painter.drawLine(1, 0, w - 2, 0);
-  painter.drawLine(1, h - 1, w - 2, h - 1);
-  painter.drawLine(0, 1, 0, h - 2);
-  painter.drawLine(w - 1, 1, w - 1, h - 2);
-  painter.setPen(CornerSilver);
-  DrawLineOpenEnd(painter, {0, 1}, {2, 0});
-  DrawLineOpenEnd(painter, {w - 2, 0}, {w, 2});
-  DrawLineOpenEnd(painter, {0, h - 2}, {2, h});
-  DrawLineOpenEnd(painter, {w - 3, h}, {w, h - 3});
+  const QColor line = FColors.BorderLine();
+  DrawPixelLine(painter, {1, 0}, {w - 2, 0}, line);
+  DrawPixelLine(painter, {1, h - 1}, {w - 2, h - 1}, line);
+  DrawPixelLine(painter, {0, 1}, {0, h - 2}, line);
+  DrawPixelLine(painter, {w - 1, 1}, {w - 1, h - 2}, line);
+  DrawLineOpenEnd(painter, {0, 1}, {2, 0}, CornerSilver);
+  DrawLineOpenEnd(painter, {w - 2, 0}, {w, 2}, CornerSilver);
+  DrawLineOpenEnd(painter, {0, h - 2}, {2, h}, CornerSilver);
+  DrawLineOpenEnd(painter, {w - 3, h}, {w, h - 3}, CornerSilver);
 }
 
 void TdxButton::DrawFocusRect(QPainter& painter) const {
@@ -282,14 +293,13 @@ void TdxButton::DrawFocusRect(QPainter& painter) const {
   const int left = 3, top = 3, right = width() - 4, bottom = height() - 4;
   painter.save();
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  painter.setPen(Qt::white);
   for (int x = left; x <= right; ++x) {
-    if ((x + top) % 2 == 0) painter.drawPoint(x, top);
-    if ((x + bottom) % 2 == 0 && bottom > top) painter.drawPoint(x, bottom);
+    if ((x + top) % 2 == 0) DrawPixel(painter, {x, top}, Qt::white);
+    if ((x + bottom) % 2 == 0 && bottom > top) DrawPixel(painter, {x, bottom}, Qt::white);
   }
   for (int y = top + 1; y < bottom; ++y) {
-    if ((left + y) % 2 == 0) painter.drawPoint(left, y);
-    if ((right + y) % 2 == 0 && right > left) painter.drawPoint(right, y);
+    if ((left + y) % 2 == 0) DrawPixel(painter, {left, y}, Qt::white);
+    if ((right + y) % 2 == 0 && right > left) DrawPixel(painter, {right, y}, Qt::white);
   }
   painter.restore();
 }
@@ -343,8 +353,10 @@ QPoint TdxButton::GlyphOrigin(const QRect& text, QSize glyph) const {
 
 void TdxButton::DrawCaptionAndGlyph(QPainter& painter) const {
   const QImage& glyph = !isEnabled() && FAutoGray ? FGrayGlyphImage : FGlyphImage;
-  const QRect text = CaptionRect(glyph.size());
-  if (!glyph.isNull()) painter.drawImage(GlyphOrigin(text, glyph.size()), glyph);
+  // Laid out by its size on the screen, whatever its pixel count.
+  const QSize size = glyph.deviceIndependentSize().toSize();
+  const QRect text = CaptionRect(size);
+  if (!glyph.isNull()) painter.drawImage(GlyphOrigin(text, size), glyph);
   DrawFocusRect(painter);
   painter.setFont(font());
   const int flags = TextFlags();

@@ -130,6 +130,7 @@ private:
   QImage FHighlightRing;
   QSize FBuiltSize; // invalid until built, and after each change
   bool FFaceInsideRing = false;
+  qreal FBuiltRatio = 1;
   // The glyph (or the action's icon) with its transparent colour applied,
   // and its grey form for the disabled button.
   QImage FGlyphImage;

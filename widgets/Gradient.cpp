@@ -35,12 +35,12 @@ int Step(int first, int second, int band, int bandCount) {
 
 // Dithers the edge between band `band` and the one above it in the first
 // columns, as soon as band `band` has been drawn.
-void DitherEdge(QImage& image, const std::vector<GradientBand>& bands, int band,
+void DitherEdge(QImage& image, const std::vector<GradientBand>& bands, int band, int tile,
                 std::minstd_rand& random) {
   const int height = image.height();
   const int count = static_cast<int>(bands.size());
   const int pixels = height / (count - 1) + 1;
-  const int columns = std::min(16, image.width());
+  const int columns = std::min(tile, image.width());
   const int edge = bands[band].FirstRow;
   for (int x = 0; x < columns; ++x) {
     for (int k = 0; k < pixels; ++k) {
@@ -65,27 +65,31 @@ std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int 
   return bands;
 }
 
-QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality) {
+QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio) {
   if (size.isEmpty()) return {};
-  QImage image(size, QImage::Format_RGB32);
+  const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
+  const int tile = qRound(16 * ratio);
+  QImage image(pixels, QImage::Format_RGB32);
   image.fill(from.rgb());
-  const auto bands = GradientBands(from, to, size.height(), BandCount(quality));
+  const auto bands = GradientBands(from, to, pixels.height(), BandCount(quality));
   // Every band is filled down to the bottom and the next one overdraws it, so
   // dithered pixels that reach into a later band are covered by it again.
   std::minstd_rand random(1);
   for (int i = 0; i < static_cast<int>(bands.size()); ++i) {
     const int top = bands[i].FirstRow;
-    for (int y = top; y < size.height(); ++y) {
+    for (int y = top; y < pixels.height(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-      std::fill(line, line + size.width(), bands[i].Color);
+      std::fill(line, line + pixels.width(), bands[i].Color);
     }
-    if (quality == bqHigh && i > 0) DitherEdge(image, bands, i, random);
+    if (quality == bqHigh && i > 0) DitherEdge(image, bands, i, tile, random);
   }
-  if (quality == bqHigh && size.width() > 16) {
-    const QImage tile = image.copy(0, 0, 16, size.height());
+  if (quality == bqHigh && pixels.width() > tile) {
+    const QImage first = image.copy(0, 0, tile, pixels.height());
     QPainter painter(&image);
-    for (int x = 16; x < size.width(); x += 16)
-      painter.drawImage(x, 0, tile);
+    for (int x = tile; x < pixels.width(); x += tile)
+      painter.drawImage(x, 0, first);
   }
+  // Set last, so the tiles above are copied pixel for pixel.
+  image.setDevicePixelRatio(ratio);
   return image;
 }

@@ -38,4 +38,10 @@ std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int 
 // bqHigh scatters pixels of each band's colour into the top of the next band
 // in the first 16 columns, from a fixed pseudo-random sequence so that every
 // build gives the same picture, and repeats those columns across the width.
-QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality);
+// For a screen of device-pixel ratio `ratio` the image has size * ratio
+// pixels and that ratio, and the bands are laid over its pixel rows (16 *
+// ratio dithered columns): at ratio 1 the rows are GradientBands' own, at 2
+// the same gradient is drawn with twice the rows, sharp on that screen.
+//   BuildGradient({40, 23}, from, to, bqMiddle, 2) -> 80 x 46 pixels, ratio 2,
+//     band 2 from row MulDiv(2, 46, 16) = 6
+QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio = 1);

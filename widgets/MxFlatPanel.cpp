@@ -1,5 +1,8 @@
 #include "widgets/MxFlatPanel.h"
 
+#include "widgets/DxAccessible.h"
+#include "widgets/PixelPaint.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,29 +11,23 @@ namespace {
 // A one-pixel raised or sunken edge around `rect`: the top and left sides in
 // one colour, the bottom and right sides, corners included, in the other.
 void DrawEdge(QPainter& painter, QRect rect, const QColor& topLeft, const QColor& bottomRight) {
-  painter.setPen(topLeft);
-  painter.drawLine(rect.left(), rect.top(), rect.right() - 1, rect.top());
-  painter.drawLine(rect.left(), rect.top(), rect.left(), rect.bottom() - 1);
-  painter.setPen(bottomRight);
-  painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
-  painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
-}
-
-void DrawRing(QPainter& painter, QRect rect, const QColor& color) {
-  painter.setPen(color);
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(rect.adjusted(0, 0, -1, -1));
+  DrawPixelLine(painter, rect.topLeft(), {rect.right() - 1, rect.top()}, topLeft);
+  DrawPixelLine(painter, rect.topLeft(), {rect.left(), rect.bottom() - 1}, topLeft);
+  DrawPixelLine(painter, rect.bottomLeft(), rect.bottomRight(), bottomRight);
+  DrawPixelLine(painter, rect.topRight(), rect.bottomRight(), bottomRight);
 }
 
 } // namespace
 
 TmxFlatPanel::TmxFlatPanel(QWidget* parent) : QWidget(parent), FClient(new QWidget(this)) {
+  InstallWidgetAccessibility();
   setContentsMargins(BorderWidth(), BorderWidth(), BorderWidth(), BorderWidth());
   FClient->setGeometry(contentsRect());
 }
 
 void TmxFlatPanel::SetCaption(const QString& caption) {
   FCaption = caption;
+  TellTextChanged(this);
   update();
 }
 
@@ -83,8 +80,8 @@ void TmxFlatPanel::paintEvent(QPaintEvent*) {
 void TmxFlatPanel::DrawFrame(QPainter& painter) const {
   const QRect outer = rect(), inner = rect().adjusted(1, 1, -1, -1);
   const QPalette& colors = palette();
-  DrawRing(painter, outer, Color());
-  DrawRing(painter, inner, Color());
+  DrawPixelRing(painter, outer, Color());
+  DrawPixelRing(painter, inner, Color());
   if (!FFlat) {
     DrawEdge(painter, outer, colors.color(QPalette::Active, QPalette::Dark),
              colors.color(QPalette::Active, QPalette::Light));
@@ -93,9 +90,9 @@ void TmxFlatPanel::DrawFrame(QPainter& painter) const {
   } else if (FActivate && (FMouseInside || hasFocus())) {
     DrawEdge(painter, outer, colors.color(QPalette::Active, QPalette::Dark),
              colors.color(QPalette::Active, QPalette::Light));
-    DrawRing(painter, inner, colors.color(QPalette::Active, QPalette::Button));
+    DrawPixelRing(painter, inner, colors.color(QPalette::Active, QPalette::Button));
   } else if (FShowBorder) {
-    DrawRing(painter, outer, BorderColor());
+    DrawPixelRing(painter, outer, BorderColor());
   }
 }
 

@@ -203,6 +203,8 @@ std::string DesktopSession::ClipboardText() const {
 
 void DesktopSession::SetClipboardText(const std::string& text) const {
   ShellStatus("printf %s " + Quote(text) + " | xclip -selection clipboard -i");
+  // xclip serves the selection from a child of its own; wait until it does.
+  Eventually([&] { return ClipboardText() == text; });
 }
 
 } // namespace e2e

@@ -55,10 +55,15 @@ protected:
     ASSERT_TRUE(program->Wait(10s).has_value()) << "the program did not end";
   }
 
-  // The value as Copy puts it on the clipboard.
+  // The value as Copy puts it on the clipboard: a marker goes there first,
+  // so the program's copy is told from what the clipboard held before.
   std::string CopiedValue() {
+    const std::string marker = "(not copied)";
+    session->SetClipboardText(marker);
     session->Keys("ctrl+Insert");
-    return session->ClipboardText();
+    std::string copied = marker;
+    session->Eventually([&] { return (copied = session->ClipboardText()) != marker; });
+    return copied;
   }
 
   std::optional<e2e::DesktopSession> session;
@@ -211,6 +216,77 @@ TEST_F(Tallyon, EndedWhileClosingLeavesAWholeSettingsFile) {
     before = stored;
   }
   RecordProperty("saved_before_the_end", saved);
+}
+
+} // namespace
+
+namespace {
+
+// Every binding of the key map and the menus, typed with nothing but the
+// keyboard: no pointer moves, no key is ever clicked.
+struct KeyboardRow {
+  const char* tag;
+  std::vector<std::string> keys; // xdotool key names, or "#N" for X keycode N
+  const char* copied;
+};
+
+class KeyboardAlone : public Tallyon {
+protected:
+  void Type(const std::vector<std::string>& keys) {
+    for (const std::string& group : keys) {
+      std::istringstream in(group);
+      for (std::string key; in >> key;) {
+        if (key.starts_with('#'))
+          session->Keycode(std::stoi(key.substr(1)));
+        else
+          session->Keys(key);
+      }
+    }
+  }
+};
+
+TEST_F(KeyboardAlone, EveryBoundKeyAndTheMenus) {
+  // X keycodes of the keypad: 63 *, 82 -, 86 +, 106 /, 79-81 7-9, 83-85 4-6,
+  // 87-89 1-3, 90 0, 91 the decimal point.
+  const KeyboardRow rows[] = {
+      {"main-row digits", {"Delete", "1 2 3 4 5 6 7 8 9 0"}, "1234567890"},
+      {"keypad digits",
+       {"Delete", "#79", "#80", "#81", "#83", "#84", "#85", "#87", "#88", "#89", "#90"},
+       "7894561230"},
+      {"Esc clears the entry", {"Delete", "4 #86 5 Escape 6 Return"}, "10"},
+      {"keypad operators", {"Delete", "9 #82 2 #63 3 #106 7 Return"}, "3"},
+      {"decimal separators", {"Delete", "1 period 2 5 #86 0 comma 7 5 #86 #91 5 Return"}, "2.5"},
+      {"Shift+8 multiplies, Shift+5 is percent", {"Delete", "2 0 0 #86 1 0 shift+5"}, "220"},
+      {"Enter repeats", {"Delete", "3 #86 4 Return Return"}, "11"},
+      {"Edit menu by its letters", {"Delete", "8 alt+e c Delete alt+e p"}, "8"},
+  };
+  Launch();
+  session->SetNumLock(true);
+  for (const KeyboardRow& row : rows) {
+    Type(row.keys);
+    EXPECT_EQ(CopiedValue(), row.copied) << row.tag;
+  }
+  // The View menu: digit grouping off, then "Taskbar only" in its submenu.
+  session->Keys("alt+v s");
+  session->Keys("alt+v o a");
+  Exit();
+  const std::string saved = ReadFile(session->SettingsFile());
+  EXPECT_NE(saved.find("\"ThouSep\"=dword:00000000"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\"ShowIn\"=dword:00000002"), std::string::npos) << saved;
+}
+
+// At a device-pixel ratio of 2 the window is the same window, twice the
+// pixels: 260 x 225 logical, 520 x 450 on the screen.
+TEST_F(Tallyon, AtRatioTwoTheWindowHasTwiceThePixels) {
+  program.emplace(session->Start({"env", "QT_SCALE_FACTOR=2", TALLYON_BINARY}));
+  window = session->WaitForWindow(Title);
+  ASSERT_FALSE(window.empty());
+  const std::string info = session->Shell("xwininfo -id " + window);
+  EXPECT_NE(info.find("Width: 520"), std::string::npos) << info;
+  EXPECT_NE(info.find("Height: 450"), std::string::npos) << info;
+  session->ShellStatus("xdotool windowactivate --sync " + window);
+  EXPECT_EQ(CopiedValue(), "1234567890E+1234");
+  Exit();
 }
 
 } // namespace

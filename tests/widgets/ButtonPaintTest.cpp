@@ -11,14 +11,6 @@
 
 namespace {
 
-// The colour a gradient `height` rows high shows on `row`.
-Rgb GradientRow(const QColor& from, const QColor& to, int height, int row) {
-  Rgb color = from;
-  for (const auto& band : GradientBands(from, to, height, 16))
-    if (band.FirstRow <= row) color = band.Color;
-  return color;
-}
-
 class ButtonPaint : public WidgetTest {
 protected:
   void SetUp() override {

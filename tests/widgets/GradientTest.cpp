@@ -111,6 +111,37 @@ TEST(BuildGradient, HighQualityDithersBandEdgesInRepeatedTiles) {
   EXPECT_EQ(image, BuildGradient({70, 200}, from, to, bqHigh)) << "the same picture every time";
 }
 
+TEST(BuildGradient, AtRatioTwoTheBandsAreLaidOverTwiceTheRows) {
+  for (const TdxQuality quality : {bqLow, bqMiddle}) {
+    const QColor from(210, 232, 220), to(158, 205, 180);
+    const QImage image = BuildGradient({40, 23}, from, to, quality, 2);
+    ASSERT_EQ(image.size(), QSize(80, 46));
+    EXPECT_EQ(image.devicePixelRatio(), 2);
+    EXPECT_EQ(image.deviceIndependentSize(), QSizeF(40, 23));
+    const auto bands = GradientBands(from, to, 46, BandCount(quality));
+    for (int y = 0; y < 46; ++y)
+      for (int x = 0; x < 80; x += 7)
+        ASSERT_EQ(Rgb(image.pixel(x, y)), Rgb(bands[BandOfRow(bands, y)].Color))
+            << "quality " << int(quality) << " at " << x << ", " << y;
+  }
+}
+
+TEST(BuildGradient, RatioOneIsThePlainGradient) {
+  for (const TdxQuality quality : {bqLow, bqMiddle, bqHigh}) {
+    const QImage plain = BuildGradient({70, 25}, Qt::white, Qt::blue, quality);
+    EXPECT_EQ(BuildGradient({70, 25}, Qt::white, Qt::blue, quality, 1), plain);
+    EXPECT_EQ(plain.devicePixelRatio(), 1);
+  }
+}
+
+TEST(BuildGradient, AtRatioTwoHighQualityTilesAreTwiceAsWide) {
+  const QImage image = BuildGradient({70, 100}, Qt::white, Qt::red, bqHigh, 2);
+  ASSERT_EQ(image.size(), QSize(140, 200));
+  for (int y = 0; y < 200; ++y)
+    for (int x = 32; x < 140; ++x)
+      ASSERT_EQ(Rgb(image.pixel(x, y)), Rgb(image.pixel(x % 32, y))) << x << ", " << y;
+}
+
 TEST(BuildGradient, EmptySizeGivesNoImage) {
   EXPECT_TRUE(BuildGradient({0, 23}, Qt::white, Qt::black, bqMiddle).isNull());
   EXPECT_TRUE(BuildGradient({-4, -4}, Qt::white, Qt::black, bqHigh).isNull());

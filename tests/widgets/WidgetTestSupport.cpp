@@ -1,5 +1,7 @@
 #include "WidgetTestSupport.h"
 
+#include "widgets/Gradient.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
@@ -17,6 +19,13 @@ std::ostream& operator<<(std::ostream& out, const Rgb& color) {
 
 QImage Render(QWidget& widget) {
   return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+Rgb GradientRow(const QColor& from, const QColor& to, int height, int row) {
+  Rgb color = from;
+  for (const auto& band : GradientBands(from, to, height, 16))
+    if (band.FirstRow <= row) color = band.Color;
+  return color;
 }
 
 std::set<std::pair<int, int>> PixelsOf(const QImage& image, const Rgb& color) {

@@ -30,6 +30,8 @@ QImage Render(QWidget& widget);
 inline Rgb PixelAt(const QImage& image, int x, int y) {
   return image.pixel(x, y);
 }
+// The colour a bqMiddle gradient `height` rows high shows on `row`.
+Rgb GradientRow(const QColor& from, const QColor& to, int height, int row);
 // The places of the pixels of one colour.
 std::set<std::pair<int, int>> PixelsOf(const QImage& image, const Rgb& color);
 

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Takes the screenshots in docs/: the real program under Xvfb with openbox,
+# at device-pixel ratio 1 (docs/tallyon-1x.png) and 2 (docs/tallyon-2x.png),
+# each of the window with its frame, at the first start (default value).
+#   desktop/screenshots.sh [PROGRAM]   (default: build/bin/tallyon)
+# Needs ImageMagick's import (package imagemagick) besides the test tools.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/bin/tallyon}")
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$work/display" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8
+openbox --sm-disable --startup "touch $work/wm-ready" &
+pids+=($!)
+for _ in $(seq 100); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
+
+for ratio in 1 2; do
+  rm -rf "$work/.config"
+  QT_SCALE_FACTOR=$ratio "$program" &
+  pid=$!
+  window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tallyon - Freeware$' | head -n1)
+  xdotool mousemove 1000 700 # no key under the pointer
+  sleep 0.5 # the first paint
+  import -window "$window" -frame "docs/tallyon-${ratio}x.png"
+  kill "$pid"
+  wait "$pid" || true
+done
+echo "docs/tallyon-1x.png docs/tallyon-2x.png"
