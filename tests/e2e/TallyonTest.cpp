@@ -289,4 +289,28 @@ TEST_F(Tallyon, AtRatioTwoTheWindowHasTwiceThePixels) {
   Exit();
 }
 
+// A clipboard text of 100 MB comes over X in increments; the paste reads it
+// all, finds a number too large, and keeps the value; the window takes the
+// next keys as before.
+TEST_F(Tallyon, AHundredMegabyteClipboardTextKeepsTheValue) {
+  Launch();
+  session->Keys("Delete 4 2");
+  const fs::path big = session->Home() / "big.txt";
+  std::ofstream(big) << std::string(100 << 20, '7');
+  session->ShellStatus("xclip -selection clipboard -i < " + big.string());
+  ASSERT_TRUE(session->Eventually(
+      [&] { return session->Line("xclip -selection clipboard -o | head -c 8") == "77777777"; }));
+  const auto start = std::chrono::steady_clock::now();
+  session->Keys("shift+Insert");
+  EXPECT_EQ(CopiedValue(), "42");
+  RecordProperty("paste_and_copy_ms",
+                 std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now() - start)
+                                    .count()));
+  // The same text as before changed nothing: the entry goes on.
+  session->Keys("1");
+  EXPECT_EQ(CopiedValue(), "421");
+  Exit();
+}
+
 } // namespace
