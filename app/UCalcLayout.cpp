@@ -9,17 +9,16 @@
 #include "display/Fonts.h"
 #include "widgets/DxButton.h"
 #include "widgets/DxContainer.h"
+#include "widgets/KeyColors.h"
 #include "widgets/MxFlatPanel.h"
 
 namespace {
-
-enum class Group { Red, Green };
 
 struct ButtonSpec {
   const char* name;
   const char16_t* caption;
   int left, top, width, height;
-  Group group;
+  TKeyGroup group;
   TCalcAction action;
   // Read out after the caption by assistive technology: what the key does.
   const char* description;
@@ -28,55 +27,35 @@ struct ButtonSpec {
 
 // clang-format off
 constexpr ButtonSpec Buttons[] = {
-    {"btClear",      u"C",    5,   35, 46, 25, Group::Red,   caClear, "Clear"},
-    {"btClearEntr",  u"CE",   54,  35, 46, 25, Group::Red,   caClearEntr, "Clear entry"},
-    {"btSignChange", u"+/-",  106, 35, 35, 25, Group::Green, caSignChange, "Change sign"},
-    {"btDivide",     u"/",    144, 35, 35, 25, Group::Red,   caDivide, "Divide"},
-    {"btMulty",      u"\u2217", 182, 35, 35, 25, Group::Red, caMulty, "Multiply"}, // the Symbol asterisk
-    {"btMinus",      u"-",    220, 35, 35, 25, Group::Red,   caMinus, "Subtract", 13},
-    {"btMemClear",   u"MC",   5,   62, 46, 25, Group::Red,   caMemClear, "Memory clear"},
-    {"btBackSpace",  u"BACK", 54,  62, 46, 25, Group::Red,   caBackSpace, "Delete the last digit"},
-    {"bt7",          u"7",    106, 62, 35, 25, Group::Green, ca7, "Digit"},
-    {"bt8",          u"8",    144, 62, 35, 25, Group::Green, ca8, "Digit"},
-    {"bt9",          u"9",    182, 62, 35, 25, Group::Green, ca9, "Digit"},
-    {"btPlus",       u"+",    220, 62, 35, 52, Group::Red,   caPlus, "Add"},
-    {"btMemRecall",  u"MR",   5,   89, 46, 25, Group::Red,   caMemRecall, "Memory recall"},
-    {"btPerCent",    u"%",    54,  89, 46, 25, Group::Green, caPerCent, "Percent"},
-    {"bt4",          u"4",    106, 89, 35, 25, Group::Green, ca4, "Digit"},
-    {"bt5",          u"5",    144, 89, 35, 25, Group::Green, ca5, "Digit"},
-    {"bt6",          u"6",    182, 89, 35, 25, Group::Green, ca6, "Digit"},
-    {"btMemMinus",   u"M-",   5,   116, 46, 25, Group::Red,  caMemMinus, "Memory subtract"},
-    {"btInverse",    u"1/x",  54,  116, 46, 25, Group::Green, caInverse, "Reciprocal"},
-    {"bt1",          u"1",    106, 116, 35, 25, Group::Green, ca1, "Digit"},
-    {"bt2",          u"2",    144, 116, 35, 25, Group::Green, ca2, "Digit"},
-    {"bt3",          u"3",    182, 116, 35, 25, Group::Green, ca3, "Digit"},
-    {"btEqual",      u"=",    220, 116, 35, 52, Group::Red,  caEqual, "Equals"},
-    {"btMemPlus",    u"M+",   5,   143, 46, 25, Group::Red,  caMemPlus, "Memory add"},
-    {"btSqrt",       u"",     54,  143, 46, 25, Group::Green, caSqrt, "Square root"},
-    {"bt0",          u"0",    106, 143, 73, 25, Group::Green, ca0, "Digit"},
-    {"btDecSep",     u".",    182, 143, 35, 25, Group::Green, caDecSep, "Decimal separator", 19},
+    {"btClear",      u"C",    5,   35, 46, 25, TKeyGroup::kgRed,   caClear, "Clear"},
+    {"btClearEntr",  u"CE",   54,  35, 46, 25, TKeyGroup::kgRed,   caClearEntr, "Clear entry"},
+    {"btSignChange", u"+/-",  106, 35, 35, 25, TKeyGroup::kgGreen, caSignChange, "Change sign"},
+    {"btDivide",     u"/",    144, 35, 35, 25, TKeyGroup::kgRed,   caDivide, "Divide"},
+    {"btMulty",      u"\u2217", 182, 35, 35, 25, TKeyGroup::kgRed, caMulty, "Multiply"}, // the Symbol asterisk
+    {"btMinus",      u"-",    220, 35, 35, 25, TKeyGroup::kgRed,   caMinus, "Subtract", 13},
+    {"btMemClear",   u"MC",   5,   62, 46, 25, TKeyGroup::kgRed,   caMemClear, "Memory clear"},
+    {"btBackSpace",  u"BACK", 54,  62, 46, 25, TKeyGroup::kgRed,   caBackSpace, "Delete the last digit"},
+    {"bt7",          u"7",    106, 62, 35, 25, TKeyGroup::kgGreen, ca7, "Digit"},
+    {"bt8",          u"8",    144, 62, 35, 25, TKeyGroup::kgGreen, ca8, "Digit"},
+    {"bt9",          u"9",    182, 62, 35, 25, TKeyGroup::kgGreen, ca9, "Digit"},
+    {"btPlus",       u"+",    220, 62, 35, 52, TKeyGroup::kgRed,   caPlus, "Add"},
+    {"btMemRecall",  u"MR",   5,   89, 46, 25, TKeyGroup::kgRed,   caMemRecall, "Memory recall"},
+    {"btPerCent",    u"%",    54,  89, 46, 25, TKeyGroup::kgGreen, caPerCent, "Percent"},
+    {"bt4",          u"4",    106, 89, 35, 25, TKeyGroup::kgGreen, ca4, "Digit"},
+    {"bt5",          u"5",    144, 89, 35, 25, TKeyGroup::kgGreen, ca5, "Digit"},
+    {"bt6",          u"6",    182, 89, 35, 25, TKeyGroup::kgGreen, ca6, "Digit"},
+    {"btMemMinus",   u"M-",   5,   116, 46, 25, TKeyGroup::kgRed,  caMemMinus, "Memory subtract"},
+    {"btInverse",    u"1/x",  54,  116, 46, 25, TKeyGroup::kgGreen, caInverse, "Reciprocal"},
+    {"bt1",          u"1",    106, 116, 35, 25, TKeyGroup::kgGreen, ca1, "Digit"},
+    {"bt2",          u"2",    144, 116, 35, 25, TKeyGroup::kgGreen, ca2, "Digit"},
+    {"bt3",          u"3",    182, 116, 35, 25, TKeyGroup::kgGreen, ca3, "Digit"},
+    {"btEqual",      u"=",    220, 116, 35, 52, TKeyGroup::kgRed,  caEqual, "Equals"},
+    {"btMemPlus",    u"M+",   5,   143, 46, 25, TKeyGroup::kgRed,  caMemPlus, "Memory add"},
+    {"btSqrt",       u"",     54,  143, 46, 25, TKeyGroup::kgGreen, caSqrt, "Square root"},
+    {"bt0",          u"0",    106, 143, 73, 25, TKeyGroup::kgGreen, ca0, "Digit"},
+    {"btDecSep",     u".",    182, 143, 35, 25, TKeyGroup::kgGreen, caDecSep, "Decimal separator", 19},
 };
 // clang-format on
-
-struct ColorGroup {
-  QColor backgroundFrom, backgroundTo, focusedFrom, focusedTo, borderLine;
-};
-
-const ColorGroup& ColorsOf(Group group) {
-  static const ColorGroup red{
-      {255, 206, 207}, {255, 155, 157}, {255, 206, 207}, {255, 91, 96}, Qt::red};
-  static const ColorGroup green{
-      {210, 232, 220}, {158, 205, 180}, {210, 232, 220}, {109, 180, 142}, QColor(0, 128, 0)};
-  return group == Group::Red ? red : green;
-}
-
-void ApplyColors(TdxButton& button, const ColorGroup& colors) {
-  button.Colors().SetBackgroundFrom(colors.backgroundFrom);
-  button.Colors().SetBackgroundTo(colors.backgroundTo);
-  button.Colors().SetFocusedFrom(colors.focusedFrom);
-  button.Colors().SetFocusedTo(colors.focusedTo);
-  button.Colors().SetBorderLine(colors.borderLine);
-}
 
 // A white panel with a sky-blue ring, a left-aligned caption and a display.
 TmxFlatPanel* MakePanel(QWidget* parent, QRect geometry, const QString& caption, QFont font) {
@@ -122,7 +101,7 @@ void TFCalc::BuildKeypad() {
     button->SetTabStop(false);
     button->setFont(TypefaceFont(TTypeface::tfMSSansSerif, spec.captionPixels, true));
     button->SetCaption(QString::fromUtf16(spec.caption));
-    ApplyColors(*button, ColorsOf(spec.group));
+    ApplyKeyColors(*button, spec.group);
     if (spec.action == caSqrt) {
       button->SetGlyph(RadicalSign(devicePixelRatioF()));
       button->SetLayout(blGlyphRight);

@@ -8,6 +8,7 @@
 #include "platform/Desktop.h"
 #include "settings/USet.h"
 #include "widgets/DxButton.h"
+#include "widgets/KeyColors.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -19,16 +20,6 @@
 #include <limits>
 
 namespace {
-
-// The main window's key colours: green for Submit, red for Cancel.
-void ApplyKeyColors(TdxButton& button, bool green) {
-  TdxColors& colors = button.Colors();
-  colors.SetBackgroundFrom(green ? QColor(210, 232, 220) : QColor(255, 206, 207));
-  colors.SetBackgroundTo(green ? QColor(158, 205, 180) : QColor(255, 155, 157));
-  colors.SetFocusedFrom(green ? QColor(210, 232, 220) : QColor(255, 206, 207));
-  colors.SetFocusedTo(green ? QColor(109, 180, 142) : QColor(255, 91, 96));
-  colors.SetBorderLine(green ? QColor(0, 128, 0) : QColor(255, 0, 0));
-}
 
 TdxButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left,
                       const QImage& glyph, int modalResult) {
@@ -72,11 +63,11 @@ TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, FixedDialogFlags
 
 void TFSubmitNumber::BuildButtons() {
   FBtSubmit = MakeButton(this, "btSubmit", QStringLiteral("Submit"), 196, SubmitGlyph(), mrOk);
-  ApplyKeyColors(*FBtSubmit, true);
+  ApplyKeyColors(*FBtSubmit, TKeyGroup::kgGreen);
   connect(FBtSubmit, &TdxButton::OnClick, this, [this] { btSubmitClick(); });
 
   FBtCancel = MakeButton(this, "btCancel", QStringLiteral("Cancel"), 267, CancelGlyph(), mrCancel);
-  ApplyKeyColors(*FBtCancel, false);
+  ApplyKeyColors(*FBtCancel, TKeyGroup::kgRed);
   FBtCancel->SetCancel(true);
   connect(FBtCancel, &TdxButton::OnClick, this, [this] { btCancelClick(); });
 
