@@ -12,13 +12,15 @@ void TFCalc::EditCopyExecute() {
 }
 
 // The clipboard text is cleaned and read as a number, and that number's own
-// text becomes the value; text that holds no number keeps the value as it
-// was, silently. A clipboard without any text changes nothing at all.
+// text becomes the value, or the right operand of a pending operation; text
+// that holds no number keeps the value as it was, silently. A clipboard
+// without any text changes nothing at all.
 void TFCalc::EditPasteExecute() {
   const std::optional<std::string> clipboard = platform::ReadClipboardText();
   if (!clipboard) return;
-  const std::optional<Extended> number = TryTextToNumber(RemoveNonNumber(*clipboard));
-  USet::Value = number ? NumberToText(*number) : USet::Value;
-  FCalculator.SetValue(USet::Value);
+  const std::optional<Extended> number = ReadForeignNumber(*clipboard);
+  if (!number) return;
+  USet::Value = NumberToText(*number);
+  FCalculator.EnterNumber(USet::Value);
   FMainIndicator->SetText(USet::Value);
 }

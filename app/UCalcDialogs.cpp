@@ -11,13 +11,14 @@
 #include "widgets/DxButton.h"
 
 // Only the value changes: no refresh follows, so the memory display, the
-// operation sign and the pending operation stay as they are.
+// operation sign and the pending operation stay as they are, and a pending
+// operation takes the submitted number as its right operand.
 void TFCalc::PanelIndicatorClick() {
   USet::Value = FCalculator.Value();
   TFSubmitNumber dialog(this);
   dialog.FormCreate();
   if (dialog.exec() != mrOk) return;
-  FCalculator.SetValue(USet::Value);
+  FCalculator.EnterNumber(USet::Value);
   FMainIndicator->SetText(USet::Value);
 }
 

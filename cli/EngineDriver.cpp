@@ -60,6 +60,13 @@ private:
       std::string text(token.substr(6));
       return [this, text] { calculator_->SetValue(text); };
     }
+    if (token.starts_with("paste=")) {
+      std::string text(token.substr(6));
+      return [this, text] {
+        if (const auto number = ReadForeignNumber(text))
+          calculator_->EnterNumber(NumberToText(*number));
+      };
+    }
     if (token.starts_with("memory=")) {
       std::string text(token.substr(7));
       return [this, text] { calculator_->Memory().SetValue(text); };

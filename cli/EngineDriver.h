@@ -9,7 +9,9 @@
 //   error<TAB>unknown token 'X'
 // Tokens: action names (ca0 ... caPI), the aliases 0-9 . + - * / = % sqrt
 // 1/x +/- C CE BACK MC MR M+ M-, and value=TEXT, memory=TEXT,
-// angle=amRad|amDeg|amGrad|amCycle (the AngularMeasure), reset. An angle
+// paste=TEXT (TEXT as the window's Paste reads it: the number, or the right
+// operand of a pending operation), angle=amRad|amDeg|amGrad|amCycle (the
+// AngularMeasure), reset. An angle
 // directive with any other unit is an unknown token. show=TEXT and
 // showplain=TEXT print TEXT as a number display shows it, with digit grouping
 // on or off (the thousands separator is the current one); the calculator is

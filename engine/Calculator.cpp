@@ -1,5 +1,6 @@
 #include "engine/Calculator.h"
 
+#include "engine/DecimalSum.h"
 #include "engine/NumberText.h"
 #include "math/CVMath.h"
 
@@ -62,9 +63,17 @@ void TCVCalculator::SetValue(const std::string& text) {
   if (text == FValue) return;
   FEntering = false;
   FAwaitingOperand = false;
+  FOperandSupplied = false;
   FValue = RemoveNonNumber(text.empty() ? "0" : text);
   // An unreadable text is kept as written; the number stays the previous one.
   if (const auto number = TryTextToNumber(FValue)) FNumber = *number;
+}
+
+void TCVCalculator::EnterNumber(const std::string& text) {
+  if (!OperandAwaited()) return SetValue(text);
+  FValue = RemoveNonNumber(text.empty() ? "0" : text);
+  if (const auto number = TryTextToNumber(FValue)) FNumber = *number;
+  SupplyOperand();
 }
 
 void TCVCalculator::SetOperation(TCalcOperation operation) {
@@ -84,6 +93,20 @@ void TCVCalculator::ShowNumber() {
   FValue = NumberToText(FNumber);
 }
 
+bool TCVCalculator::OperandAwaited() const {
+  return FAwaitingOperand && FOperation != coNone;
+}
+
+bool TCVCalculator::RightOperandGiven() const {
+  return FAccumulator != FNumber || FEntering || FOperandSupplied;
+}
+
+void TCVCalculator::SupplyOperand() {
+  FEntering = false;
+  FEqualEnabled = true;
+  FOperandSupplied = true;
+}
+
 bool TCVCalculator::HasDecimalSeparator() const {
   return FValue.find(CurrentSeparators().decimal) != std::string::npos;
 }
@@ -97,6 +120,8 @@ void TCVCalculator::EnterDigit(char digit) {
     FEntering = true;
     return;
   }
+  // An entry of just "0" or "-0" takes the digit in place of its zero.
+  if (FValue == "0" || FValue == "-0") FValue.pop_back();
   FValue += digit;
   // A text that no longer reads keeps the appended digit and the old number.
   const auto number = TryTextToNumber(FValue);
@@ -127,7 +152,7 @@ void TCVCalculator::BeginOperation(TCalcOperation operation) {
   if (!FAwaitingOperand) {
     FAccumulator = FNumber;
     FAwaitingOperand = true;
-  } else if (FAccumulator != FNumber || FEntering) {
+  } else if (RightOperandGiven()) {
     // A right operand has been supplied: the running operation goes first.
     FLastOperand = FNumber;
     Calculate();
@@ -135,6 +160,7 @@ void TCVCalculator::BeginOperation(TCalcOperation operation) {
   FOperation = operation;
   FEntering = false;
   FAwaitingOperand = true;
+  FOperandSupplied = false;
   FEqualEnabled = true;
 }
 
@@ -144,8 +170,8 @@ void TCVCalculator::Calculate() {
   const Extended b = FLastOperand;
   switch (FOperation) {
   case coNone: break;
-  case coPlus: FNumber = CVMath::Add(a, b); break;
-  case coMinus: FNumber = CVMath::Subtract(a, b); break;
+  case coPlus: FNumber = DecimalAdd(a, b); break;
+  case coMinus: FNumber = DecimalSubtract(a, b); break;
   case coMulty: FNumber = CVMath::Multiply(a, b); break;
   case coDivide: FNumber = CVMath::Divide(a, b); break;
   case coPower: FNumber = CVMath::Power(a, b); break;
@@ -155,6 +181,7 @@ void TCVCalculator::Calculate() {
   FAccumulator = FNumber;
   FEntering = false;
   FAwaitingOperand = true;
+  FOperandSupplied = false;
 }
 
 // Equal repeats the last operation with the stored right operand; only while
@@ -167,10 +194,13 @@ void TCVCalculator::DoEqual() {
   FEqualEnabled = true;
 }
 
+// Pressed on the right operand of a pending operation, the square root and
+// the reciprocal transform that operand; otherwise they end the calculation.
 void TCVCalculator::DoSqrt() {
   FEqualEnabled = true;
   FNumber = CVMath::SquareRoot(FNumber);
   ShowNumber();
+  if (OperandAwaited()) return SupplyOperand();
   FAccumulator = FNumber;
   FAwaitingOperand = false;
   FEntering = false;
@@ -180,6 +210,7 @@ void TCVCalculator::DoInverse() {
   FEqualEnabled = true;
   FNumber = CVMath::Reciprocal(FNumber);
   ShowNumber();
+  if (OperandAwaited()) return SupplyOperand();
   FEntering = false;
   FAwaitingOperand = false;
 }
@@ -192,10 +223,10 @@ void TCVCalculator::DoPerCent() {
     const Extended b = FLastOperand;
     switch (FOperation) {
     case coPlus:
-      FNumber = CVMath::Add(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
+      FNumber = DecimalAdd(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
       break;
     case coMinus:
-      FNumber = CVMath::Subtract(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
+      FNumber = DecimalSubtract(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
       break;
     case coMulty: FNumber = CVMath::Divide(CVMath::Multiply(a, b), PerCentBase); break;
     case coDivide: FNumber = CVMath::Multiply(CVMath::Divide(a, b), PerCentBase); break;
@@ -209,6 +240,7 @@ void TCVCalculator::DoPerCent() {
   FLastOperand = FNumber;
   FOperation = coNone;
   FAwaitingOperand = true;
+  FOperandSupplied = false;
   FEqualEnabled = false;
   FEntering = false;
 }
@@ -219,6 +251,7 @@ void TCVCalculator::DoSignChange() {
   FNumber = TextToNumber(FValue);
   FNumber = FNumber * -1;
   ShowNumber();
+  if (OperandAwaited()) FOperandSupplied = true;
 }
 
 void TCVCalculator::DoClearEntr() {
@@ -232,6 +265,7 @@ void TCVCalculator::DoClear() {
   DoClearEntr();
   FOperation = coNone;
   FAwaitingOperand = false;
+  FOperandSupplied = false;
 }
 
 void TCVCalculator::DoBackSpace() {
@@ -241,6 +275,7 @@ void TCVCalculator::DoBackSpace() {
     FNumber = 0;
     FValue = "0";
     FAwaitingOperand = false;
+    FOperandSupplied = false;
     FEntering = false;
     return;
   }
@@ -249,9 +284,13 @@ void TCVCalculator::DoBackSpace() {
   FNumber = TextToNumber(FValue);
 }
 
+// A function pressed on the right operand of a pending operation transforms
+// that operand; otherwise its result becomes the accumulator.
 void TCVCalculator::FinishFunction() {
+  if (OperandAwaited()) return SupplyOperand();
   FAccumulator = FNumber;
   FEntering = false;
   FAwaitingOperand = true;
+  FOperandSupplied = false;
   FEqualEnabled = true;
 }

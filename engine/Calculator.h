@@ -23,6 +23,11 @@ public:
   // operand; an unreadable text is stored but keeps the previous number.
   // The same text again changes nothing.
   void SetValue(const std::string& text);
+  // A number that arrives whole, pasted or submitted: while an operation
+  // waits for its right operand it becomes that operand, as if typed (the
+  // entry ends, so a digit then starts a new number); otherwise it is set
+  // as Value is.
+  void EnterNumber(const std::string& text);
 
   TCVCalcMemory& Memory() { return FMemory; }
   const TCVCalcMemory& Memory() const { return FMemory; }
@@ -45,6 +50,7 @@ public:
   bool Entering() const { return FEntering; }
   bool AwaitingOperand() const { return FAwaitingOperand; }
   bool EqualEnabled() const { return FEqualEnabled; }
+  bool OperandSupplied() const { return FOperandSupplied; }
 
 private:
   struct Dispatch;
@@ -75,6 +81,14 @@ private:
   void DoPI();
   void FinishFunction();
 
+  // An operation waits for its right operand, and whether the value on
+  // display has been given as that operand.
+  bool OperandAwaited() const;
+  bool RightOperandGiven() const;
+  // A unary key, a recall or a number arriving whole made the value the
+  // right operand: the pending operation and its left operand stay.
+  void SupplyOperand();
+
   // The current value as number text, and whether it holds the separator.
   void ShowNumber();
   bool HasDecimalSeparator() const;
@@ -88,6 +102,9 @@ private:
   bool FAwaitingOperand = false;
   bool FEntering = false;
   bool FEqualEnabled = false;
+  // The right operand was given other than by typing (which FEntering
+  // shows), so it counts even when it equals the accumulator.
+  bool FOperandSupplied = false;
   TCalcAction FAction = ca0;
   TAngularMeasure FAngularMeasure = amRad;
 };

@@ -118,9 +118,11 @@ void TCVCalculator::DoFunction(TCalcAction action) {
 // Unlike the functions, pi leaves the accumulator alone, so it can be the
 // right operand of a pending operation.
 void TCVCalculator::DoPI() {
+  const bool operand = OperandAwaited();
   FNumber = CVMath::PiValue();
   ShowNumber();
   FEntering = false;
   FAwaitingOperand = true;
+  FOperandSupplied = operand;
   FEqualEnabled = true;
 }

@@ -1,30 +1,32 @@
 // The engine's four memory actions, on the active cell of FMemory.
 
 #include "engine/Calculator.h"
+#include "engine/DecimalSum.h"
 #include "engine/NumberText.h"
 #include "math/CVMath.h"
 
 // M+ and M- first complete an operation whose right operand was supplied,
 // then end it, so the memory takes the result.
 void TCVCalculator::CompleteRunningOperation() {
-  if (FAwaitingOperand && (FAccumulator != FNumber || FEntering)) {
+  if (FAwaitingOperand && RightOperandGiven()) {
     FLastOperand = FNumber;
     Calculate();
     FOperation = coNone;
   }
   FEntering = false;
   FAwaitingOperand = false;
+  FOperandSupplied = false;
 }
 
 void TCVCalculator::DoMemPlus() {
   CompleteRunningOperation();
-  FMemory.FNumber = CVMath::Add(FMemory.FNumber, FNumber);
+  FMemory.FNumber = DecimalAdd(FMemory.FNumber, FNumber);
   FMemory.SetValue(NumberToText(FMemory.FNumber));
 }
 
 void TCVCalculator::DoMemMinus() {
   CompleteRunningOperation();
-  FMemory.FNumber = CVMath::Subtract(FMemory.FNumber, FNumber);
+  FMemory.FNumber = DecimalSubtract(FMemory.FNumber, FNumber);
   FMemory.SetValue(NumberToText(FMemory.FNumber));
 }
 
@@ -35,6 +37,7 @@ void TCVCalculator::DoMemRecall() {
   ShowNumber();
   FLastOperand = FNumber;
   FEntering = false;
+  if (OperandAwaited()) FOperandSupplied = true;
 }
 
 // The old memory number becomes the accumulator of a running operation, so a

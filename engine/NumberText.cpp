@@ -1,5 +1,6 @@
 #include "engine/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -249,4 +250,23 @@ Extended TextToNumber(std::string_view text) {
 
 std::optional<Extended> TryTextToNumber(std::string_view text) {
   return TryTextToNumber(text, CurrentSeparators().decimal);
+}
+
+std::optional<Extended> ReadForeignNumber(std::string_view text) {
+  // U+2212 MINUS SIGN, U+FE63 SMALL HYPHEN-MINUS, U+FF0D FULLWIDTH HYPHEN-MINUS.
+  static constexpr std::string_view Minuses[] = {"\xE2\x88\x92", "\xEF\xB9\xA3", "\xEF\xBC\x8D"};
+  std::string plain;
+  plain.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto minus =
+        std::find_if(std::begin(Minuses), std::end(Minuses),
+                     [&](std::string_view m) { return text.substr(i).starts_with(m); });
+    if (minus != std::end(Minuses)) {
+      plain += '-';
+      i += minus->size();
+    } else {
+      plain += text[i++];
+    }
+  }
+  return TryTextToNumber(RemoveNonNumber(plain));
 }

@@ -78,3 +78,10 @@ std::string RemoveNonNumber(std::string_view text);
 std::string NumberToText(Extended x);
 Extended TextToNumber(std::string_view text);
 std::optional<Extended> TryTextToNumber(std::string_view text);
+
+// The number in a text from outside, such as the clipboard: the minus signs
+// of typeset text (U+2212, U+FE63 and U+FF0D in UTF-8) read as "-", then the
+// text is cleaned and read with the current separators; nothing where what
+// remains does not read.
+//   "$ -12.00" -> -12     "\u22125" -> -5     "abc" -> nothing
+std::optional<Extended> ReadForeignNumber(std::string_view text);

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -110,8 +111,9 @@ protected:
 
   // A token of the key-sequence table as the user would give it: a key, or
   // a click on a key that has no binding, after which the focus leaves the
-  // clicked key so that Enter means Equal again. False for tokens the window
-  // does not offer (the engine's function actions, value=).
+  // clicked key so that Enter means Equal again; paste=TEXT puts TEXT on the
+  // clipboard and pastes it. False for tokens the window does not offer (the
+  // engine's function actions, value=).
   bool Perform(const std::string& token);
 
   fs::path home;
@@ -135,6 +137,11 @@ inline bool Window::Perform(const std::string& token) {
       {"sqrt", "btSqrt"},   {"1/x", "btInverse"},  {"+/-", "btSignChange"}, {"BACK", "btBackSpace"},
       {"MC", "btMemClear"}, {"MR", "btMemRecall"}, {"M+", "btMemPlus"},     {"M-", "btMemMinus"},
   };
+  if (token.starts_with("paste=")) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(token.substr(6)));
+    Type(Qt::Key_Insert, Qt::ShiftModifier);
+    return true;
+  }
   if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') {
     Type(Qt::Key_0 + (token[0] - '0'));
     return true;

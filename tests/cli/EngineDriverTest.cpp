@@ -47,9 +47,9 @@ TEST(EngineDriver, ErrorsCarryTheMessageAndTheState) {
 
 TEST(EngineDriver, UnknownTokensAreReportedAndTheRunGoesOn) {
   const DriverRun run = Drive("1 bogus 2\n");
-  EXPECT_EQ(run.output, "ok\t01\t0\tcoNone\n"
+  EXPECT_EQ(run.output, "ok\t1\t0\tcoNone\n"
                         "error\tunknown token 'bogus'\n"
-                        "ok\t012\t0\tcoNone\n");
+                        "ok\t12\t0\tcoNone\n");
   EXPECT_EQ(run.status, 1);
 }
 
@@ -59,7 +59,7 @@ TEST(EngineDriver, DirectivesAndReset) {
                                                                 "ok\t0\t3\tcoNone\n"
                                                                 "ok\t0\t0\tcoNone\n");
   EXPECT_EQ(Drive("5 + reset 7").output,
-            "ok\t05\t0\tcoNone\nok\t05\t0\tcoPlus\nok\treset\nok\t07\t0\tcoNone\n");
+            "ok\t5\t0\tcoNone\nok\t5\t0\tcoPlus\nok\treset\nok\t7\t0\tcoNone\n");
 }
 
 TEST(EngineDriver, AngleDirectiveSetsTheUnit) {
@@ -91,7 +91,7 @@ TEST(EngineDriver, UnknownUnitsAreUnknownTokens) {
                         "error\tunknown token 'angle='\n"
                         "error\tunknown token 'angle=amdeg'\n"
                         "error\tunknown token 'angle'\n"
-                        "ok\t01\t0\tcoNone\n");
+                        "ok\t1\t0\tcoNone\n");
   EXPECT_EQ(run.status, 1);
 }
 
@@ -124,7 +124,7 @@ TEST(EngineDriver, ShowPrintsTheDisplayTextAndLeavesTheCalculator) {
             "ok\t123\n"
             "error\t'' is not a valid floating point value\n"
             "error\t'' is not a valid floating point value\n");
-  EXPECT_EQ(Drive("1 show=7 2").output, "ok\t01\t0\tcoNone\nok\t7\nok\t012\t0\tcoNone\n");
+  EXPECT_EQ(Drive("1 show=7 2").output, "ok\t1\t0\tcoNone\nok\t7\nok\t12\t0\tcoNone\n");
 }
 
 // The binary itself fed `input` through a shell, with `flags`; its output.

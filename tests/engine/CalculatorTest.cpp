@@ -20,6 +20,11 @@ std::string Press(TCVCalculator& calculator, const std::string& keys) {
     try {
       if (token.starts_with("value=")) {
         calculator.SetValue(token.substr(6));
+      } else if (token.starts_with("paste=")) {
+        if (const auto number = ReadForeignNumber(token.substr(6)))
+          calculator.EnterNumber(NumberToText(*number));
+      } else if (token.starts_with("angle=")) {
+        calculator.SetAngularMeasure(*AngularMeasureFromName(token.substr(6)));
       } else {
         const auto action = ActionFromToken(token);
         if (!action) throw std::invalid_argument("unknown key " + token);

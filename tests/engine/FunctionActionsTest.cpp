@@ -130,38 +130,44 @@ TEST_F(FunctionActions, TheSeparatorComesFromTheLocale) {
 }
 
 // Every unary function action ends like one: the result in number and text,
-// the accumulator holding it, entry over, an operand awaited, Equal allowed.
+// entry over, an operand awaited, Equal allowed. Without a pending operation
+// the accumulator takes the result; on the right operand of a pending
+// operation the accumulator, the left operand, stays.
 TEST_F(FunctionActions, EveryActionFinishesTheFunction) {
-  for (int ordinal = caSin; ordinal <= caFactorial; ++ordinal) {
-    const auto action = static_cast<TCalcAction>(ordinal);
-    if (action == caLog || action == caXY || action == caPower) continue;
-    SCOPED_TRACE(std::string(ActionName(action)));
-    TCVCalculator c;
-    LoadCalculatorForm(c);
-    c.SetAngularMeasure(amDeg);
-    for (const TCalcAction key : {caClear, ca7, caMulty})
-      c.SetAction(key);
-    Enter(c, action == caArCh || action == caArCth ? "2" : "0.5");
-    const EngineState before = StateOf(c);
-    c.SetAction(action);
-    EXPECT_EQ(c.Action(), action);
-    EXPECT_NE(c.Number(), before.number);
-    EXPECT_EQ(c.Value(), NumberToText(c.Number()));
-    EXPECT_EQ(c.Accumulator(), c.Number());
-    EXPECT_EQ(c.LastOperand(), before.lastOperand);
-    EXPECT_FALSE(c.Entering());
-    EXPECT_TRUE(c.AwaitingOperand());
-    EXPECT_TRUE(c.EqualEnabled());
-    EXPECT_EQ(c.Operation(), coMulty);
-    EXPECT_EQ(c.AngularMeasure(), amDeg);
-  }
+  for (const bool pending : {false, true})
+    for (int ordinal = caSin; ordinal <= caFactorial; ++ordinal) {
+      const auto action = static_cast<TCalcAction>(ordinal);
+      if (action == caLog || action == caXY || action == caPower) continue;
+      SCOPED_TRACE(std::string(ActionName(action)) + (pending ? " on a right operand" : ""));
+      TCVCalculator c;
+      LoadCalculatorForm(c);
+      c.SetAngularMeasure(amDeg);
+      c.SetAction(caClear);
+      if (pending)
+        for (const TCalcAction key : {ca7, caMulty})
+          c.SetAction(key);
+      Enter(c, action == caArCh || action == caArCth ? "2" : "0.5");
+      const EngineState before = StateOf(c);
+      c.SetAction(action);
+      EXPECT_EQ(c.Action(), action);
+      EXPECT_NE(c.Number(), before.number);
+      EXPECT_EQ(c.Value(), NumberToText(c.Number()));
+      EXPECT_EQ(c.Accumulator(), pending ? 7 : c.Number());
+      EXPECT_EQ(c.OperandSupplied(), pending);
+      EXPECT_EQ(c.LastOperand(), before.lastOperand);
+      EXPECT_FALSE(c.Entering());
+      EXPECT_TRUE(c.AwaitingOperand());
+      EXPECT_TRUE(c.EqualEnabled());
+      EXPECT_EQ(c.Operation(), pending ? coMulty : coNone);
+      EXPECT_EQ(c.AngularMeasure(), amDeg);
+    }
 }
 
-TEST_F(FunctionActions, FunctionReplacesThePendingLeftOperand) {
+TEST_F(FunctionActions, FunctionTransformsThePendingRightOperand) {
   for (const TCalcAction key : {caClear, ca2, caMulty, caDecSep, ca5, caSin, caEqual})
     calculator.SetAction(key);
-  // sin 0.5 times sin 0.5, not 2 sin 0.5.
-  EXPECT_EQ(calculator.Value(), "0.22984884706593");
+  // 2 sin 0.5, not sin 0.5 times sin 0.5.
+  EXPECT_EQ(calculator.Value(), "0.958851077208406");
 }
 
 TEST_F(FunctionActions, PiLeavesTheAccumulatorAlone) {

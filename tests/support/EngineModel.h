@@ -37,16 +37,22 @@ struct Snapshot {
   std::string value;
   Extended number, accumulator, lastOperand;
   TCalcOperation operation;
-  bool entering, awaiting, equalEnabled;
+  bool entering, awaiting, equalEnabled, supplied;
   std::string memory; // the active cell's text
   TCalcAction action;
 
   static Snapshot Of(const TCVCalculator& c) {
-    return {c.Value(),           c.Number(),       c.Accumulator(),
-            c.LastOperand(),     c.Operation(),    c.Entering(),
-            c.AwaitingOperand(), c.EqualEnabled(), c.Memory().Cell(c.Memory().ActiveCell()),
+    return {c.Value(),           c.Number(),
+            c.Accumulator(),     c.LastOperand(),
+            c.Operation(),       c.Entering(),
+            c.AwaitingOperand(), c.EqualEnabled(),
+            c.OperandSupplied(), c.Memory().Cell(c.Memory().ActiveCell()),
             c.Action()};
   }
+  // An operation waits for its right operand: a unary key works on it.
+  bool OperandAwaited() const { return awaiting && operation != coNone; }
+  // The value on display has been given as the right operand.
+  bool OperandGiven() const { return accumulator != number || entering || supplied; }
 };
 
 enum class Failure { None, Math, Convert };
@@ -118,6 +124,7 @@ public:
     Expect(TryTextToNumber(a.memory, sep).has_value(), "the memory always reads");
     Expect(std::isfinite(a.number) && std::isfinite(a.accumulator) && std::isfinite(a.lastOperand),
            "every number is finite");
+    Expect(!a.supplied || a.OperandAwaited(), "only a pending operation has a supplied operand");
     return FViolation.empty() ? "" : std::string(ActionName(action)) + ": " + FViolation;
   }
 
@@ -131,7 +138,8 @@ public:
       Expect(a.value == cleaned, "the cleaned text is stored");
       const std::optional<Extended> number = TryTextToNumber(cleaned, sep);
       Expect(Bits(a.number, number.value_or(b.number)), "a text that does not read keeps X");
-      Expect(!a.entering && !a.awaiting, "a new value ends entry and the running operand");
+      Expect(!a.entering && !a.awaiting && !a.supplied,
+             "a new value ends entry and the running operand");
       Expect(a.operation == b.operation && a.equalEnabled == b.equalEnabled &&
                  Bits(a.accumulator, b.accumulator) && Bits(a.lastOperand, b.lastOperand),
              "a new value leaves the calculation alone");
@@ -189,7 +197,8 @@ private:
       Expect(a.value == std::string(1, digit) && a.entering && a.number == digit - '0',
              "a digit starts a new number");
     } else {
-      const std::string typed = b.value + digit;
+      const bool zero = b.value == "0" || b.value == "-0";
+      const std::string typed = (zero ? b.value.substr(0, b.value.size() - 1) : b.value) + digit;
       const bool collapsed = a.value == "0" && !a.entering && typed.find(sep) == std::string::npos;
       Expect(collapsed || (a.value == typed && a.entering), "a digit extends the entry");
     }
@@ -213,7 +222,7 @@ private:
   }
 
   void Operation(TCalcOperation operation, bool failed) {
-    const bool calculates = b.awaiting && (b.accumulator != b.number || b.entering);
+    const bool calculates = b.awaiting && b.OperandGiven();
     if (failed) {
       Expect(calculates, "only a calculating operation fails");
       Expect(SameValue() && SameFlagsBut(true) && Bits(a.accumulator, b.accumulator) &&
@@ -221,7 +230,7 @@ private:
              "a failing operation keeps the old one pending with its operand stored");
       return;
     }
-    Expect(a.operation == operation && !a.entering && a.awaiting && a.equalEnabled,
+    Expect(a.operation == operation && !a.entering && a.awaiting && a.equalEnabled && !a.supplied,
            "an operation becomes pending");
     if (calculates) {
       ShowsNumber();
@@ -266,6 +275,7 @@ private:
       return;
     }
     ShowsNumber();
+    if (b.OperandAwaited()) return TransformsOperand();
     Expect(a.operation == b.operation && !a.entering && !a.awaiting && a.equalEnabled,
            "square root and reciprocal end the running operation");
     Expect(Bits(a.accumulator, squareRoot ? a.number : b.accumulator),
@@ -291,8 +301,18 @@ private:
            "percent stores its result twice");
   }
 
+  // A unary key on the right operand of a pending operation.
+  void TransformsOperand() {
+    Expect(a.operation == b.operation && !a.entering && a.awaiting && a.equalEnabled &&
+               a.supplied && Bits(a.accumulator, b.accumulator) &&
+               Bits(a.lastOperand, b.lastOperand),
+           "a unary key transforms the right operand and keeps the operation");
+  }
+
   void SignChange(const Outcome& outcome) {
     Expect(SameFlags(), "the sign change keeps every flag");
+    Expect(a.supplied == (b.supplied || (outcome.failure == Failure::None && b.OperandAwaited())),
+           "a sign change supplies the right operand");
     if (outcome.failure == Failure::Convert) {
       Expect(SameValue() && outcome.message == ConvertMessage(b.value),
              "a failing sign change changes nothing");
@@ -333,7 +353,7 @@ private:
   }
 
   void MemPlus(bool failed) {
-    const bool calculates = b.awaiting && (b.accumulator != b.number || b.entering);
+    const bool calculates = b.awaiting && b.OperandGiven();
     // A failing calculation leaves everything as a failing operation does.
     if (failed && calculates && a.memory == b.memory && SameValue() && SameFlagsBut(true) &&
         Bits(a.lastOperand, b.number))
@@ -356,6 +376,8 @@ private:
     Expect(a.operation == b.operation && !a.entering && a.awaiting == b.awaiting &&
                a.equalEnabled == b.equalEnabled && Bits(a.accumulator, b.accumulator),
            "recalling ends only the entry");
+    Expect(a.supplied == (b.supplied || b.OperandAwaited()),
+           "a recalled number supplies the right operand");
   }
 
   void MemClear(bool failed) {
@@ -373,8 +395,9 @@ private:
       return;
     }
     ShowsNumber();
+    if (b.OperandAwaited()) return TransformsOperand();
     Expect(Bits(a.accumulator, a.number) && a.operation == b.operation && !a.entering &&
-               a.awaiting && a.equalEnabled,
+               a.awaiting && a.equalEnabled && !a.supplied,
            "a function's result becomes the accumulator and awaits an operand");
   }
 
@@ -384,6 +407,7 @@ private:
     Expect(a.value == std::string("3") + sep + "14159265358979", "pi to 15 digits");
     Expect(Bits(a.accumulator, b.accumulator) && !a.entering && a.awaiting && a.equalEnabled,
            "pi is an operand");
+    Expect(a.supplied == b.OperandAwaited(), "pi supplies the right operand");
   }
 
   const Snapshot b;
