@@ -26,6 +26,27 @@ std::string Shortened(const std::string& message) {
          message.substr(characterStart(message.size() - KeptAtEachEnd));
 }
 
+// Longest run of characters the box shows without a place to break the line.
+constexpr int LongestUnbrokenRun = 40;
+
+// The text with a zero-width space in every run of LongestUnbrokenRun
+// characters that has no space, so that a long number wraps in the box
+// instead of stretching it to the screen's width.
+QString Breakable(const QString& text) {
+  QString broken;
+  broken.reserve(text.size() + text.size() / LongestUnbrokenRun);
+  int run = 0;
+  for (const QChar c : text) {
+    run = c.isSpace() ? 0 : run + 1;
+    if (run > LongestUnbrokenRun && !c.isLowSurrogate()) {
+      broken += QChar(0x200B);
+      run = 1;
+    }
+    broken += c;
+  }
+  return broken;
+}
+
 } // namespace
 
 std::string ErrorBoxText(const std::string& message) {
@@ -36,7 +57,7 @@ std::string ErrorBoxText(const std::string& message) {
 
 void ShowErrorBox(QWidget* parent, const std::string& message) {
   QMessageBox::critical(parent, QApplication::applicationName(),
-                        QString::fromStdString(ErrorBoxText(message)), QMessageBox::Ok);
+                        Breakable(QString::fromStdString(ErrorBoxText(message))), QMessageBox::Ok);
 }
 
 bool Guarded(QWidget* parent, const std::function<void()>& command) {

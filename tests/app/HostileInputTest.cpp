@@ -109,6 +109,7 @@ TEST_F(HostileInput, StoredTextsThatDoNotReadAreReportedShortAndKept) {
     EXPECT_TRUE(shown.starts_with("'" + stored.substr(0, 50))) << shown;
     EXPECT_NE(shown.find("\u2026"), std::string::npos) << shown;
     EXPECT_TRUE(shown.ends_with(stored.substr(stored.size() - 50) + kConvertTail)) << shown;
+    EXPECT_LE(boxes.Widths()[0], 480) << tag << ": the message wraps, not as wide as the screen";
     EXPECT_EQ(window->MainIndicator().DisplayText(), "0") << tag;
     EXPECT_EQ(USet::Value, stored) << tag;
     // The engine is as the layout made it, entering "0"; clear and a key

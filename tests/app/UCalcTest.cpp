@@ -327,7 +327,7 @@ TEST_F(Window, ShowInModesCheckExactlyOneEntry) {
   EXPECT_TRUE(Action(entries[2]).isChecked());
 }
 
-TEST_F(Window, TheSubmitDialogSetsTheValueAndKeepsTheOperation) {
+TEST_F(Window, TheSubmitDialogGivesTheRightOperandOfTheOperation) {
   Open();
   Type(Qt::Key_Delete);
   Type(Qt::Key_7);
@@ -350,6 +350,9 @@ TEST_F(Window, TheSubmitDialogSetsTheValueAndKeepsTheOperation) {
   EXPECT_EQ(Sign(), " +");
   EXPECT_TRUE(window->findChildren<TFSubmitNumber*>().isEmpty());
   EXPECT_EQ(window->Calculator().Operation(), coPlus);
+  // The submitted number is the pending addition's right operand.
+  Type(Qt::Key_Return);
+  EXPECT_EQ(USet::Value, "27");
 }
 
 TEST_F(Window, LeavingTheSubmitDialogOtherwiseChangesNothing) {

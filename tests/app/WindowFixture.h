@@ -39,17 +39,21 @@ public:
     timer_.setInterval(intervalMs);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts_.push_back(box->text().toStdString());
+        // The text as read, without the zero-width spaces that let it wrap.
+        texts_.push_back(box->text().remove(QChar(0x200B)).toStdString());
+        widths_.push_back(box->width());
         box->accept();
       }
     });
     timer_.start();
   }
   const std::vector<std::string>& Texts() const { return texts_; }
+  const std::vector<int>& Widths() const { return widths_; }
 
 private:
   QTimer timer_;
   std::vector<std::string> texts_;
+  std::vector<int> widths_;
 };
 
 class Window : public ::testing::Test {
