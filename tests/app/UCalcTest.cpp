@@ -100,6 +100,17 @@ TEST_F(Window, KeySequencesTypedIntoTheWindow) {
   EXPECT_GT(checked, 40);
 }
 
+// The layout leaves the engine entering "0", and a stored 0 is the same
+// text; the first digit after the start still begins a new number.
+TEST_F(Window, AStoredZeroTakesTheFirstDigitInItsPlace) {
+  WriteSettings("\"Value\"=\"0\"\n");
+  Open();
+  Type(Qt::Key_5);
+  EXPECT_EQ(USet::Value, "5");
+  EXPECT_TRUE(window->close());
+  EXPECT_NE(SettingsText().find("\"Value\"=\"5\""), std::string::npos) << SettingsText();
+}
+
 TEST_F(Window, FirstStartShowsTheDefaultValue) {
   Open();
   EXPECT_EQ(window->MainIndicator().DisplayText(),
