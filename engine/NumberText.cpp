@@ -1,5 +1,7 @@
 #include "engine/NumberText.h"
 
+#include "engine/Decimal.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -20,43 +22,8 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The decimal significand of |x| rounded to 15 digits as the general format
-// does it: exact to 18 digits first, then a 5 or more in the 16th rounds up.
-// `exponent` is E of 0.d1d2... x 10^E; trailing zeros are dropped.
-struct Decimal15 {
-  std::string digits;
-  int exponent;
-};
-
-Decimal15 RoundTo15Digits(Extended magnitude) {
-  const Decimal18 exact = ToDecimal18(magnitude);
-  std::string digits = exact.digits.substr(0, 15);
-  int exponent = exact.exponent;
-  if (exact.digits[15] >= '5') { // the 16th significant digit
-    int i = 14;
-    while (i >= 0 && digits[i] == '9')
-      digits[i--] = '0';
-    if (i >= 0) {
-      ++digits[i];
-    } else {
-      digits = "1";
-      ++exponent;
-    }
-  }
-  digits.erase(digits.find_last_not_of('0') + 1);
-  return {std::move(digits), exponent};
-}
-
-std::string FixedText(const Decimal15& d, char separator) {
-  const int n = static_cast<int>(d.digits.size());
-  if (d.exponent <= 0)
-    return "0" + std::string(1, separator) + std::string(-d.exponent, '0') + d.digits;
-  if (n <= d.exponent) return d.digits + std::string(d.exponent - n, '0');
-  return d.digits.substr(0, d.exponent) + separator + d.digits.substr(d.exponent);
-}
-
-std::string ScientificText(const Decimal15& d, char separator) {
-  std::string text(1, d.digits[0]);
+std::string ScientificText(const Decimal& d, char separator) {
+  std::string text = (d.negative ? "-" : "") + std::string(1, d.digits[0]);
   if (d.digits.size() > 1) text += separator + d.digits.substr(1);
   return text + "E" + std::to_string(d.exponent - 1);
 }
@@ -140,19 +107,6 @@ private:
 
 } // namespace
 
-Decimal18 ToDecimal18(Extended magnitude) {
-  char buffer[64];
-  // d.ddddddddddddddddde+X: 18 significant digits, correctly rounded.
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
-  const std::string_view text(buffer, result.ptr);
-  const std::size_t e = text.find('e');
-  int exponent = 0;
-  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                  exponent);
-  return {std::string(1, text[0]) + std::string(text.substr(2, e - 2)), exponent + 1};
-}
-
 const NumberSeparators& CurrentSeparators() {
   return Separators();
 }
@@ -184,11 +138,9 @@ std::string NumberToText(Extended x, char decimalSeparator) {
   if ((bits.signExponent & 0x7FFF) == 0) return "0";
   if (std::isnan(x)) return "NAN";
   if (std::isinf(x)) return negative ? "-INF" : "INF";
-  const Decimal15 d = RoundTo15Digits(std::fabs(x));
+  const Decimal d = GeneralDigits(ToDecimal18(x));
   const bool fixed = d.exponent >= -3 && d.exponent <= 15;
-  const std::string text =
-      fixed ? FixedText(d, decimalSeparator) : ScientificText(d, decimalSeparator);
-  return negative ? "-" + text : text;
+  return fixed ? FixedNotation(d, decimalSeparator) : ScientificText(d, decimalSeparator);
 }
 
 std::optional<Extended> TryTextToNumber(std::string_view text, char decimalSeparator) {

@@ -41,15 +41,6 @@ void SetCurrentSeparators(NumberSeparators separators);
 //   RemoveNonNumber("abc", '.')     -> ""
 std::string RemoveNonNumber(std::string_view text, char decimalSeparator);
 
-// |x| correctly rounded to 18 significant digits, the first step of every
-// rounding of a number to text: |x| ~ 0.digits x 10^exponent.
-//   1234.5 -> {"123450000000000000", 4}   1/3 -> {"333333333333333333", 0}
-struct Decimal18 {
-  std::string digits;
-  int exponent;
-};
-Decimal18 ToDecimal18(Extended magnitude);
-
 // General format with 15 significant digits: the number is rounded exactly
 // to 18 digits (ties to even), then to 15 with a 5 or more rounding up.
 // Fixed-point while the decimal exponent E of 0.d1d2... x 10^E is within

@@ -1,0 +1,65 @@
+#include "engine/Decimal.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+Decimal ToDecimal18(Extended x) {
+  char buffer[64];
+  // d.ddddddddddddddddde+X: 18 significant digits, correctly rounded.
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                    std::chars_format::scientific, 17);
+  const std::string_view text(buffer, result.ptr);
+  const std::size_t e = text.find('e');
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                  exponent);
+  return {std::signbit(x), std::string(1, text[0]) + std::string(text.substr(2, e - 2)),
+          exponent + 1};
+}
+
+Decimal RoundedTo(const Decimal& d, int count) {
+  if (count >= static_cast<int>(d.digits.size())) return d;
+  Decimal rounded{d.negative, {}, d.exponent};
+  if (count < 0) return rounded;
+  rounded.digits = d.digits.substr(0, count);
+  if (d.digits[count] < '5') return rounded;
+  int i = count - 1;
+  while (i >= 0 && rounded.digits[i] == '9')
+    rounded.digits[i--] = '0';
+  if (i >= 0) {
+    ++rounded.digits[i];
+  } else {
+    rounded.digits = "1";
+    ++rounded.exponent;
+  }
+  return rounded;
+}
+
+Decimal GeneralDigits(const Decimal& exact) {
+  Decimal d = RoundedTo(exact, 15);
+  d.digits.erase(d.digits.find_last_not_of('0') + 1);
+  return d;
+}
+
+std::string FixedDigits(const Decimal& d, int decimals, char separator,
+                        const std::string* thousands) {
+  const int n = static_cast<int>(d.digits.size());
+  // The digit at a place counted from the first digit; zero outside them.
+  const auto digitAt = [&](int place) { return place >= 0 && place < n ? d.digits[place] : '0'; };
+  std::string integer;
+  for (int place = 0; place < d.exponent && n > 0; ++place) {
+    if (thousands && place > 0 && (d.exponent - place) % 3 == 0) integer += *thousands;
+    integer += digitAt(place);
+  }
+  std::string text = integer.empty() ? "0" : integer;
+  if (decimals > 0) text += separator;
+  for (int i = 0; i < decimals; ++i)
+    text += digitAt(d.exponent + i);
+  return text;
+}
+
+std::string FixedNotation(const Decimal& d, char separator) {
+  const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent);
+  return (d.negative ? "-" : "") + FixedDigits(d, decimals, separator);
+}
