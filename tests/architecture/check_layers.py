@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""Fails on an include that the build's dependencies do not allow.
+
+Every library and program of the source folders is read from its folder's
+CMakeLists.txt (tallyon_library, add_executable, target_link_libraries,
+target_sources). A source file belongs to the target that lists it, a header
+to the target of the source file of the same name (or, where there is none,
+to its folder's targets). A file may include a project header only from its
+own target or a target it depends on, directly or through others, and a
+Qt header only when that closure holds Qt.
+
+Usage: check_layers.py SOURCE_DIR
+"""
+import pathlib
+import re
+import sys
+
+FOLDERS = ["math", "engine", "platform", "display", "settings", "widgets",
+           "dialogs", "cli", "app", "desktop"]
+CALL = re.compile(r"\b(tallyon_library|add_executable|target_link_libraries|target_sources)"
+                  r"\s*\(([^)]*)\)", re.S)
+KEYWORDS = {"SOURCES", "DEPS", "PRIVATE", "PUBLIC", "INTERFACE"}
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+
+
+def read_targets(root):
+    """name -> {"folder", "sources", "deps"} for every target of the folders."""
+    targets = {}
+    for folder in FOLDERS:
+        cmake = root / folder / "CMakeLists.txt"
+        if not cmake.exists():
+            continue
+        text = re.sub(r"#.*", "", cmake.read_text())
+        for call, body in CALL.findall(text):
+            words = body.split()
+            name = "tallyon::" + words[0] if call == "tallyon_library" else words[0]
+            target = targets.setdefault(name, {"folder": folder, "sources": set(), "deps": set()})
+            section = "SOURCES" if call in ("add_executable", "target_sources") else None
+            if call == "target_link_libraries":
+                section = "DEPS"
+            for word in words[1:]:
+                if word in KEYWORDS:
+                    section = word if word in ("SOURCES", "DEPS") else section
+                elif section == "SOURCES":
+                    target["sources"].add(str(pathlib.Path(folder) / word))
+                elif section == "DEPS":
+                    target["deps"].add(word)
+    return targets
+
+
+def closure(name, targets, seen=None):
+    seen = set() if seen is None else seen
+    if name in seen:
+        return seen
+    seen.add(name)
+    for dep in targets.get(name, {}).get("deps", ()):
+        closure(dep, targets, seen)
+    return seen
+
+
+def owners(path, targets):
+    """The targets a file of the folders belongs to."""
+    stem = str(pathlib.Path(path).with_suffix(""))
+    listed = {n for n, t in targets.items()
+              if any(str(pathlib.Path(s).with_suffix("")) == stem for s in t["sources"])}
+    folder = pathlib.Path(path).parts[0]
+    return listed or {n for n, t in targets.items() if t["folder"] == folder}
+
+
+def main(root):
+    root = pathlib.Path(root)
+    targets = read_targets(root)
+    faults = []
+    for folder in FOLDERS:
+        for file in sorted((root / folder).rglob("*")):
+            if file.suffix not in (".cpp", ".h"):
+                continue
+            path = str(file.relative_to(root))
+            for owner in owners(path, targets):
+                allowed = closure(owner, targets)
+                has_qt = any(dep.startswith("Qt6::") for dep in allowed)
+                for kind, header in INCLUDE.findall(file.read_text(errors="replace")):
+                    if kind == "<" and re.match(r"Q[A-Za-z]", header) and not has_qt:
+                        faults.append(f"{path}: <{header}> in {owner}, which has no Qt")
+                    elif kind == '"' and pathlib.Path(header).parts[0] in FOLDERS:
+                        if not owners(header, targets) & allowed:
+                            faults.append(f'{path}: "{header}" is not a dependency of {owner}')
+    for fault in faults:
+        print(fault)
+    print(f"{len(targets)} targets, {len(faults)} forbidden includes")
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
