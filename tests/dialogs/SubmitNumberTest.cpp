@@ -74,12 +74,12 @@ TEST_F(SubmitNumber, SeparateNumberSplitsAtTheFirstMark) {
       {"1E2e3", "1", "2e3"},
       {"", "", ""},
   };
-  TFSubmitNumber dialog(nullptr);
-  dialog.SeparateNumber("9E9");
+  TFSubmitNumber separating(nullptr);
+  separating.SeparateNumber("9E9");
   for (const auto& row : table) {
-    dialog.SeparateNumber(row.text);
-    EXPECT_EQ(dialog.MantissaText(), row.mantissa) << row.text;
-    EXPECT_EQ(dialog.ExponentText(), row.exponent) << row.text;
+    separating.SeparateNumber(row.text);
+    EXPECT_EQ(separating.MantissaText(), row.mantissa) << row.text;
+    EXPECT_EQ(separating.ExponentText(), row.exponent) << row.text;
   }
 }
 

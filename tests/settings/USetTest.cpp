@@ -155,17 +155,17 @@ TEST_F(SettingsStore, AKeyThatCannotBeOpenedKeepsEverythingSilently) {
   fs::permissions(File(), fs::perms::owner_read | fs::perms::others_read);
   const auto outcome = InChild(
       [] {
-        std::string outcome;
+        std::string seen;
         try {
           USet::LoadSettings();
-          outcome = Settings::Current().Text();
+          seen = Settings::Current().Text();
           Settings{"9", "9", true, true, 3}.MakeCurrent();
           USet::SaveSettings();
-          outcome += " saved";
+          seen += " saved";
         } catch (const std::exception& error) {
-          outcome += error.what();
+          seen += error.what();
         }
-        return outcome;
+        return seen;
       },
       true);
   EXPECT_EQ(outcome, "||0|0|0 saved");
