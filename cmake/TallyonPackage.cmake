@@ -17,6 +17,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "calculates in 80-bit extended precision and turns every overflow, division\n"
   "by zero and out-of-domain argument into a plain error message.")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/TallyonPackageStrip.cmake)
+set(CPACK_TALLYON_STRIP ${CMAKE_STRIP})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
