@@ -1,5 +1,6 @@
 // Tallyon: the calculator window.
 
+#include "app/Translations.h"
 #include "app/UCalc.h"
 #include "cli/CommandLine.h"
 #include "engine/NumberText.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   // The window may live in the tray with no window on screen; closing the
   // main window ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  const TTranslations translations(platform::UserMessageLanguages());
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
   SetCurrentSeparators(SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
   TFCalc window;
