@@ -24,7 +24,7 @@ TFCalc::TFCalc(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
-  setWindowTitle(QStringLiteral("Tallyon - Freeware"));
+  setWindowTitle(tr("Tallyon - Freeware"));
   setWindowIcon(ProgramIcon());
   setFont(TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
   setFixedSize(260, 225);

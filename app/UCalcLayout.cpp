@@ -120,7 +120,7 @@ void TFCalc::BuildMemoryArea() {
   FMemoryArea = new TdxContainer(this);
   FMemoryArea->setGeometry(0, 191, 257, 31);
   FMemoryArea->setAccessibleName(tr("Memory"));
-  FMemoryPanel = MakePanel(FMemoryArea, QRect(4, 2, 250, 27), QStringLiteral(" Memory ="),
+  FMemoryPanel = MakePanel(FMemoryArea, QRect(4, 2, 250, 27), tr(" Memory ="),
                            TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
   FMemoryPanel->setObjectName("mxFlatPanel1");
   FMemoryPanel->setAccessibleName(tr("Memory"));

@@ -1,13 +1,41 @@
 // Tallyon: the calculator window.
 
+#include "app/Translations.h"
 #include "app/UCalc.h"
+#include "cli/CommandLine.h"
 #include "engine/NumberText.h"
 #include "platform/Locale.h"
 #include "tallyon/Product.h"
 
 #include <QApplication>
 
+#include <optional>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: tallyon [--help | --version]\n"
+    "Tallyon, a small desktop calculator: one window with a value display, a\n"
+    "memory display and 27 keys, worked by mouse, keyboard and clipboard.\n"
+    "\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n"
+    "\n"
+    "The value, the memory and the view options are kept in\n"
+    "$XDG_CONFIG_HOME/Corvane/Tallyon.reg; remove it to start afresh.\n"
+    "See tallyon(1).\n";
+
+// The window takes no arguments, the toolkit's own included, so nothing on
+// the command line changes how it behaves; this runs before the toolkit
+// looks for a display.
+std::optional<int> AnswerTallyonCommandLine(int argc, char** argv) {
+  return AnswerCommandLine({.name = "tallyon", .usage = kUsage}, argc, argv);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = AnswerTallyonCommandLine(argc, argv)) return *status;
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tallyon"));
   // Ties the windows to the installed launcher and its icon.
@@ -15,6 +43,7 @@ int main(int argc, char** argv) {
   // The window may live in the tray with no window on screen; closing the
   // main window ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
+  const TTranslations translations(platform::UserMessageLanguages());
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
   SetCurrentSeparators(SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
   TFCalc window;

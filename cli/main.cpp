@@ -1,6 +1,7 @@
 // tallyon-engine [--decimal-separator=C] [--thousands-separator=C]
 // The calculator engine on standard input and output; see EngineDriver.h.
 
+#include "cli/CommandLine.h"
 #include "cli/EngineDriver.h"
 #include "engine/NumberText.h"
 #include "platform/Locale.h"
@@ -8,21 +9,42 @@
 #include <iostream>
 #include <string_view>
 
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: tallyon-engine [--decimal-separator=C] [--thousands-separator=C]\n"
+    "       tallyon-engine --help | --version\n"
+    "Runs Tallyon's calculator engine on key tokens read from standard input\n"
+    "and prints one line per token: ok<TAB>Value<TAB>Memory<TAB>Operation.\n"
+    "\n"
+    "  --decimal-separator=C    the decimal separator (default: the locale's)\n"
+    "  --thousands-separator=C  the digit grouping separator (default: the locale's)\n"
+    "  --help                   show this help and exit\n"
+    "  --version                show the version and exit\n"
+    "\n"
+    "Example: printf 'C 2 + 3 =\\n' | tallyon-engine\n"
+    "See tallyon-engine(1) for the tokens and directives.\n";
+
+// Takes a "--NAME=VALUE" option into `value`.
+bool TakeValue(std::string_view argument, std::string_view prefix, std::string& value) {
+  if (!argument.starts_with(prefix)) return false;
+  value = argument.substr(prefix.size());
+  return true;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
   std::string decimal = locale.decimalSeparator;
   std::string thousands = locale.thousandsSeparator;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view argument = argv[i];
-    if (argument.starts_with("--decimal-separator=")) {
-      decimal = argument.substr(20);
-    } else if (argument.starts_with("--thousands-separator=")) {
-      thousands = argument.substr(22);
-    } else {
-      std::cerr << "usage: tallyon-engine [--decimal-separator=C] [--thousands-separator=C]\n";
-      return 2;
-    }
-  }
+  const auto takeSeparator = [&](std::string_view argument) {
+    return TakeValue(argument, "--decimal-separator=", decimal) ||
+           TakeValue(argument, "--thousands-separator=", thousands);
+  };
+  const ProgramCommandLine commandLine{
+      .name = "tallyon-engine", .usage = kUsage, .takeOption = takeSeparator};
+  if (const std::optional<int> status = AnswerCommandLine(commandLine, argc, argv)) return *status;
   SetCurrentSeparators(SeparatorsFrom(decimal, thousands));
   std::ios::sync_with_stdio(false);
   return RunEngineDriver(std::cin, std::cout);

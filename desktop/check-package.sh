@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a built tree, installs it into this machine
-# with apt, starts the installed program the way its launcher does under a
-# private X server, closes it through its menu, removes the package again and
-# checks that its files went with it. Needs root (it installs a package).
+# Builds the Debian package from a built tree, checks it with lintian and its
+# programs with hardening-check, installs it into this machine with apt,
+# starts the installed program the way its launcher does under a private X
+# server, closes it through its menu, removes the package again and checks
+# that its files went with it. Needs root (it installs a package).
 #   desktop/check-package.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,6 +50,16 @@ dpkg-deb -x "$deb" "$work/tree"
 check "launcher, metainfo and icons agree (appstreamcli validate-tree)" \
   appstreamcli validate-tree --no-net "$work/tree"
 
+echo "== lintian and hardening-check"
+# Every tag counts, the informational and pedantic ones too.
+check "lintian --pedantic finds nothing" \
+  lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb"
+# Not the control-flow check, which no program of Debian 12 passes
+# (cmake/TallyonHardening.cmake).
+for program in tallyon tallyon-engine; do
+  check "hardening-check $program" hardening-check --nocfprotection "$work/tree/usr/bin/$program"
+done
+
 echo "== install"
 if dpkg-query -W -f='${Status}' tallyon 2>/dev/null | grep -q 'install ok installed'; then
   apt-get remove -y -qq tallyon >/dev/null
@@ -61,6 +72,12 @@ check "installed files all present" \
   bash -c "while read -r f; do [ -e \"\$f\" ] || { echo \"missing \$f\"; exit 1; }; done <'$work/files'"
 check "installed launcher validates" desktop-file-validate "$launcher"
 check "installed metainfo validates" appstreamcli validate --no-net "$metainfo"
+check "manual pages found by man" bash -c "man -w tallyon && man -w tallyon-engine"
+version=$(dpkg-deb -f "$deb" Version)
+for program in tallyon tallyon-engine; do
+  check "$program --version without a display is the package's version" \
+    test "$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/$program --version)" = "$program $version"
+done
 png_size() { # the width and height in a PNG's header
   od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }'
 }

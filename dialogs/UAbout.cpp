@@ -89,7 +89,7 @@ QLabel* MakePicture(QWidget* parent, const char* name, QRect geometry, const QBy
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
-  SetUpFixedDialog(*this, "AboutBox", QStringLiteral("About"), {458, 291});
+  SetUpFixedDialog(*this, "AboutBox", tr("About"), {458, 291});
   QPalette background = palette();
   background.setColor(QPalette::Window, QColor(140, 170, 230));
   setPalette(background);
@@ -100,7 +100,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
   FDxButton1 = new TdxButton(this);
   FDxButton1->setObjectName("dxButton1");
   FDxButton1->move(367, 255);
-  FDxButton1->SetCaption(QStringLiteral("OK"));
+  FDxButton1->SetCaption(tr("OK"));
   FDxButton1->SetModalResult(mrOk);
   BuildPictures();
   BuildLabels();
@@ -117,7 +117,7 @@ void TAboutBox::BuildLabels() {
   FLbName =
       MakeLabel(this, "lbName", QStringLiteral("Product Name"), 19, {NameRightEdge, 106}, true);
   FLbVersion = MakeLabel(this, "lbVersion", QStringLiteral("version 0.0"), 16, {442, 134}, true);
-  FLabel1 = MakeLabel(this, "Label1", QStringLiteral("freeware"), 11, {442, 156}, true);
+  FLabel1 = MakeLabel(this, "Label1", tr("freeware"), 11, {442, 156}, true);
   FLbURL =
       MakeLabel(this, "lbURL", QString::fromLatin1(tallyon::HomePage), 13, {273, 183}, false, true);
   FLbMail = MakeLabel(this, "lbMail", QString::fromLatin1(tallyon::SupportMail), 13, {279, 203},

@@ -52,7 +52,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
 } // namespace
 
 TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
-  SetUpFixedDialog(*this, "FSubmitNumber", QStringLiteral("Submit"), {408, 226});
+  SetUpFixedDialog(*this, "FSubmitNumber", tr("Submit", "title"), {408, 226});
   // Where the dialog was placed, not centred on its owner.
   move(288, 196);
   // Made in their tab order: the buttons, then the preview, then the input.
@@ -62,16 +62,16 @@ TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, FixedDialogFlags
 }
 
 void TFSubmitNumber::BuildButtons() {
-  FBtSubmit = MakeButton(this, "btSubmit", QStringLiteral("Submit"), 196, SubmitGlyph(), mrOk);
+  FBtSubmit = MakeButton(this, "btSubmit", tr("Submit", "button"), 196, SubmitGlyph(), mrOk);
   ApplyKeyColors(*FBtSubmit, TKeyGroup::kgGreen);
   connect(FBtSubmit, &TdxButton::OnClick, this, [this] { btSubmitClick(); });
 
-  FBtCancel = MakeButton(this, "btCancel", QStringLiteral("Cancel"), 267, CancelGlyph(), mrCancel);
+  FBtCancel = MakeButton(this, "btCancel", tr("Cancel"), 267, CancelGlyph(), mrCancel);
   ApplyKeyColors(*FBtCancel, TKeyGroup::kgRed);
   FBtCancel->SetCancel(true);
   connect(FBtCancel, &TdxButton::OnClick, this, [this] { btCancelClick(); });
 
-  FBtHelp = MakeButton(this, "btHelp", QStringLiteral("Help"), 338, HelpGlyph(), mrNone);
+  FBtHelp = MakeButton(this, "btHelp", tr("Help"), 338, HelpGlyph(), mrNone);
   FBtHelp->Colors().SetBackgroundFrom(QColor(123, 150, 173));
   FBtHelp->Colors().SetBackgroundTo(Qt::white);
   FBtHelp->Colors().SetClickedFrom(QColor(192, 192, 192));
@@ -79,7 +79,7 @@ void TFSubmitNumber::BuildButtons() {
 }
 
 void TFSubmitNumber::BuildPreview() {
-  auto* group = new QGroupBox(QStringLiteral("Preview"), this);
+  auto* group = new QGroupBox(tr("Preview"), this);
   group->setObjectName("GroupBoxPreview");
   group->setGeometry(4, 6, 400, 54);
 
@@ -103,11 +103,11 @@ void TFSubmitNumber::BuildPreview() {
 }
 
 void TFSubmitNumber::BuildInput() {
-  auto* group = new QGroupBox(QStringLiteral("Submit"), this);
+  auto* group = new QGroupBox(tr("Submit", "input group"), this);
   group->setObjectName("GroupBoxInput");
   group->setGeometry(4, 70, 400, 109);
 
-  MakeLabel(group, "LabelMantissa", QStringLiteral("Mantissa:"), {10, 44});
+  MakeLabel(group, "LabelMantissa", tr("Mantissa:"), {10, 44});
   FEditMantissa = MakeEdit(group, "EditMantissa", {8, 64, 231, 21});
   FEditMantissa->setAccessibleName(QStringLiteral("Mantissa"));
   auto* multiply = new QLabel(group);
@@ -118,7 +118,7 @@ void TFSubmitNumber::BuildInput() {
   QLabel* base = MakeLabel(group, "LabelBase", QStringLiteral("10"), {266, 64});
   base->setFont(TypefaceFont(TTypeface::tfArial, 16, true));
   base->adjustSize();
-  MakeLabel(group, "LabelExponent", QStringLiteral("Exponent:"), {290, 22});
+  MakeLabel(group, "LabelExponent", tr("Exponent:"), {290, 22});
   FEditExponent = MakeEdit(group, "EditExponent", {290, 41, 89, 21});
   FEditExponent->setAccessibleName(QStringLiteral("Exponent"));
 

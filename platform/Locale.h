@@ -5,6 +5,7 @@
 // as the locale spells them, possibly several bytes (a UTF-8 no-break space).
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -14,5 +15,16 @@ struct LocaleNumberFormat {
 };
 
 LocaleNumberFormat UserNumberFormat();
+
+// The languages the user reads messages in, the most wanted first, chosen as
+// the C library's gettext chooses them: the locale named by LC_ALL, else
+// LC_MESSAGES, else LANG, or instead the colon-separated list of LANGUAGE
+// when that is set; none at all when the locale is C or POSIX (or none is
+// set), where the texts stay as written. Each is the locale's name without
+// its code set and modifier:
+//   LANG=de_DE.UTF-8                       -> {"de_DE"}
+//   LANG=de_DE.UTF-8 LANGUAGE=fr:en        -> {"fr", "en"}
+//   LC_ALL=C.UTF-8 LANG=fr_FR LANGUAGE=de  -> {}
+std::vector<std::string> UserMessageLanguages();
 
 } // namespace platform

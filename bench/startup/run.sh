@@ -3,11 +3,13 @@
 # resident memory, for Tallyon, the bare Qt floor and the calculators of
 # Debian's packages that are installed (xcalc from x11-apps, galculator,
 # speedcrunch, kcalc). All run under one Xvfb, interleaved over ROUNDS
-# rounds; prints median, min and max per program.
-#   bench/startup/run.sh [BUILD_DIR] [ROUNDS]
+# rounds; prints median, min and max per program. Further NAME:PROGRAM
+# arguments join the comparison (another build of Tallyon, say).
+#   bench/startup/run.sh [BUILD_DIR] [ROUNDS] [NAME:PROGRAM...]
 set -euo pipefail
 build=${1:-build}
 rounds=${2:-15}
+shift $(($# < 2 ? $# : 2))
 bin=$build/bin
 
 home=$(mktemp -d)
@@ -18,7 +20,7 @@ xvfb=$!
 export DISPLAY=:91
 sleep 1
 
-programs=("tallyon:$bin/tallyon" "qt-floor:$bin/tallyon-qt-floor")
+programs=("tallyon:$bin/tallyon" "qt-floor:$bin/tallyon-qt-floor" "$@")
 for candidate in xcalc galculator speedcrunch kcalc; do
   command -v "$candidate" >/dev/null && programs+=("$candidate:$(command -v "$candidate")")
 done

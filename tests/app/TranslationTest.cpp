@@ -1,0 +1,99 @@
+// The window's texts in the user's language: the translation chosen from a
+// list of languages (platform::UserMessageLanguages gives it from the
+// environment), the window, its menus and the submit dialog in it, and the
+// toolkit's own standard texts along with them.
+
+#include "WindowFixture.h"
+#include "app/Translations.h"
+#include "dialogs/USubmitNumber.h"
+
+#include <QMenuBar>
+
+namespace apptest {
+namespace {
+
+struct Texts {
+  QString language, menus, viewEntries, title, memoryCaption, submitTitle, qtCancel;
+};
+
+Texts TextsOf(TFCalc& window) {
+  Texts texts;
+  QMenuBar* bar = window.findChild<QMenuBar*>();
+  for (QAction* menu : bar->actions())
+    texts.menus += menu->text() + QStringLiteral("|");
+  for (QAction* entry : bar->actions().at(2)->menu()->actions())
+    texts.viewEntries += entry->text() + QStringLiteral("|");
+  texts.title = window.windowTitle();
+  texts.memoryCaption = window.findChild<TmxFlatPanel*>("mxFlatPanel1")->Caption();
+  texts.submitTitle = TFSubmitNumber(&window).windowTitle();
+  texts.qtCancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+  return texts;
+}
+
+const Texts English{"",
+                    "&File|&Edit|&View|&Help|",
+                    "Sh&ow Tallyon In||Thousand &separator|Stay On &Top|",
+                    "Tallyon - Freeware",
+                    " Memory =",
+                    "Submit",
+                    "Cancel"};
+const Texts German{"",
+                   "&Datei|&Bearbeiten|&Ansicht|&Hilfe|",
+                   "Tallyon &zeigen in||&Tausendertrennzeichen|Immer im &Vordergrund|",
+                   "Tallyon - Freeware",
+                   " Speicher =",
+                   "Zahl eingeben",
+                   "Abbrechen"};
+const Texts French{"",
+                   "&Fichier|É&dition|Affic&hage|&Aide|",
+                   "&Montrer Tallyon dans||&Séparateur des milliers|Toujours au &premier plan|",
+                   "Tallyon - Gratuiciel",
+                   " Mémoire =",
+                   "Saisir un nombre",
+                   "Annuler"};
+
+Texts With(Texts texts, const char* language) {
+  texts.language = QString::fromLatin1(language);
+  return texts;
+}
+
+TEST_F(Window, TextsInTheFirstLanguageTallyonHas) {
+  const struct {
+    std::vector<std::string> languages;
+    Texts expected;
+  } rows[] = {
+      {{}, English},
+      {{"de_DE"}, With(German, "de_DE")},
+      {{"de"}, With(German, "de")},
+      {{"de_AT"}, With(German, "de_AT")},
+      {{"fr_FR"}, With(French, "fr_FR")},
+      {{"fr_CA"}, With(French, "fr_CA")},
+      {{"it", "fr"}, With(French, "fr")},
+      {{"xx_YY", "de_CH"}, With(German, "de_CH")},
+      // English is the written texts: it ends the search.
+      {{"en_US", "de"}, English},
+      {{"en", "fr"}, English},
+      {{"es_ES", "it"}, English},
+  };
+  for (const auto& row : rows) {
+    const std::string tag = row.languages.empty() ? "(none)" : row.languages.front();
+    {
+      const TTranslations translations(row.languages);
+      EXPECT_EQ(translations.Language(), row.expected.language) << tag;
+      const Texts texts = TextsOf(Open());
+      EXPECT_EQ(texts.menus, row.expected.menus) << tag;
+      EXPECT_EQ(texts.viewEntries, row.expected.viewEntries) << tag;
+      EXPECT_EQ(texts.title, row.expected.title) << tag;
+      EXPECT_EQ(texts.memoryCaption, row.expected.memoryCaption) << tag;
+      EXPECT_EQ(texts.submitTitle, row.expected.submitTitle) << tag;
+      EXPECT_EQ(texts.qtCancel, row.expected.qtCancel) << tag;
+      window.reset();
+    }
+    // Gone with the object: a window made after it is English again.
+    EXPECT_EQ(TextsOf(Open()).menus, English.menus) << tag;
+    window.reset();
+  }
+}
+
+} // namespace
+} // namespace apptest
