@@ -12,7 +12,7 @@ namespace {
 class VectorIconEngine : public QIconEngine {
 public:
   using Draw = std::function<void(QPainter&)>;
-  explicit VectorIconEngine(Draw draw) : draw_(std::move(draw)) {}
+  explicit VectorIconEngine(Draw draw) : FDraw(std::move(draw)) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
     painter->save();
@@ -20,7 +20,7 @@ public:
     painter->translate(rect.topLeft());
     painter->scale(rect.width() / 16.0, rect.height() / 16.0);
     if (mode == QIcon::Disabled) painter->setOpacity(0.4);
-    draw_(*painter);
+    FDraw(*painter);
     painter->restore();
   }
 
@@ -32,10 +32,10 @@ public:
     return pixmap;
   }
 
-  QIconEngine* clone() const override { return new VectorIconEngine(draw_); }
+  QIconEngine* clone() const override { return new VectorIconEngine(FDraw); }
 
 private:
-  Draw draw_;
+  Draw FDraw;
 };
 
 QIcon VectorIcon(VectorIconEngine::Draw draw) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-struct ButtonSpec {
+struct KeyLayout {
   const char* name;
   const char16_t* caption;
   int left, top, width, height;
@@ -26,7 +26,7 @@ struct ButtonSpec {
 };
 
 // clang-format off
-constexpr ButtonSpec Buttons[] = {
+constexpr KeyLayout Buttons[] = {
     {"btClear",      u"C",    5,   35, 46, 25, TKeyGroup::kgRed,   caClear, "Clear"},
     {"btClearEntr",  u"CE",   54,  35, 46, 25, TKeyGroup::kgRed,   caClearEntr, "Clear entry"},
     {"btSignChange", u"+/-",  106, 35, 35, 25, TKeyGroup::kgGreen, caSignChange, "Change sign"},
@@ -94,23 +94,23 @@ void TFCalc::BuildKeypad() {
   connect(FMainIndicator, &TCVCalcIndicator::clicked, this,
           [this] { Run(&TFCalc::PanelIndicatorClick); });
 
-  for (const ButtonSpec& spec : Buttons) {
+  for (const KeyLayout& key : Buttons) {
     auto* button = new TdxButton(FKeypad);
-    button->setObjectName(spec.name);
-    button->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    button->setObjectName(key.name);
+    button->setGeometry(key.left, key.top, key.width, key.height);
     button->SetTabStop(false);
-    button->setFont(TypefaceFont(TTypeface::tfMSSansSerif, spec.captionPixels, true));
-    button->SetCaption(QString::fromUtf16(spec.caption));
-    ApplyKeyColors(*button, spec.group);
-    if (spec.action == caSqrt) {
+    button->setFont(TypefaceFont(TTypeface::tfMSSansSerif, key.captionPixels, true));
+    button->SetCaption(QString::fromUtf16(key.caption));
+    ApplyKeyColors(*button, key.group);
+    if (key.action == caSqrt) {
       button->SetGlyph(RadicalSign(devicePixelRatioF()));
       button->SetLayout(blGlyphRight);
       // It has no caption to read out, so what it does is its name.
-      button->setAccessibleName(tr(spec.description));
+      button->setAccessibleName(tr(key.description));
     } else {
-      button->setAccessibleDescription(tr(spec.description));
+      button->setAccessibleDescription(tr(key.description));
     }
-    const TCalcAction action = spec.action;
+    const TCalcAction action = key.action;
     connect(button, &TdxButton::OnClick, this,
             [this, action] { Guarded(this, [this, action] { ButtonClick(action); }); });
   }

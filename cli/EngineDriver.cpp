@@ -15,29 +15,29 @@ namespace {
 
 class Driver {
 public:
-  explicit Driver(std::ostream& out) : out_(out) { Reset(); }
+  explicit Driver(std::ostream& out) : FOut(out) { Reset(); }
 
   // Performs one token; false when the token is not known.
   bool Step(std::string_view token) {
     if (token == "reset") {
       Reset();
-      out_ << "ok\treset\n" << std::flush;
+      FOut << "ok\treset\n" << std::flush;
       return true;
     }
     if (token.starts_with("show=")) return Show(token.substr(5), true);
     if (token.starts_with("showplain=")) return Show(token.substr(10), false);
     std::optional<std::function<void()>> step = StepOf(token);
     if (!step) {
-      out_ << "error\tunknown token '" << token << "'\n" << std::flush;
+      FOut << "error\tunknown token '" << token << "'\n" << std::flush;
       return false;
     }
     try {
       (*step)();
-      out_ << "ok\t" << State() << '\n';
+      FOut << "ok\t" << State() << '\n';
     } catch (const std::exception& error) {
-      out_ << "error\t" << error.what() << '\t' << State() << '\n';
+      FOut << "error\t" << error.what() << '\t' << State() << '\n';
     }
-    out_ << std::flush;
+    FOut << std::flush;
     return true;
   }
 
@@ -47,52 +47,52 @@ private:
   bool Show(std::string_view text, bool thouSep) {
     try {
       const std::string shown = DisplayTextOf(text, thouSep, CurrentSeparators());
-      out_ << "ok\t" << shown << '\n';
+      FOut << "ok\t" << shown << '\n';
     } catch (const EConvertError& error) {
-      out_ << "error\t" << error.what() << '\n';
+      FOut << "error\t" << error.what() << '\n';
     }
-    out_ << std::flush;
+    FOut << std::flush;
     return true;
   }
 
   std::optional<std::function<void()>> StepOf(std::string_view token) {
     if (token.starts_with("value=")) {
       std::string text(token.substr(6));
-      return [this, text] { calculator_->SetValue(text); };
+      return [this, text] { FCalculator->SetValue(text); };
     }
     if (token.starts_with("paste=")) {
       std::string text(token.substr(6));
       return [this, text] {
         if (const auto number = ReadForeignNumber(text))
-          calculator_->EnterNumber(NumberToText(*number));
+          FCalculator->EnterNumber(NumberToText(*number));
       };
     }
     if (token.starts_with("memory=")) {
       std::string text(token.substr(7));
-      return [this, text] { calculator_->Memory().SetValue(text); };
+      return [this, text] { FCalculator->Memory().SetValue(text); };
     }
     if (token.starts_with("angle=")) {
       const std::optional<TAngularMeasure> unit = AngularMeasureFromName(token.substr(6));
       if (!unit) return std::nullopt;
-      return [this, unit] { calculator_->SetAngularMeasure(*unit); };
+      return [this, unit] { FCalculator->SetAngularMeasure(*unit); };
     }
     if (std::optional<TCalcAction> action = ActionFromToken(token))
-      return [this, action] { calculator_->SetAction(*action); };
+      return [this, action] { FCalculator->SetAction(*action); };
     return std::nullopt;
   }
 
   std::string State() {
-    return calculator_->Value() + '\t' + calculator_->Memory().Value() + '\t' +
-           std::string(OperationName(calculator_->Operation()));
+    return FCalculator->Value() + '\t' + FCalculator->Memory().Value() + '\t' +
+           std::string(OperationName(FCalculator->Operation()));
   }
 
   void Reset() {
-    calculator_ = std::make_unique<TCVCalculator>();
-    LoadCalculatorForm(*calculator_);
+    FCalculator = std::make_unique<TCVCalculator>();
+    LoadCalculatorForm(*FCalculator);
   }
 
-  std::ostream& out_;
-  std::unique_ptr<TCVCalculator> calculator_;
+  std::ostream& FOut;
+  std::unique_ptr<TCVCalculator> FCalculator;
 };
 
 } // namespace

@@ -50,59 +50,59 @@ constexpr auto ExactPowersOfTen = [] {
 class DigitReader {
 public:
   void Integer(char digit) {
-    if (significand_.empty() && digit == '0') return;
-    if (!Keep(digit)) ++scale_;
+    if (FSignificand.empty() && digit == '0') return;
+    if (!Keep(digit)) ++FScale;
   }
   void Fraction(char digit) {
-    if (significand_.empty() && digit == '0') {
-      --scale_;
+    if (FSignificand.empty() && digit == '0') {
+      --FScale;
       return;
     }
-    if (Keep(digit)) --scale_;
+    if (Keep(digit)) --FScale;
   }
   // The digits times 10^exponent, correctly rounded; nothing on overflow.
   // Consumes the digits: they become the text handed to strtold.
   std::optional<Extended> Finish(long long exponent) {
-    if (significand_.empty()) return 0;
+    if (FSignificand.empty()) return 0;
     // The number lies below 10^leadingPosition and at or above a tenth of it.
     const long long leadingPosition =
-        scale_ + exponent + static_cast<long long>(significand_.size());
+        FScale + exponent + static_cast<long long>(FSignificand.size());
     if (leadingPosition > 4940) return std::nullopt;
     if (leadingPosition < -4960) return 0;
-    long long textScale = scale_ + exponent;
+    long long textScale = FScale + exponent;
     // Up to 19 digits are an exact integer and the power of ten is exact, so
     // one multiplication or division rounds correctly: no need for strtold.
-    if (!sticky_ && significand_.size() <= 19 && std::llabs(textScale) <= MaxExactPowerOfTen) {
+    if (!FSticky && FSignificand.size() <= 19 && std::llabs(textScale) <= MaxExactPowerOfTen) {
       std::uint64_t digits = 0;
-      std::from_chars(significand_.data(), significand_.data() + significand_.size(), digits);
+      std::from_chars(FSignificand.data(), FSignificand.data() + FSignificand.size(), digits);
       const Extended power = ExactPowersOfTen[std::llabs(textScale)];
       return textScale < 0 ? digits / power : digits * power;
     }
-    if (sticky_) {
-      significand_ += '1';
+    if (FSticky) {
+      FSignificand += '1';
       --textScale;
     }
     char suffix[24] = {'e'};
     const auto end = std::to_chars(suffix + 1, suffix + sizeof suffix, textScale).ptr;
-    significand_.append(suffix, end);
-    const Extended value = std::strtold(significand_.c_str(), nullptr);
+    FSignificand.append(suffix, end);
+    const Extended value = std::strtold(FSignificand.c_str(), nullptr);
     if (std::isinf(value)) return std::nullopt;
     return value;
   }
 
 private:
   bool Keep(char digit) {
-    if (significand_.size() < MaxSignificantDigits) {
-      significand_ += digit;
+    if (FSignificand.size() < MaxSignificantDigits) {
+      FSignificand += digit;
       return true;
     }
-    sticky_ = sticky_ || digit != '0';
+    FSticky = FSticky || digit != '0';
     return false;
   }
 
-  std::string significand_;
-  long long scale_ = 0;
-  bool sticky_ = false;
+  std::string FSignificand;
+  long long FScale = 0;
+  bool FSticky = false;
 };
 
 } // namespace

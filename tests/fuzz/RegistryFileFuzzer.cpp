@@ -64,14 +64,14 @@ std::string Listed(const std::vector<RegistryFile::NamedValue>& values) {
   return text;
 }
 
-struct EditSpec {
+struct ValueEdit {
   std::size_t kind;
   std::size_t keyChoice;
   std::string name;
   std::string data;
 };
 
-void Edit(RegistryFile& file, const EditSpec& edit) {
+void Edit(RegistryFile& file, const ValueEdit& edit) {
   const std::vector<RegistryFile::NamedValue> before = file.Values();
   if (edit.kind == 4) { // a new key
     const std::string key = WritableKey(edit.name);
@@ -108,8 +108,8 @@ void Edit(RegistryFile& file, const EditSpec& edit) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::Input input(data, size);
-  std::vector<EditSpec> edits(input.Choice(4));
-  for (EditSpec& edit : edits) {
+  std::vector<ValueEdit> edits(input.Choice(4));
+  for (ValueEdit& edit : edits) {
     edit.kind = input.Choice(5);
     edit.keyChoice = input.Byte();
     edit.name = input.Text(kEnd);
@@ -120,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::optional<RegistryFile> file = RegistryFile::Parse(text);
   if (!file) return 0;
   fuzz::Require(file->Text() == text, "an untouched file is written back byte for byte");
-  for (const EditSpec& edit : edits)
+  for (const ValueEdit& edit : edits)
     Edit(*file, edit);
 
   const std::string written = file->Text();
