@@ -91,7 +91,7 @@ void TFCalc::BuildKeypad() {
   FMainIndicator->setAccessibleDescription(tr("Value"));
   connect(FPanelIndicator, &TmxFlatPanel::OnClick, this,
           [this] { Run(&TFCalc::PanelIndicatorClick); });
-  connect(FMainIndicator, &TCVCalcIndicator::clicked, this,
+  connect(FMainIndicator, &TCVCalcIndicator::OnClick, this,
           [this] { Run(&TFCalc::PanelIndicatorClick); });
 
   for (const KeyLayout& key : Buttons) {

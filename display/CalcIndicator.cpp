@@ -134,5 +134,5 @@ void TCVCalcIndicator::mouseReleaseEvent(QMouseEvent* event) {
   const bool click =
       FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   FPressed = false;
-  if (click) emit clicked();
+  if (click) emit OnClick();
 }

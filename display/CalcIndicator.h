@@ -41,7 +41,7 @@ public:
 
 signals:
   // A left-button press and release inside the display.
-  void clicked();
+  void OnClick();
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -36,28 +36,28 @@ protected:
 
   void SetUp() override {
     SetCurrentSeparators({'.', ","});
-    parent_ = std::make_unique<QWidget>();
-    parent_->resize(300, 60);
-    QPalette palette = parent_->palette();
+    FParent = std::make_unique<QWidget>();
+    FParent->resize(300, 60);
+    QPalette palette = FParent->palette();
     palette.setColor(QPalette::Window, Background);
     palette.setColor(QPalette::WindowText, Qt::black);
-    parent_->setPalette(palette);
-    parent_->setAutoFillBackground(true);
-    indicator_ = new TCVCalcIndicator(parent_.get());
-    indicator_->setFont(IndicatorFont());
-    indicator_->setGeometry(50, 20, 198, 20);
+    FParent->setPalette(palette);
+    FParent->setAutoFillBackground(true);
+    FIndicator = new TCVCalcIndicator(FParent.get());
+    FIndicator->setFont(IndicatorFont());
+    FIndicator->setGeometry(50, 20, 198, 20);
   }
 
   void TearDown() override { SetCurrentSeparators({}); }
 
   // The parent with its indicator, as the screen would show it.
-  QImage Render() const { return parent_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  QImage Render() const { return FParent->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
   // The indicator's rectangle in Render()'s coordinates.
-  QRect Area() const { return indicator_->geometry(); }
+  QRect Area() const { return FIndicator->geometry(); }
 
-  std::unique_ptr<QWidget> parent_;
-  TCVCalcIndicator* indicator_ = nullptr;
+  std::unique_ptr<QWidget> FParent;
+  TCVCalcIndicator* FIndicator = nullptr;
 };
 
 // The bounding box of the pixels inside `area` that differ from the background.
@@ -87,8 +87,8 @@ TEST_F(IndicatorTest, StandInFontKeepsTheFormsLayout) {
   EXPECT_TRUE(TypefaceFamilies(TTypeface::tfMSSansSerif).contains(family)) << family.toStdString();
   EXPECT_TRUE(QFontInfo(IndicatorFont()).bold());
   // The widest value the forms show by default still fits the 198-pixel display.
-  indicator_->SetText("1234567890E+1234");
-  ASSERT_EQ(indicator_->DisplayText(), "1.234567890000E+1243");
+  FIndicator->SetText("1234567890E+1234");
+  ASSERT_EQ(FIndicator->DisplayText(), "1.234567890000E+1243");
   const QRect ink = InkBox(Render(), Area());
   EXPECT_GT(ink.left(), Area().left());
   EXPECT_LE(ink.bottom(), Area().bottom());
@@ -104,12 +104,12 @@ TEST_F(IndicatorTest, TypefacesResolveToTheirOwnFamilies) {
 }
 
 TEST_F(IndicatorTest, OneLineEndsFlushWithTheRightEdge) {
-  const QFontMetrics metrics(indicator_->font());
+  const QFontMetrics metrics(FIndicator->font());
   for (const char* text : {"1234567.5", "7", "-0.5", "999999999999999", "0."}) {
-    indicator_->SetText(text);
-    const QString shown = QString::fromStdString(indicator_->DisplayText());
+    FIndicator->SetText(text);
+    const QString shown = QString::fromStdString(FIndicator->DisplayText());
     const QRect ink = InkBox(Render(), Area());
-    EXPECT_NEAR(ink.right(), ExpectedInkRight(Area(), indicator_->font(), shown.back()), 1) << text;
+    EXPECT_NEAR(ink.right(), ExpectedInkRight(Area(), FIndicator->font(), shown.back()), 1) << text;
     // A quarter of a line down from the top edge.
     EXPECT_GE(ink.top(), Area().top() + metrics.height() / 4) << text;
     EXPECT_LT(ink.right() - ink.left(), metrics.horizontalAdvance(shown)) << text;
@@ -117,10 +117,10 @@ TEST_F(IndicatorTest, OneLineEndsFlushWithTheRightEdge) {
 }
 
 TEST_F(IndicatorTest, ExponentLayoutRaisesTheExponentAtTheRightEdge) {
-  const QFontMetrics metrics(indicator_->font());
+  const QFontMetrics metrics(FIndicator->font());
   const int w = Area().width();
-  indicator_->SetText("2E20");
-  ASSERT_EQ(indicator_->DisplayText(), "2.000000000000E+0020");
+  FIndicator->SetText("2E20");
+  ASSERT_EQ(FIndicator->DisplayText(), "2.000000000000E+0020");
   const QImage image = Render();
 
   const int xe = w - metrics.horizontalAdvance("+0020");
@@ -131,7 +131,7 @@ TEST_F(IndicatorTest, ExponentLayoutRaisesTheExponentAtTheRightEdge) {
   const QRect sign = InkBox(image, Columns(Area(), xt - g, xt - 1));
   const QRect mantissa = InkBox(image, Columns(Area(), 0, xt - g - 1));
 
-  EXPECT_NEAR(exponent.right(), ExpectedInkRight(Area(), indicator_->font(), '0'), 1);
+  EXPECT_NEAR(exponent.right(), ExpectedInkRight(Area(), FIndicator->font(), '0'), 1);
   // "10" and the mantissa share a line a third of a line below the exponent's.
   EXPECT_EQ(ten.top() - exponent.top(), metrics.height() / 3);
   EXPECT_EQ(mantissa.top(), ten.top());
@@ -146,13 +146,13 @@ TEST_F(IndicatorTest, ExponentLayoutRaisesTheExponentAtTheRightEdge) {
 }
 
 TEST_F(IndicatorTest, LowerCaseExponentMarkSplitsLikeUpperCase) {
-  indicator_->SetText("0.E5"); // zero typed with a separator stays as typed
+  FIndicator->SetText("0.E5"); // zero typed with a separator stays as typed
   const QImage upper = Render();
-  indicator_->SetText("0.e5");
-  ASSERT_EQ(indicator_->DisplayText(), "0.e5");
+  FIndicator->SetText("0.e5");
+  ASSERT_EQ(FIndicator->DisplayText(), "0.e5");
   EXPECT_EQ(Render(), upper);
   // And it is the exponent layout: the 5 sits higher than the mantissa.
-  const QFontMetrics metrics(indicator_->font());
+  const QFontMetrics metrics(FIndicator->font());
   const int xe = Area().width() - metrics.horizontalAdvance("5");
   const QRect five = InkBox(upper, Columns(Area(), xe, Area().width() - 1));
   const QRect mantissa =
@@ -162,7 +162,7 @@ TEST_F(IndicatorTest, LowerCaseExponentMarkSplitsLikeUpperCase) {
 
 TEST_F(IndicatorTest, BackgroundShowsThroughAroundTheGlyphs) {
   for (const char* text : {"1234567.5", "-123456789E-1234"}) {
-    indicator_->SetText(text);
+    FIndicator->SetText(text);
     const QImage image = Render();
     const QRect ink = InkBox(image, Area());
     ASSERT_FALSE(ink.isNull()) << text;
@@ -186,12 +186,12 @@ TEST_F(IndicatorTest, BackgroundShowsThroughAroundTheGlyphs) {
 TEST_F(IndicatorTest, GlyphsAreClippedToTheControl) {
   QFont big = IndicatorFont();
   big.setPixelSize(30);
-  indicator_->setFont(big);
-  indicator_->SetText("123456789012345");
+  FIndicator->setFont(big);
+  FIndicator->SetText("123456789012345");
   // Wide and tall enough for all of it, with the same right edge.
-  indicator_->setGeometry(40, 5, 120, 50);
+  FIndicator->setGeometry(40, 5, 120, 50);
   const QImage whole = Render();
-  indicator_->setGeometry(100, 5, 60, 20);
+  FIndicator->setGeometry(100, 5, 60, 20);
   const QImage clipped = Render();
 
   const QRect everything(0, 0, clipped.width(), clipped.height());
@@ -216,26 +216,26 @@ TEST_F(IndicatorTest, ATextFarWiderThanTheControlShowsItsEndAsAShortOneDoes) {
       {"-0.0" + zeros + "e", "-0.0" + few + "e"},
   };
   for (const auto& c : cases) {
-    indicator_->SetText(c.shortText);
+    FIndicator->SetText(c.shortText);
     const QImage expected = Render();
-    indicator_->SetText(c.longText);
-    ASSERT_EQ(indicator_->DisplayText().size(), c.longText.size());
+    FIndicator->SetText(c.longText);
+    ASSERT_EQ(FIndicator->DisplayText().size(), c.longText.size());
     EXPECT_EQ(Render(), expected) << c.shortText.substr(0, 8);
-    EXPECT_EQ(indicator_->Text(), c.longText);
+    EXPECT_EQ(FIndicator->Text(), c.longText);
   }
 }
 
 TEST_F(IndicatorTest, LayoutFollowsWidthAndFont) {
-  indicator_->SetText("-1234.5E2");
-  ASSERT_EQ(indicator_->DisplayText(), "-123,450");
+  FIndicator->SetText("-1234.5E2");
+  ASSERT_EQ(FIndicator->DisplayText(), "-123,450");
   const int before = InkBox(Render(), Area()).height();
-  indicator_->resize(120, 20);
-  EXPECT_NEAR(InkBox(Render(), Area()).right(), ExpectedInkRight(Area(), indicator_->font(), '0'),
+  FIndicator->resize(120, 20);
+  EXPECT_NEAR(InkBox(Render(), Area()).right(), ExpectedInkRight(Area(), FIndicator->font(), '0'),
               1);
   for (int pixelSize : {8, 15}) {
     QFont font = IndicatorFont();
     font.setPixelSize(pixelSize);
-    indicator_->setFont(font);
+    FIndicator->setFont(font);
     const QRect ink = InkBox(Render(), Area());
     EXPECT_EQ(ink.height() > before, pixelSize > 11) << pixelSize;
     EXPECT_NEAR(ink.right(), ExpectedInkRight(Area(), font, '0'), 1) << pixelSize;
@@ -251,58 +251,58 @@ TEST_F(IndicatorTest, ConstructorDefaults) {
 }
 
 TEST_F(IndicatorTest, TextReadsBackWithoutGrouping) {
-  indicator_->SetText("1234567.5");
-  EXPECT_EQ(indicator_->DisplayText(), "1,234,567.5");
-  EXPECT_EQ(indicator_->Text(), "1234567.5");
-  indicator_->SetThouSep(false);
-  indicator_->SetText("0");
-  indicator_->SetText("1234567.5");
-  EXPECT_EQ(indicator_->DisplayText(), "1234567.5");
-  EXPECT_EQ(indicator_->Text(), "1234567.5");
-  indicator_->SetText("1a2b3");
-  EXPECT_EQ(indicator_->DisplayText(), "123");
+  FIndicator->SetText("1234567.5");
+  EXPECT_EQ(FIndicator->DisplayText(), "1,234,567.5");
+  EXPECT_EQ(FIndicator->Text(), "1234567.5");
+  FIndicator->SetThouSep(false);
+  FIndicator->SetText("0");
+  FIndicator->SetText("1234567.5");
+  EXPECT_EQ(FIndicator->DisplayText(), "1234567.5");
+  EXPECT_EQ(FIndicator->Text(), "1234567.5");
+  FIndicator->SetText("1a2b3");
+  EXPECT_EQ(FIndicator->DisplayText(), "123");
 
   SetCurrentSeparators({',', "."});
-  indicator_->SetThouSep(true);
-  indicator_->SetText("1234,5");
-  EXPECT_EQ(indicator_->DisplayText(), "1.234,5");
-  EXPECT_EQ(indicator_->Text(), "1234,5");
+  FIndicator->SetThouSep(true);
+  FIndicator->SetText("1234,5");
+  EXPECT_EQ(FIndicator->DisplayText(), "1.234,5");
+  EXPECT_EQ(FIndicator->Text(), "1234,5");
   SetCurrentSeparators({'.', "\xC2\xA0"});
-  indicator_->SetText("-1234567");
-  EXPECT_EQ(indicator_->DisplayText(), "-1\xC2\xA0"
+  FIndicator->SetText("-1234567");
+  EXPECT_EQ(FIndicator->DisplayText(), "-1\xC2\xA0"
                                        "234\xC2\xA0"
                                        "567");
-  EXPECT_EQ(indicator_->Text(), "-1234567");
+  EXPECT_EQ(FIndicator->Text(), "-1234567");
 }
 
 TEST_F(IndicatorTest, RegroupingTakesAWriteOfZeroFirst) {
-  indicator_->SetThouSep(false);
-  indicator_->SetText("1234");
-  indicator_->SetThouSep(true);
-  EXPECT_EQ(indicator_->DisplayText(), "1234");
-  indicator_->SetText("1234");
-  EXPECT_EQ(indicator_->DisplayText(), "1234");
-  indicator_->SetText("0");
-  indicator_->SetText("1234");
-  EXPECT_EQ(indicator_->DisplayText(), "1,234");
+  FIndicator->SetThouSep(false);
+  FIndicator->SetText("1234");
+  FIndicator->SetThouSep(true);
+  EXPECT_EQ(FIndicator->DisplayText(), "1234");
+  FIndicator->SetText("1234");
+  EXPECT_EQ(FIndicator->DisplayText(), "1234");
+  FIndicator->SetText("0");
+  FIndicator->SetText("1234");
+  EXPECT_EQ(FIndicator->DisplayText(), "1,234");
   // A write equal to the display text is not even cleaned and reformatted.
-  indicator_->SetThouSep(false);
-  indicator_->SetText("1,234");
-  EXPECT_EQ(indicator_->DisplayText(), "1,234");
+  FIndicator->SetThouSep(false);
+  FIndicator->SetText("1,234");
+  EXPECT_EQ(FIndicator->DisplayText(), "1,234");
 }
 
 TEST_F(IndicatorTest, UnreadableTextRaisesAndKeepsTheDisplay) {
-  indicator_->SetText("12.5");
+  FIndicator->SetText("12.5");
   const QImage before = Render();
   for (const char* text : {"abc", "", "-", "E5", "1E5000"}) {
     try {
-      indicator_->SetText(text);
+      FIndicator->SetText(text);
       ADD_FAILURE() << text << " was accepted";
     } catch (const EConvertError& error) {
       EXPECT_EQ(error.what(),
                 "'" + RemoveNonNumber(text, '.') + "' is not a valid floating point value");
     }
-    EXPECT_EQ(indicator_->DisplayText(), "12.5") << text;
+    EXPECT_EQ(FIndicator->DisplayText(), "12.5") << text;
   }
   EXPECT_EQ(Render(), before);
 }
@@ -319,8 +319,8 @@ public:
 
 TEST_F(IndicatorTest, RepaintsOnlyWhenTheDisplayChanges) {
   PaintCounter paints;
-  indicator_->installEventFilter(&paints);
-  parent_->show();
+  FIndicator->installEventFilter(&paints);
+  FParent->show();
   QApplication::processEvents();
   const auto paintsAfter = [&](auto&& change) {
     paints.count = 0;
@@ -328,14 +328,14 @@ TEST_F(IndicatorTest, RepaintsOnlyWhenTheDisplayChanges) {
     QApplication::processEvents();
     return paints.count;
   };
-  EXPECT_GE(paintsAfter([&] { indicator_->SetText("5"); }), 1);
-  EXPECT_EQ(paintsAfter([&] { indicator_->SetText("5"); }), 0);
-  EXPECT_EQ(paintsAfter([&] { EXPECT_THROW(indicator_->SetText("x"), EConvertError); }), 0);
-  EXPECT_GE(paintsAfter([&] { indicator_->SetThouSep(false); }), 1);
-  EXPECT_EQ(paintsAfter([&] { indicator_->SetThouSep(false); }), 0);
-  EXPECT_GE(paintsAfter([&] { indicator_->setFont(TypefaceFont(TTypeface::tfArial, 12, false)); }),
+  EXPECT_GE(paintsAfter([&] { FIndicator->SetText("5"); }), 1);
+  EXPECT_EQ(paintsAfter([&] { FIndicator->SetText("5"); }), 0);
+  EXPECT_EQ(paintsAfter([&] { EXPECT_THROW(FIndicator->SetText("x"), EConvertError); }), 0);
+  EXPECT_GE(paintsAfter([&] { FIndicator->SetThouSep(false); }), 1);
+  EXPECT_EQ(paintsAfter([&] { FIndicator->SetThouSep(false); }), 0);
+  EXPECT_GE(paintsAfter([&] { FIndicator->setFont(TypefaceFont(TTypeface::tfArial, 12, false)); }),
             1);
-  indicator_->removeEventFilter(&paints);
+  FIndicator->removeEventFilter(&paints);
 }
 
 void Click(QWidget& widget, QPointF press, QPointF release, Qt::MouseButton button) {
@@ -349,11 +349,11 @@ void Click(QWidget& widget, QPointF press, QPointF release, Qt::MouseButton butt
 
 TEST_F(IndicatorTest, ClickedOnLeftButtonReleaseInside) {
   int clicks = 0;
-  QObject::connect(indicator_, &TCVCalcIndicator::clicked, indicator_, [&] { ++clicks; });
-  Click(*indicator_, {10, 10}, {12, 11}, Qt::LeftButton);
+  QObject::connect(FIndicator, &TCVCalcIndicator::OnClick, FIndicator, [&] { ++clicks; });
+  Click(*FIndicator, {10, 10}, {12, 11}, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
-  Click(*indicator_, {10, 10}, {250, 11}, Qt::LeftButton); // released outside
-  Click(*indicator_, {10, 10}, {12, 11}, Qt::RightButton);
+  Click(*FIndicator, {10, 10}, {250, 11}, Qt::LeftButton); // released outside
+  Click(*FIndicator, {10, 10}, {12, 11}, Qt::RightButton);
   EXPECT_EQ(clicks, 1);
 }
 

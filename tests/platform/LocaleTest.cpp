@@ -16,12 +16,12 @@ protected:
   void SetUp() override {
     for (const char* name : {"LC_ALL", "LC_NUMERIC", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
       const char* value = std::getenv(name);
-      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+      FSaved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
       unsetenv(name);
     }
   }
   void TearDown() override {
-    for (const auto& [name, value] : saved_) {
+    for (const auto& [name, value] : FSaved) {
       if (value)
         setenv(name, value->c_str(), 1);
       else
@@ -30,7 +30,7 @@ protected:
   }
 
 private:
-  std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+  std::vector<std::pair<const char*, std::optional<std::string>>> FSaved;
 };
 
 TEST_F(LocaleEnvironment, PlainLocaleGivesAPointAndNoGrouping) {
