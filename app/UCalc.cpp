@@ -26,7 +26,7 @@ TFCalc::TFCalc(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setWindowTitle(tr("Tallyon - Freeware"));
   setWindowIcon(ProgramIcon());
-  setFont(TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
+  setFont(TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
   LoadCalculatorForm(FCalculator);
   BuildMenus();

@@ -27,33 +27,33 @@ struct KeyLayout {
 
 // clang-format off
 constexpr KeyLayout Buttons[] = {
-    {"btClear",      u"C",    5,   35, 46, 25, TKeyGroup::kgRed,   caClear, "Clear"},
-    {"btClearEntr",  u"CE",   54,  35, 46, 25, TKeyGroup::kgRed,   caClearEntr, "Clear entry"},
-    {"btSignChange", u"+/-",  106, 35, 35, 25, TKeyGroup::kgGreen, caSignChange, "Change sign"},
-    {"btDivide",     u"/",    144, 35, 35, 25, TKeyGroup::kgRed,   caDivide, "Divide"},
-    {"btMulty",      u"\u2217", 182, 35, 35, 25, TKeyGroup::kgRed, caMulty, "Multiply"}, // the Symbol asterisk
-    {"btMinus",      u"-",    220, 35, 35, 25, TKeyGroup::kgRed,   caMinus, "Subtract", 13},
-    {"btMemClear",   u"MC",   5,   62, 46, 25, TKeyGroup::kgRed,   caMemClear, "Memory clear"},
-    {"btBackSpace",  u"BACK", 54,  62, 46, 25, TKeyGroup::kgRed,   caBackSpace, "Delete the last digit"},
-    {"bt7",          u"7",    106, 62, 35, 25, TKeyGroup::kgGreen, ca7, "Digit"},
-    {"bt8",          u"8",    144, 62, 35, 25, TKeyGroup::kgGreen, ca8, "Digit"},
-    {"bt9",          u"9",    182, 62, 35, 25, TKeyGroup::kgGreen, ca9, "Digit"},
-    {"btPlus",       u"+",    220, 62, 35, 52, TKeyGroup::kgRed,   caPlus, "Add"},
-    {"btMemRecall",  u"MR",   5,   89, 46, 25, TKeyGroup::kgRed,   caMemRecall, "Memory recall"},
-    {"btPerCent",    u"%",    54,  89, 46, 25, TKeyGroup::kgGreen, caPerCent, "Percent"},
-    {"bt4",          u"4",    106, 89, 35, 25, TKeyGroup::kgGreen, ca4, "Digit"},
-    {"bt5",          u"5",    144, 89, 35, 25, TKeyGroup::kgGreen, ca5, "Digit"},
-    {"bt6",          u"6",    182, 89, 35, 25, TKeyGroup::kgGreen, ca6, "Digit"},
-    {"btMemMinus",   u"M-",   5,   116, 46, 25, TKeyGroup::kgRed,  caMemMinus, "Memory subtract"},
-    {"btInverse",    u"1/x",  54,  116, 46, 25, TKeyGroup::kgGreen, caInverse, "Reciprocal"},
-    {"bt1",          u"1",    106, 116, 35, 25, TKeyGroup::kgGreen, ca1, "Digit"},
-    {"bt2",          u"2",    144, 116, 35, 25, TKeyGroup::kgGreen, ca2, "Digit"},
-    {"bt3",          u"3",    182, 116, 35, 25, TKeyGroup::kgGreen, ca3, "Digit"},
-    {"btEqual",      u"=",    220, 116, 35, 52, TKeyGroup::kgRed,  caEqual, "Equals"},
-    {"btMemPlus",    u"M+",   5,   143, 46, 25, TKeyGroup::kgRed,  caMemPlus, "Memory add"},
-    {"btSqrt",       u"",     54,  143, 46, 25, TKeyGroup::kgGreen, caSqrt, "Square root"},
-    {"bt0",          u"0",    106, 143, 73, 25, TKeyGroup::kgGreen, ca0, "Digit"},
-    {"btDecSep",     u".",    182, 143, 35, 25, TKeyGroup::kgGreen, caDecSep, "Decimal separator", 19},
+    {"btClear",      u"C",    5,   35, 46, 25, TKeyGroup::Red,   caClear, "Clear"},
+    {"btClearEntr",  u"CE",   54,  35, 46, 25, TKeyGroup::Red,   caClearEntr, "Clear entry"},
+    {"btSignChange", u"+/-",  106, 35, 35, 25, TKeyGroup::Green, caSignChange, "Change sign"},
+    {"btDivide",     u"/",    144, 35, 35, 25, TKeyGroup::Red,   caDivide, "Divide"},
+    {"btMulty",      u"\u2217", 182, 35, 35, 25, TKeyGroup::Red, caMulty, "Multiply"}, // the Symbol asterisk
+    {"btMinus",      u"-",    220, 35, 35, 25, TKeyGroup::Red,   caMinus, "Subtract", 13},
+    {"btMemClear",   u"MC",   5,   62, 46, 25, TKeyGroup::Red,   caMemClear, "Memory clear"},
+    {"btBackSpace",  u"BACK", 54,  62, 46, 25, TKeyGroup::Red,   caBackSpace, "Delete the last digit"},
+    {"bt7",          u"7",    106, 62, 35, 25, TKeyGroup::Green, ca7, "Digit"},
+    {"bt8",          u"8",    144, 62, 35, 25, TKeyGroup::Green, ca8, "Digit"},
+    {"bt9",          u"9",    182, 62, 35, 25, TKeyGroup::Green, ca9, "Digit"},
+    {"btPlus",       u"+",    220, 62, 35, 52, TKeyGroup::Red,   caPlus, "Add"},
+    {"btMemRecall",  u"MR",   5,   89, 46, 25, TKeyGroup::Red,   caMemRecall, "Memory recall"},
+    {"btPerCent",    u"%",    54,  89, 46, 25, TKeyGroup::Green, caPerCent, "Percent"},
+    {"bt4",          u"4",    106, 89, 35, 25, TKeyGroup::Green, ca4, "Digit"},
+    {"bt5",          u"5",    144, 89, 35, 25, TKeyGroup::Green, ca5, "Digit"},
+    {"bt6",          u"6",    182, 89, 35, 25, TKeyGroup::Green, ca6, "Digit"},
+    {"btMemMinus",   u"M-",   5,   116, 46, 25, TKeyGroup::Red,  caMemMinus, "Memory subtract"},
+    {"btInverse",    u"1/x",  54,  116, 46, 25, TKeyGroup::Green, caInverse, "Reciprocal"},
+    {"bt1",          u"1",    106, 116, 35, 25, TKeyGroup::Green, ca1, "Digit"},
+    {"bt2",          u"2",    144, 116, 35, 25, TKeyGroup::Green, ca2, "Digit"},
+    {"bt3",          u"3",    182, 116, 35, 25, TKeyGroup::Green, ca3, "Digit"},
+    {"btEqual",      u"=",    220, 116, 35, 52, TKeyGroup::Red,  caEqual, "Equals"},
+    {"btMemPlus",    u"M+",   5,   143, 46, 25, TKeyGroup::Red,  caMemPlus, "Memory add"},
+    {"btSqrt",       u"",     54,  143, 46, 25, TKeyGroup::Green, caSqrt, "Square root"},
+    {"bt0",          u"0",    106, 143, 73, 25, TKeyGroup::Green, ca0, "Digit"},
+    {"btDecSep",     u".",    182, 143, 35, 25, TKeyGroup::Green, caDecSep, "Decimal separator", 19},
 };
 // clang-format on
 
@@ -83,7 +83,7 @@ void TFCalc::BuildKeypad() {
   FKeypad->setGeometry(0, 20, 257, 171);
   FKeypad->setAccessibleName(tr("Keypad"));
   FPanelIndicator = MakePanel(FKeypad, QRect(5, 4, 250, 27), QStringLiteral(" ="),
-                              TypefaceFont(TTypeface::tfMSSansSerif, 13, true));
+                              TypefaceFont(TTypeface::MSSansSerif, 13, true));
   FPanelIndicator->setObjectName("PanelIndicator");
   FPanelIndicator->setAccessibleName(tr("Value"));
   FMainIndicator = MakeIndicator(FPanelIndicator);
@@ -99,7 +99,7 @@ void TFCalc::BuildKeypad() {
     button->setObjectName(key.name);
     button->setGeometry(key.left, key.top, key.width, key.height);
     button->SetTabStop(false);
-    button->setFont(TypefaceFont(TTypeface::tfMSSansSerif, key.captionPixels, true));
+    button->setFont(TypefaceFont(TTypeface::MSSansSerif, key.captionPixels, true));
     button->SetCaption(QString::fromUtf16(key.caption));
     ApplyKeyColors(*button, key.group);
     if (key.action == caSqrt) {
@@ -121,7 +121,7 @@ void TFCalc::BuildMemoryArea() {
   FMemoryArea->setGeometry(0, 191, 257, 31);
   FMemoryArea->setAccessibleName(tr("Memory"));
   FMemoryPanel = MakePanel(FMemoryArea, QRect(4, 2, 250, 27), tr(" Memory ="),
-                           TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
+                           TypefaceFont(TTypeface::MSSansSerif, 11, false));
   FMemoryPanel->setObjectName("mxFlatPanel1");
   FMemoryPanel->setAccessibleName(tr("Memory"));
   FMemoryIndicator = MakeIndicator(FMemoryPanel);

@@ -28,7 +28,7 @@ void TFCalc::BuildMenus() {
   // A menu bar outside a main window follows its parent's size on its own;
   // fixing its size keeps it to the layout's 260 x 24.
   FMenuBar->setFixedSize(260, 24);
-  FMenuBar->setFont(TypefaceFont(TTypeface::tfTahoma, 11, false));
+  FMenuBar->setFont(TypefaceFont(TTypeface::Tahoma, 11, false));
   FMenuBar->setStyleSheet(
       QStringLiteral("QMenuBar { background: white; }"
                      "QMenuBar::item:selected { background: rgb(247, 246, 238); }"));

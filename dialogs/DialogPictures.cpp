@@ -65,7 +65,7 @@ QImage HelpGlyph() {
     p.setBrush(QColor(40, 80, 150));
     p.drawEllipse(QRectF(1, 1, 14, 14));
     p.setPen(Qt::white);
-    p.setFont(TypefaceFont(TTypeface::tfArial, 12, true));
+    p.setFont(TypefaceFont(TTypeface::Arial, 12, true));
     p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
   });
 }

@@ -5,6 +5,6 @@
 void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize client) {
   dialog.setObjectName(name);
   dialog.setWindowTitle(caption);
-  dialog.setFont(TypefaceFont(TTypeface::tfMSSansSerif, 11, false));
+  dialog.setFont(TypefaceFont(TTypeface::MSSansSerif, 11, false));
   dialog.setFixedSize(client);
 }

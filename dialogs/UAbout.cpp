@@ -35,7 +35,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int pi
                   bool rightAligned, bool underlined = false) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
-  QFont font = TypefaceFont(TTypeface::tfMSSansSerif, pixels, true);
+  QFont font = TypefaceFont(TTypeface::MSSansSerif, pixels, true);
   font.setUnderline(underlined);
   label->setFont(font);
   SetTextColor(*label, LabelColor);

@@ -44,7 +44,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
   edit->setGeometry(geometry);
-  edit->setFont(TypefaceFont(TTypeface::tfMSSansSerif, 11, true));
+  edit->setFont(TypefaceFont(TTypeface::MSSansSerif, 11, true));
   edit->setMaxLength(std::numeric_limits<int>::max());
   return edit;
 }
@@ -63,11 +63,11 @@ TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, FixedDialogFlags
 
 void TFSubmitNumber::BuildButtons() {
   FBtSubmit = MakeButton(this, "btSubmit", tr("Submit", "button"), 196, SubmitGlyph(), mrOk);
-  ApplyKeyColors(*FBtSubmit, TKeyGroup::kgGreen);
+  ApplyKeyColors(*FBtSubmit, TKeyGroup::Green);
   connect(FBtSubmit, &TdxButton::OnClick, this, [this] { btSubmitClick(); });
 
   FBtCancel = MakeButton(this, "btCancel", tr("Cancel"), 267, CancelGlyph(), mrCancel);
-  ApplyKeyColors(*FBtCancel, TKeyGroup::kgRed);
+  ApplyKeyColors(*FBtCancel, TKeyGroup::Red);
   FBtCancel->SetCancel(true);
   connect(FBtCancel, &TdxButton::OnClick, this, [this] { btCancelClick(); });
 
@@ -116,7 +116,7 @@ void TFSubmitNumber::BuildInput() {
   multiply->setPixmap(QPixmap::fromImage(MultiplicationSign()));
   multiply->setGeometry(253, 70, 8, 8);
   QLabel* base = MakeLabel(group, "LabelBase", QStringLiteral("10"), {266, 64});
-  base->setFont(TypefaceFont(TTypeface::tfArial, 16, true));
+  base->setFont(TypefaceFont(TTypeface::Arial, 16, true));
   base->adjustSize();
   MakeLabel(group, "LabelExponent", tr("Exponent:"), {290, 22});
   FEditExponent = MakeEdit(group, "EditExponent", {290, 41, 89, 21});

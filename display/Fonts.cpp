@@ -30,15 +30,15 @@ void RegisterStandIns() {
 
 QStringList TypefaceFamilies(TTypeface typeface) {
   switch (typeface) {
-  case TTypeface::tfMSSansSerif: return {"MS Sans Serif", "DejaVu Sans"};
-  case TTypeface::tfTahoma: return {"Tahoma", "DejaVu Sans"};
-  case TTypeface::tfArial: return {"Arial", "Liberation Sans", "DejaVu Sans"};
+  case TTypeface::MSSansSerif: return {"MS Sans Serif", "DejaVu Sans"};
+  case TTypeface::Tahoma: return {"Tahoma", "DejaVu Sans"};
+  case TTypeface::Arial: return {"Arial", "Liberation Sans", "DejaVu Sans"};
   }
   return {"DejaVu Sans"};
 }
 
 QFont TypefaceFont(TTypeface typeface, int pixelHeight, bool bold) {
-  if (typeface == TTypeface::tfTahoma) RegisterStandIns();
+  if (typeface == TTypeface::Tahoma) RegisterStandIns();
   QFont font;
   font.setFamilies(TypefaceFamilies(typeface));
   font.setPixelSize(pixelHeight);
@@ -47,5 +47,5 @@ QFont TypefaceFont(TTypeface typeface, int pixelHeight, bool bold) {
 }
 
 QFont IndicatorFont() {
-  return TypefaceFont(TTypeface::tfMSSansSerif, 11, true);
+  return TypefaceFont(TTypeface::MSSansSerif, 11, true);
 }

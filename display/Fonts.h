@@ -18,17 +18,17 @@
 #include <QFont>
 #include <QStringList>
 
-enum class TTypeface { tfMSSansSerif, tfTahoma, tfArial };
+enum class TTypeface { MSSansSerif, Tahoma, Arial };
 
 // The families asked for, in order:
-//   tfMSSansSerif -> "MS Sans Serif", "DejaVu Sans"
-//   tfTahoma      -> "Tahoma", "DejaVu Sans"
-//   tfArial       -> "Arial", "Liberation Sans", "DejaVu Sans"
+//   MSSansSerif -> "MS Sans Serif", "DejaVu Sans"
+//   Tahoma      -> "Tahoma", "DejaVu Sans"
+//   Arial       -> "Arial", "Liberation Sans", "DejaVu Sans"
 QStringList TypefaceFamilies(TTypeface typeface);
 
 // The typeface at a character height in pixels (the em, as the forms give it:
 // 11 px is 8 points at 96 dots per inch), whatever the screen's dpi.
-//   TypefaceFont(TTypeface::tfArial, 16, true) -> bold Liberation Sans, 16 px, here
+//   TypefaceFont(TTypeface::Arial, 16, true) -> bold Liberation Sans, 16 px, here
 QFont TypefaceFont(TTypeface typeface, int pixelHeight, bool bold);
 
 // The number displays' font: bold "MS Sans Serif", 11 px.

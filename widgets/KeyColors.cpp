@@ -1,7 +1,7 @@
 #include "widgets/KeyColors.h"
 
 void ApplyKeyColors(TdxButton& button, TKeyGroup group) {
-  const bool green = group == TKeyGroup::kgGreen;
+  const bool green = group == TKeyGroup::Green;
   TdxColors& colors = button.Colors();
   colors.SetBackgroundFrom(green ? QColor(210, 232, 220) : QColor(255, 206, 207));
   colors.SetBackgroundTo(green ? QColor(158, 205, 180) : QColor(255, 155, 157));

@@ -4,7 +4,7 @@
 
 #include "widgets/DxButton.h"
 
-enum class TKeyGroup { kgRed, kgGreen };
+enum class TKeyGroup { Red, Green };
 
 // Sets the face, focus ring and border colours of the group; the other
 // colours keep their values at creation.

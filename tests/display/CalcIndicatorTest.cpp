@@ -84,7 +84,7 @@ int ExpectedInkRight(const QRect& area, const QFont& font, QChar last) {
 
 TEST_F(IndicatorTest, StandInFontKeepsTheFormsLayout) {
   const QString family = QFontInfo(IndicatorFont()).family();
-  EXPECT_TRUE(TypefaceFamilies(TTypeface::tfMSSansSerif).contains(family)) << family.toStdString();
+  EXPECT_TRUE(TypefaceFamilies(TTypeface::MSSansSerif).contains(family)) << family.toStdString();
   EXPECT_TRUE(QFontInfo(IndicatorFont()).bold());
   // The widest value the forms show by default still fits the 198-pixel display.
   FIndicator->SetText("1234567890E+1234");
@@ -95,7 +95,7 @@ TEST_F(IndicatorTest, StandInFontKeepsTheFormsLayout) {
 }
 
 TEST_F(IndicatorTest, TypefacesResolveToTheirOwnFamilies) {
-  for (TTypeface typeface : {TTypeface::tfMSSansSerif, TTypeface::tfTahoma, TTypeface::tfArial}) {
+  for (TTypeface typeface : {TTypeface::MSSansSerif, TTypeface::Tahoma, TTypeface::Arial}) {
     const QFontInfo info(TypefaceFont(typeface, 16, false));
     EXPECT_TRUE(TypefaceFamilies(typeface).contains(info.family())) << info.family().toStdString();
     EXPECT_EQ(info.pixelSize(), 16);
@@ -333,7 +333,7 @@ TEST_F(IndicatorTest, RepaintsOnlyWhenTheDisplayChanges) {
   EXPECT_EQ(paintsAfter([&] { EXPECT_THROW(FIndicator->SetText("x"), EConvertError); }), 0);
   EXPECT_GE(paintsAfter([&] { FIndicator->SetThouSep(false); }), 1);
   EXPECT_EQ(paintsAfter([&] { FIndicator->SetThouSep(false); }), 0);
-  EXPECT_GE(paintsAfter([&] { FIndicator->setFont(TypefaceFont(TTypeface::tfArial, 12, false)); }),
+  EXPECT_GE(paintsAfter([&] { FIndicator->setFont(TypefaceFont(TTypeface::Arial, 12, false)); }),
             1);
   FIndicator->removeEventFilter(&paints);
 }
