@@ -2,6 +2,7 @@
 
 #include "display/DisplayFormat.h"
 #include "engine/CalculatorForm.h"
+#include "engine/KeyTokens.h"
 
 #include <functional>
 #include <istream>
@@ -56,29 +57,9 @@ private:
   }
 
   std::optional<std::function<void()>> StepOf(std::string_view token) {
-    if (token.starts_with("value=")) {
-      std::string text(token.substr(6));
-      return [this, text] { FCalculator->SetValue(text); };
-    }
-    if (token.starts_with("paste=")) {
-      std::string text(token.substr(6));
-      return [this, text] {
-        if (const auto number = ReadForeignNumber(text))
-          FCalculator->EnterNumber(NumberToText(*number));
-      };
-    }
-    if (token.starts_with("memory=")) {
-      std::string text(token.substr(7));
-      return [this, text] { FCalculator->Memory().SetValue(text); };
-    }
-    if (token.starts_with("angle=")) {
-      const std::optional<TAngularMeasure> unit = AngularMeasureFromName(token.substr(6));
-      if (!unit) return std::nullopt;
-      return [this, unit] { FCalculator->SetAngularMeasure(*unit); };
-    }
-    if (std::optional<TCalcAction> action = ActionFromToken(token))
-      return [this, action] { FCalculator->SetAction(*action); };
-    return std::nullopt;
+    const std::optional<KeyToken> key = ParseKeyToken(token);
+    if (!key) return std::nullopt;
+    return [this, key] { PerformKeyToken(*FCalculator, *key); };
   }
 
   std::string State() {

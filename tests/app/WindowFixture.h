@@ -6,6 +6,7 @@
 
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
+#include "engine/KeyTokens.h"
 #include "engine/NumberText.h"
 #include "settings/USet.h"
 #include "widgets/DxButton.h"
@@ -126,37 +127,46 @@ protected:
 
 inline bool Window::Perform(const std::string& token) {
   struct KeyOf {
-    const char* token;
+    TCalcAction action;
     int key;
     Qt::KeyboardModifiers modifiers;
   };
   static const KeyOf keys[] = {
-      {".", Qt::Key_Period, Qt::NoModifier},    {"+", Qt::Key_Plus, Qt::KeypadModifier},
-      {"-", Qt::Key_Minus, Qt::KeypadModifier}, {"*", Qt::Key_Asterisk, Qt::KeypadModifier},
-      {"/", Qt::Key_Slash, Qt::KeypadModifier}, {"=", Qt::Key_Return, Qt::NoModifier},
-      {"%", Qt::Key_5, Qt::ShiftModifier},      {"C", Qt::Key_Delete, Qt::NoModifier},
-      {"CE", Qt::Key_Escape, Qt::NoModifier},
+      {caDecSep, Qt::Key_Period, Qt::NoModifier},
+      {caPlus, Qt::Key_Plus, Qt::KeypadModifier},
+      {caMinus, Qt::Key_Minus, Qt::KeypadModifier},
+      {caMulty, Qt::Key_Asterisk, Qt::KeypadModifier},
+      {caDivide, Qt::Key_Slash, Qt::KeypadModifier},
+      {caEqual, Qt::Key_Return, Qt::NoModifier},
+      {caPerCent, Qt::Key_5, Qt::ShiftModifier},
+      {caClear, Qt::Key_Delete, Qt::NoModifier},
+      {caClearEntr, Qt::Key_Escape, Qt::NoModifier},
   };
-  static const std::pair<const char*, const char*> buttons[] = {
-      {"sqrt", "btSqrt"},   {"1/x", "btInverse"},  {"+/-", "btSignChange"}, {"BACK", "btBackSpace"},
-      {"MC", "btMemClear"}, {"MR", "btMemRecall"}, {"M+", "btMemPlus"},     {"M-", "btMemMinus"},
+  static const std::pair<TCalcAction, const char*> buttons[] = {
+      {caSqrt, "btSqrt"},           {caInverse, "btInverse"},   {caSignChange, "btSignChange"},
+      {caBackSpace, "btBackSpace"}, {caMemClear, "btMemClear"}, {caMemRecall, "btMemRecall"},
+      {caMemPlus, "btMemPlus"},     {caMemMinus, "btMemMinus"},
   };
-  if (token.starts_with("paste=")) {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(token.substr(6)));
+  const std::optional<KeyToken> parsed = ParseKeyToken(token);
+  if (!parsed) return false;
+  if (parsed->kind == KeyToken::Paste) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(parsed->text));
     Type(Qt::Key_Insert, Qt::ShiftModifier);
     return true;
   }
-  if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') {
-    Type(Qt::Key_0 + (token[0] - '0'));
+  if (parsed->kind != KeyToken::Action) return false;
+  const TCalcAction action = parsed->action;
+  if (action <= ca9) {
+    Type(Qt::Key_0 + static_cast<int>(action));
     return true;
   }
   for (const KeyOf& k : keys)
-    if (token == k.token) {
+    if (action == k.action) {
       Type(k.key, k.modifiers);
       return true;
     }
-  for (const auto& [name, button] : buttons)
-    if (token == name) {
+  for (const auto& [buttonAction, button] : buttons)
+    if (action == buttonAction) {
       Click(button);
       Button(button).clearFocus();
       return true;

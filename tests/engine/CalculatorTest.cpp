@@ -1,6 +1,7 @@
 #include "engine/Calculator.h"
 #include "KeySequences.h"
 #include "engine/CalculatorForm.h"
+#include "engine/KeyTokens.h"
 #include "engine/NumberText.h"
 #include "math/MathError.h"
 
@@ -12,27 +13,18 @@
 namespace {
 
 // Performs the tokens of a key sequence; a failing key is reported by its
-// message, as the window would, and the sequence goes on.
+// message, as the window would, and the sequence goes on. The messages come
+// back joined by "; ".
 std::string Press(TCVCalculator& calculator, const std::string& keys) {
   std::istringstream tokens(keys);
   std::string token, errors;
   while (tokens >> token) {
+    const std::optional<KeyToken> key = ParseKeyToken(token);
+    if (!key) throw std::invalid_argument("unknown key " + token);
     try {
-      if (token.starts_with("value=")) {
-        calculator.SetValue(token.substr(6));
-      } else if (token.starts_with("paste=")) {
-        if (const auto number = ReadForeignNumber(token.substr(6)))
-          calculator.EnterNumber(NumberToText(*number));
-      } else if (token.starts_with("angle=")) {
-        calculator.SetAngularMeasure(*AngularMeasureFromName(token.substr(6)));
-      } else {
-        const auto action = ActionFromToken(token);
-        if (!action) throw std::invalid_argument("unknown key " + token);
-        calculator.SetAction(*action);
-      }
+      PerformKeyToken(calculator, *key);
     } catch (const std::runtime_error& error) {
-      errors += error.what();
-      errors += ';';
+      errors += (errors.empty() ? "" : "; ") + std::string(error.what());
     }
   }
   return errors;
@@ -52,16 +44,20 @@ protected:
   TCVCalculator calculator;
 };
 
-TEST_F(Engine, KeySequences) {
-  for (const KeySequence& row : KeySequences()) {
-    TCVCalculator fresh;
-    LoadCalculatorForm(fresh);
-    Press(fresh, row.keys);
-    EXPECT_EQ(fresh.Value(), row.value) << row.tag;
-    EXPECT_EQ(fresh.Memory().Value(), row.memory) << row.tag;
-    EXPECT_EQ(OperationName(fresh.Operation()), row.operation) << row.tag;
-  }
+class EngineKeySequences : public ::testing::TestWithParam<KeySequence> {};
+
+TEST_P(EngineKeySequences, LeaveTheirValueMemoryAndOperation) {
+  const KeySequence& row = GetParam();
+  TCVCalculator fresh;
+  LoadCalculatorForm(fresh);
+  EXPECT_EQ(Press(fresh, row.keys), row.errors);
+  EXPECT_EQ(fresh.Value(), row.value);
+  EXPECT_EQ(fresh.Memory().Value(), row.memory);
+  EXPECT_EQ(OperationName(fresh.Operation()), row.operation);
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, EngineKeySequences, ::testing::ValuesIn(KeySequences()),
+                         KeySequenceName);
 
 TEST_F(Engine, NewEngineState) {
   TCVCalculator fresh;

@@ -1,9 +1,14 @@
 #pragma once
-// Key sequences with the value, memory and operation they must leave. Keys
-// are the driver's tokens (action names and their aliases). Each row starts
-// from the engine as the main window creates it, so the engine tests and the
-// window's real-keystroke tests can share the table.
+// Key sequences with the value, memory and operation they must leave, and
+// the messages their failing keys raise (joined by "; "). Keys are key
+// tokens (engine/KeyTokens.h). Each row starts from the engine as the main
+// window creates it, so the engine tests and the window's real-keystroke
+// tests share the table; each row is a test named by its tag.
 
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
 #include <vector>
 
 struct KeySequence {
@@ -12,7 +17,16 @@ struct KeySequence {
   const char* value;
   const char* memory;
   const char* operation;
+  const char* errors = "";
 };
+
+// The row's tag as a test name: "sqrt of a factor" -> "sqrt_of_a_factor".
+inline std::string KeySequenceName(const ::testing::TestParamInfo<KeySequence>& info) {
+  std::string name = info.param.tag;
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
 
 inline const std::vector<KeySequence>& KeySequences() {
   static const std::vector<KeySequence> table = {
@@ -119,10 +133,10 @@ inline const std::vector<KeySequence>& KeySequences() {
       {"memory cancels to zero", "C 0 . 3 M+ 0 . 1 M- 0 . 2 M-", "0.2", "0", "coNone"},
       {"percent cancels", "C 1 0 0 - 9 9 . 9 9 %", "0.01", "0", "coNone"},
       // Failures keep what the failing step had not reached.
-      {"overflowing equal", "C value=1E3000 * = =", "1E3000", "0", "coMulty"},
-      {"clear recovers", "C value=1E3000 * = C 2 + 2 =", "4", "0", "coPlus"},
-      {"divide by zero", "C 5 / 0 =", "0", "0", "coDivide"},
-      {"sqrt of negative", "C 4 +/- sqrt", "-4", "0", "coNone"},
+      {"overflowing equal", "C value=1E3000 * = =", "1E3000", "0", "coMulty", "Overflow; Overflow"},
+      {"clear recovers", "C value=1E3000 * = C 2 + 2 =", "4", "0", "coPlus", "Overflow"},
+      {"divide by zero", "C 5 / 0 =", "0", "0", "coDivide", "Division by zero"},
+      {"sqrt of negative", "C 4 +/- sqrt", "-4", "0", "coNone", "Negativ value"},
   };
   return table;
 }
