@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ struct KeySequence {
   const char* operation;
   const char* errors = "";
 };
+
+// A row in a failure message: its keys.
+inline void PrintTo(const KeySequence& row, std::ostream* out) {
+  *out << '"' << row.keys << '"';
+}
 
 // The row's tag as a test name: "sqrt of a factor" -> "sqrt_of_a_factor".
 inline std::string KeySequenceName(const ::testing::TestParamInfo<KeySequence>& info) {
