@@ -9,12 +9,22 @@ function(tallyon_library name)
   target_link_libraries(tallyon_${name} PUBLIC ${ARG_DEPS} PRIVATE tallyon_warnings)
 endfunction()
 
-# tallyon_test(NAME SOURCES... DEPS targets...)
-# One GoogleTest binary per library, registered with CTest case by case.
+# tallyon_test(NAME [QT] SOURCES... DEPS targets... [PROPERTIES name value...])
+# One GoogleTest binary per library, registered with CTest case by case; QT
+# links the one Qt test environment (tests/support), PROPERTIES go to every
+# registered case.
 function(tallyon_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main tallyon_warnings)
+  if(ARG_QT)
+    target_link_libraries(${name} PRIVATE tallyon_qt_test_environment)
+  endif()
   include(GoogleTest)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 NO_PRETTY_VALUES)
+  if(ARG_PROPERTIES)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 NO_PRETTY_VALUES
+                         PROPERTIES ${ARG_PROPERTIES})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 NO_PRETTY_VALUES)
+  endif()
 endfunction()

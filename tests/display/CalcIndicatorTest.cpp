@@ -23,17 +23,6 @@ const QColor Background(30, 160, 90);
 
 class IndicatorTest : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    if (QApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("LC_ALL", "C.UTF-8", 1);
-    static int argc = 1;
-    static char name[] = "display_tests";
-    static char* argv[] = {name, nullptr};
-    // Lives for the whole run: widgets of every test need it.
-    new QApplication(argc, argv);
-  }
-
   void SetUp() override {
     SetCurrentSeparators({'.', ","});
     FParent = std::make_unique<QWidget>();

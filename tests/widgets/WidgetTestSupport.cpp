@@ -2,14 +2,8 @@
 
 #include "widgets/Gradient.h"
 
-#include <QApplication>
 #include <QCursor>
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QLocale>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <cstdlib>
 
@@ -35,65 +29,6 @@ std::set<std::pair<int, int>> PixelsOf(const QImage& image, const Rgb& color) {
       if (PixelAt(image, x, y) == color) pixels.insert({x, y});
   return pixels;
 }
-
-namespace {
-
-// Closes a modal dialog that stays open for more than a few seconds, so a
-// test whose click never arrives fails instead of hanging.
-class ModalWatchdog : public QObject {
-public:
-  ModalWatchdog() {
-    connect(&FTimer, &QTimer::timeout, this, [this] { Check(); });
-    FTimer.start(100);
-  }
-
-private:
-  void Check() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != FSeen) {
-      FSeen = modal;
-      FSince.start();
-      return;
-    }
-    if (!modal || FSince.elapsed() < 5000) return;
-    ADD_FAILURE() << "a modal dialog was still open after 5 s; the watchdog closed it";
-    if (auto* dialog = qobject_cast<QDialog*>(modal))
-      dialog->reject();
-    else
-      modal->close();
-  }
-
-  QTimer FTimer;
-  QPointer<QWidget> FSeen;
-  QElapsedTimer FSince;
-};
-
-class QtEnvironment : public ::testing::Environment {
-public:
-  void SetUp() override {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    setenv("LC_ALL", "C", 1);
-    FApplication = std::make_unique<QApplication>(FArgc, FArgv);
-    QLocale::setDefault(QLocale::c());
-    FWatchdog = std::make_unique<ModalWatchdog>();
-  }
-  void TearDown() override {
-    FWatchdog.reset();
-    FApplication.reset();
-  }
-
-private:
-  int FArgc = 1;
-  char FName[16] = "widgets_tests";
-  char* FArgv[2] = {FName, nullptr};
-  std::unique_ptr<QApplication> FApplication;
-  std::unique_ptr<ModalWatchdog> FWatchdog;
-};
-
-[[maybe_unused]] const auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-} // namespace
 
 const QColor WidgetTest::FormColor(200, 210, 220);
 const QColor WidgetTest::ButtonFace(236, 233, 216);
