@@ -44,6 +44,10 @@ std::string_view LineEnd(std::string_view line) {
   return line.substr(Body(line).size());
 }
 
+bool IsBlank(std::string_view lines) {
+  return lines.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 bool IsTextLine(std::string_view body) {
   return std::none_of(body.begin(), body.end(), [](char c) { return IsControl(c) && c != '\t'; });
 }
@@ -249,10 +253,15 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
     const std::string_view trimmed = Trim(body);
     if (!IsTextLine(body)) return std::nullopt;
     if (trimmed.empty() || trimmed.starts_with(';')) {
+      // A run of blank and comment lines is one entry, so that a file of
+      // many such lines costs little more than its text.
       if (file.FSections.empty())
         file.FPreamble += lines[i];
+      else if (auto& entries = file.FSections.back().entries;
+               !entries.empty() && !entries.back().name)
+        entries.back().lines += lines[i];
       else
-        file.FSections.back().entries.push_back({std::string(lines[i]), std::nullopt, {}});
+        entries.push_back({std::string(lines[i]), std::nullopt, {}});
     } else if (trimmed.starts_with('[')) {
       if (!trimmed.ends_with(']') || Trim(trimmed.substr(1, trimmed.size() - 2)).empty())
         return std::nullopt;
@@ -354,13 +363,31 @@ bool RegistryFile::Set(std::string_view key, std::string_view name, const Regist
   Section* section = LastSection(key);
   if (section == nullptr) return false;
   // New values go after the key's last value or comment, before the blank
-  // line that separates it from the next key.
+  // lines that separate it from the next key.
+  SplitTrailingBlankLines(*section);
   auto end = section->entries.end();
-  while (end != section->entries.begin() && Trim(Body((end - 1)->lines)).empty())
+  while (end != section->entries.begin() && !(end - 1)->name && IsBlank((end - 1)->lines))
     --end;
   Terminate(end == section->entries.begin() ? section->header : (end - 1)->lines, FLineEnd);
   section->entries.insert(end, {line + FLineEnd, std::string(name), value});
   return true;
+}
+
+// The blank lines that end a run of comment and blank lines become an entry
+// of their own.
+void RegistryFile::SplitTrailingBlankLines(Section& section) {
+  if (section.entries.empty() || section.entries.back().name) return;
+  std::string& lines = section.entries.back().lines;
+  std::size_t blankFrom = 0; // where the blank lines after the last comment start
+  for (std::size_t start = 0; start < lines.size();) {
+    const std::size_t end = std::min(lines.find('\n', start), lines.size() - 1) + 1;
+    if (!IsBlank(std::string_view(lines).substr(start, end - start))) blankFrom = end;
+    start = end;
+  }
+  if (blankFrom == 0 || blankFrom == lines.size()) return;
+  std::string blank = lines.substr(blankFrom);
+  lines.resize(blankFrom);
+  section.entries.push_back({std::move(blank), std::nullopt, {}});
 }
 
 RegistryFile::Section* RegistryFile::LastSection(std::string_view key) {

@@ -82,7 +82,7 @@ public:
   bool Set(std::string_view key, std::string_view name, const RegistryValue& value);
 
 private:
-  // A value's lines, or a blank or comment line (no name).
+  // A value's lines, or a run of blank and comment lines (no name).
   struct Entry {
     std::string lines;
     std::optional<std::string> name;
@@ -95,6 +95,7 @@ private:
   };
 
   Section* LastSection(std::string_view key);
+  static void SplitTrailingBlankLines(Section& section);
   void TerminateLastLine();
 
   std::string FPreamble; // the header line and what precedes the first key
