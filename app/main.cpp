@@ -1,5 +1,6 @@
 // Tallyon: the calculator window.
 
+#include "app/Endings.h"
 #include "app/UCalc.h"
 #include "engine/NumberText.h"
 #include "platform/Locale.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
   SetCurrentSeparators(SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
   TFCalc window;
+  Endings::Install(window);
   window.show();
   return application.exec();
 }
