@@ -87,6 +87,11 @@ private:
     std::string lines;
     std::optional<std::string> name;
     RegistryValue value;
+    // Of a run without a name: where the blank lines that end it begin
+    // (0 when it is all blank), kept as lines are added so that finding the
+    // place for a new value does not read the run again.
+    std::size_t blankFrom = 0;
+    void Append(std::string_view line, bool blank);
   };
   struct Section {
     std::string header;
@@ -94,6 +99,7 @@ private:
     std::vector<Entry> entries;
   };
 
+  void AddUnnamedLines(std::string_view lines, bool blank);
   Section* LastSection(std::string_view key);
   static void SplitTrailingBlankLines(Section& section);
   void TerminateLastLine();

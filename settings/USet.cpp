@@ -104,11 +104,14 @@ void LoadSettings() {
   // Each setting is assigned as soon as it is read, so a value of the wrong
   // type leaves the ones before it loaded and the ones after it unchanged.
   Known.reset();
+  // The defaults written back reach the file together, once.
+  registry.BeginUpdate();
   Value = ReadText(registry, "Value", DefaultValue, file);
   Memory = ReadText(registry, "Memory", "0", file);
   ThouSep = ReadOrWriteBack(registry, "ThouSep", 1) != 0;
   StayOnTop = ReadOrWriteBack(registry, "StayOnTop", 0) != 0;
   ShowIn = ReadOrWriteBack(registry, "ShowIn", 1);
+  registry.EndUpdate();
   Known = ViewOptions{ThouSep, StayOnTop, ShowIn};
   registry.CloseKey();
 }
