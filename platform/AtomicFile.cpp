@@ -48,10 +48,9 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   if (descriptor < 0) return std::nullopt;
   struct stat info {};
   // One byte more than the size, so that the end is met without growing.
-  std::string content(::fstat(descriptor, &info) == 0 && info.st_size > 0
-                          ? std::size_t(info.st_size) + 1
-                          : 4096,
-                      '\0');
+  std::string content(
+      ::fstat(descriptor, &info) == 0 && info.st_size > 0 ? std::size_t(info.st_size) + 1 : 4096,
+      '\0');
   std::size_t filled = 0;
   while (true) {
     if (filled == content.size()) content.resize(content.size() * 2);

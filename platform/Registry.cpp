@@ -128,8 +128,8 @@ std::optional<fs::path> OwnTarget(const fs::path& link, bool writes) {
   if (error || ::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
       info.st_uid != ::geteuid())
     return std::nullopt;
-  if (writes && (::access(target.c_str(), W_OK) != 0 ||
-                 ::access(target.parent_path().c_str(), W_OK) != 0))
+  if (writes &&
+      (::access(target.c_str(), W_OK) != 0 || ::access(target.parent_path().c_str(), W_OK) != 0))
     return std::nullopt;
   return target;
 }

@@ -179,10 +179,8 @@ TEST_F(HostileInput, AnUnusableSettingsFileIsToldOnce) {
     std::function<void(const fs::path&)> make;
     const char* reason;
   } places[] = {
-      {"a directory", [](const fs::path& file) { fs::create_directories(file); },
-       "Is a directory"},
-      {"a FIFO", [](const fs::path& file) { ::mkfifo(file.c_str(), 0600); },
-       "Not a regular file"},
+      {"a directory", [](const fs::path& file) { fs::create_directories(file); }, "Is a directory"},
+      {"a FIFO", [](const fs::path& file) { ::mkfifo(file.c_str(), 0600); }, "Not a regular file"},
       {"a link to /dev/zero", [](const fs::path& file) { fs::create_symlink("/dev/zero", file); },
        "Not a regular file"},
       {"a link to itself", [](const fs::path& file) { fs::create_symlink(file, file); },
@@ -198,8 +196,8 @@ TEST_F(HostileInput, AnUnusableSettingsFileIsToldOnce) {
     Open();
     QTest::qWait(50);
     ASSERT_EQ(boxes.Texts().size(), 1u) << place.tag;
-    EXPECT_EQ(boxes.Texts()[0], "The settings file cannot be read or written: \"" +
-                                    file.string() + "\": " + place.reason +
+    EXPECT_EQ(boxes.Texts()[0], "The settings file cannot be read or written: \"" + file.string() +
+                                    "\": " + place.reason +
                                     ". The settings start from their defaults.")
         << place.tag;
     ExpectValue(USet::DefaultValue, place.tag);

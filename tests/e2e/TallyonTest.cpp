@@ -280,9 +280,9 @@ TEST_F(Tallyon, EveryEndingKeepsTheValueAndTheMemory) {
 TEST_F(Tallyon, AFullDiskLetsTheUserQuitWithoutSaving) {
   fs::create_directories(session->SettingsFile().parent_path());
   const std::string folder = session->SettingsFile().parent_path().string();
-  program.emplace(session->Start(
-      {"unshare", "-m", "--propagation", "private", "sh", "-c",
-       "mount -t tmpfs -o size=64k tmpfs \"$1\" && exec \"$0\"", TALLYON_BINARY, folder}));
+  program.emplace(session->Start({"unshare", "-m", "--propagation", "private", "sh", "-c",
+                                  "mount -t tmpfs -o size=64k tmpfs \"$1\" && exec \"$0\"",
+                                  TALLYON_BINARY, folder}));
   window = session->WaitForWindow(Title);
   ASSERT_FALSE(window.empty()) << "no mount namespace or tmpfs? " << program->Running();
   session->ShellStatus("xdotool windowactivate --sync " + window);
@@ -294,8 +294,9 @@ TEST_F(Tallyon, AFullDiskLetsTheUserQuitWithoutSaving) {
 
   const auto box = [&] {
     session->Keys("alt+f e");
-    return session->Eventually(
-        [&] { return session->ShellStatus("xdotool search --onlyvisible --name '^Tallyon$'") == 0; });
+    return session->Eventually([&] {
+      return session->ShellStatus("xdotool search --onlyvisible --name '^Tallyon$'") == 0;
+    });
   };
   ASSERT_TRUE(box()) << "no message box";
   session->Keys("Escape");
@@ -319,8 +320,9 @@ TEST_F(Tallyon, AStuckClipboardOwnerDoesNotFreezeTheWindow) {
   session->Keys("shift+Insert 6");
   EXPECT_EQ(CopiedValue(), "56");
   const auto took = std::chrono::steady_clock::now() - start;
-  RecordProperty("paste_key_and_copy_ms",
-                 std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+  RecordProperty(
+      "paste_key_and_copy_ms",
+      std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
   EXPECT_LT(took, 3s) << "the window froze";
   owner.Signal(SIGCONT);
   Exit();

@@ -191,8 +191,8 @@ TEST_F(Registry, AnUpdateStoresAllItsWritesOrNone) {
       EXPECT_EQ(Read(File()), before);
       EXPECT_FALSE(registry.ValueExists("Value")) << "the key is closed";
     } else {
-      EXPECT_EQ(Read(File()), std::string("REGEDIT4\n\n") + kSection +
-                                  "\"Value\"=\"3\"\n\"Memory\"=\"2\"\n");
+      EXPECT_EQ(Read(File()),
+                std::string("REGEDIT4\n\n") + kSection + "\"Value\"=\"3\"\n\"Memory\"=\"2\"\n");
     }
     EXPECT_TRUE(OtherFiles().empty());
   }
@@ -278,9 +278,9 @@ TEST_F(Registry, UnwritablePlacesCannotBeOpened) {
   fs::permissions(Folder(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   const auto inChild = [] {
     TRegistry other;
-    return other.OpenKey(kKey, true) ? std::string("opened")
-                                     : other.OpenFailure()->reason + " " +
-                                           other.OpenFailure()->file.filename().string();
+    return other.OpenKey(kKey, true)
+               ? std::string("opened")
+               : other.OpenFailure()->reason + " " + other.OpenFailure()->file.filename().string();
   };
   EXPECT_EQ(InChild(inChild, true), "Permission denied Tallyon.reg") << "read-only file";
   fs::permissions(File(), fs::perms::owner_write);
@@ -301,8 +301,8 @@ TEST_F(Registry, ALinkIsWrittenThroughOnlyToARegistryFileOfThisUser) {
     const char* tag;
     const char* target; // where the link points, inside `elsewhere`
     const std::string* contents;
-    bool otherUser;  // the target belongs to "nobody"
-    bool followed;   // the write goes to the target
+    bool otherUser; // the target belongs to "nobody"
+    bool followed;  // the write goes to the target
   } cases[] = {{"a registry file of this user", "Tallyon.reg", &theirs, false, true},
                {"another user's registry file", "Tallyon.reg", &theirs, true, false},
                {"another program's file", "passwd", &unrelated, false, false},
@@ -323,8 +323,8 @@ TEST_F(Registry, ALinkIsWrittenThroughOnlyToARegistryFileOfThisUser) {
       EXPECT_EQ(registry.ReadString("Value"), c.contents == &theirs ? "7" : "") << c.tag;
       registry.WriteInteger("ShowIn", 2);
     }
-    const std::string written = std::string("REGEDIT4\n\n") + kSection +
-                                "\"Value\"=\"7\"\n\"ShowIn\"=dword:00000002\n";
+    const std::string written =
+        std::string("REGEDIT4\n\n") + kSection + "\"Value\"=\"7\"\n\"ShowIn\"=dword:00000002\n";
     if (c.followed) {
       EXPECT_EQ(Read(target), written) << c.tag;
       EXPECT_TRUE(fs::is_symlink(File())) << c.tag;

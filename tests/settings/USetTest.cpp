@@ -107,7 +107,11 @@ TEST_F(SettingsStore, StoredValuesLoadAsTheyAreAndSaveBack) {
       // Text that is not UTF-8 cannot be shown: the default, with a notice.
       {"\"Value\"=\"5\"\n\"Memory\"=\"\xff\xfe\"\n", "5|0|1|0|1", "\"Memory\"=\"0\"\n", true},
       {"\"Value\"=\"\xC0\xB5\"\n", "1234567890E+1234|0|1|0|1", nullptr, true},
-      {"\"Value\"=\"\xE2\x88\x92" "5\"\n", "\xE2\x88\x92" "5|0|1|0|1", nullptr},
+      {"\"Value\"=\"\xE2\x88\x92"
+       "5\"\n",
+       "\xE2\x88\x92"
+       "5|0|1|0|1",
+       nullptr},
   };
   for (const auto& row : table) {
     WriteValues(row.lines);
@@ -119,8 +123,7 @@ TEST_F(SettingsStore, StoredValuesLoadAsTheyAreAndSaveBack) {
       EXPECT_NE(Read(File()).find(row.saved), std::string::npos) << Read(File());
     }
     EXPECT_EQ(Stored().Text(), row.loaded) << row.lines;
-    EXPECT_EQ(USet::TakeSettingsNotice().find("is not UTF-8 text") != std::string::npos,
-              row.notice)
+    EXPECT_EQ(USet::TakeSettingsNotice().find("is not UTF-8 text") != std::string::npos, row.notice)
         << row.lines;
   }
 }
