@@ -60,8 +60,13 @@ void InstallSignals(QObject& owner) {
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (const int number : {SIGTERM, SIGHUP, SIGINT})
-    ::sigaction(number, &action, nullptr);
+  // A signal ignored when the program started (nohup, a background job of
+  // a script) stays ignored.
+  for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
+    struct sigaction old {};
+    if (::sigaction(number, nullptr, &old) == 0 && old.sa_handler != SIG_IGN)
+      ::sigaction(number, &action, nullptr);
+  }
 }
 
 } // namespace
