@@ -275,6 +275,17 @@ TEST_F(Tallyon, EveryEndingKeepsTheValueAndTheMemory) {
   }
 }
 
+// A hang-up ignored when the program started (nohup) stays ignored.
+TEST_F(Tallyon, UnderNohupAHangUpIsIgnored) {
+  program.emplace(session->Start({"nohup", TALLYON_BINARY}));
+  window = session->WaitForWindow(Title);
+  ASSERT_FALSE(window.empty());
+  program->Signal(SIGHUP);
+  EXPECT_FALSE(program->Wait(1s).has_value()) << "the hang-up ended the program";
+  session->ShellStatus("xdotool windowactivate --sync " + window);
+  Exit();
+}
+
 // With the settings folder on a full disk of its own, File > Exit tells the
 // cause and offers to quit without saving; Cancel keeps the window open.
 TEST_F(Tallyon, AFullDiskLetsTheUserQuitWithoutSaving) {
