@@ -274,20 +274,32 @@ TEST_F(Registry, UnwritablePlacesCannotBeOpened) {
   WriteValues("\"Value\"=\"1\"\n");
   ASSERT_TRUE(registry.OpenKey(kKey, true));
   EXPECT_EQ(failure(registry), "(none)") << "after a success";
-  fs::permissions(File(), fs::perms::owner_read | fs::perms::others_read);
-  fs::permissions(Folder(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   const auto inChild = [] {
     TRegistry other;
     return other.OpenKey(kKey, true)
                ? std::string("opened")
                : other.OpenFailure()->reason + " " + other.OpenFailure()->file.filename().string();
   };
-  EXPECT_EQ(InChild(inChild, true), "Permission denied Tallyon.reg") << "read-only file";
-  fs::permissions(File(), fs::perms::owner_write);
-  EXPECT_EQ(InChild(inChild, true), "Permission denied Tallyon.reg") << "unreadable file";
-  fs::permissions(File(), fs::perms::all);
-  fs::permissions(Folder(), fs::perms::owner_write, fs::perm_options::remove);
-  EXPECT_EQ(InChild(inChild, true), "Permission denied Tallyon.reg") << "read-only folder";
+  // Tried as user "nobody", who is neither owner nor group.
+  const struct {
+    const char* tag;
+    fs::perms file, folder;
+    const char* outcome;
+  } modes[] = {
+      {"all allowed", fs::perms::all, fs::perms::all, "opened"},
+      {"read-only file", fs::perms::owner_all | fs::perms::others_read, fs::perms::all,
+       "Permission denied Tallyon.reg"},
+      {"unreadable file", fs::perms::owner_all | fs::perms::others_write, fs::perms::all,
+       "Permission denied Tallyon.reg"},
+      {"read-only folder", fs::perms::all,
+       fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec,
+       "Permission denied Tallyon.reg"},
+  };
+  for (const auto& mode : modes) {
+    fs::permissions(File(), mode.file);
+    fs::permissions(Folder(), mode.folder);
+    EXPECT_EQ(InChild(inChild, true), mode.outcome) << mode.tag;
+  }
 }
 
 // A link to a registry file of this user's (in a dotfiles folder, say) is
