@@ -1,5 +1,6 @@
 #include "app/UCalc.h"
 
+#include "app/Endings.h"
 #include "app/ErrorDisplay.h"
 #include "app/KeyMap.h"
 #include "app/Pictures.h"
@@ -130,9 +131,10 @@ void TFCalc::FileExitExecute() {
   close();
 }
 
-// A failing save is reported and abandons the close.
+// A failing save is reported, and the user may quit without saving or keep
+// the window open.
 void TFCalc::closeEvent(QCloseEvent* event) {
-  if (Guarded(this, [] { USet::SaveSettings(); })) {
+  if (Endings::SaveForClose(*this)) {
     event->accept();
     QApplication::quit();
   } else {

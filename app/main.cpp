@@ -1,5 +1,6 @@
 // Tallyon: the calculator window.
 
+#include "app/Endings.h"
 #include "app/Translations.h"
 #include "app/UCalc.h"
 #include "cli/CommandLine.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 
+#include <iostream>
 #include <optional>
 
 namespace {
@@ -27,9 +29,21 @@ constexpr std::string_view kUsage =
 
 // The window takes no arguments, the toolkit's own included, so nothing on
 // the command line changes how it behaves; this runs before the toolkit
-// looks for a display.
+// looks for a display. The one exception is the pair "-session ID" with
+// which a session manager starts the program again at the next login: the
+// toolkit reads it for its own bookkeeping, and the window is as ever.
 std::optional<int> AnswerTallyonCommandLine(int argc, char** argv) {
-  return AnswerCommandLine({.name = "tallyon", .usage = kUsage}, argc, argv);
+  bool sessionId = false;
+  const auto takeSession = [&sessionId](std::string_view argument) {
+    const bool taken = sessionId || argument == "-session";
+    sessionId = !sessionId && argument == "-session";
+    return taken;
+  };
+  const std::optional<int> answer = AnswerCommandLine(
+      {.name = "tallyon", .usage = kUsage, .takeOption = takeSession}, argc, argv);
+  if (answer || !sessionId) return answer;
+  std::cerr << "tallyon: '-session' needs the session's id\n" << kUsage;
+  return 2;
 }
 
 } // namespace
@@ -47,6 +61,7 @@ int main(int argc, char** argv) {
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
   SetCurrentSeparators(SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
   TFCalc window;
+  Endings::Install(window);
   window.show();
   return application.exec();
 }

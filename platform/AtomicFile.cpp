@@ -2,8 +2,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -44,12 +42,32 @@ void FlushFolder(const std::filesystem::path& folder) {
 } // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(content).str();
+  // Read into one buffer of the file's size, so that a large file costs its
+  // size once and not the doublings of a growing stream.
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return std::nullopt;
+  struct stat info {};
+  // One byte more than the size, so that the end is met without growing.
+  std::string content(
+      ::fstat(descriptor, &info) == 0 && info.st_size > 0 ? std::size_t(info.st_size) + 1 : 4096,
+      '\0');
+  std::size_t filled = 0;
+  while (true) {
+    if (filled == content.size()) content.resize(content.size() * 2);
+    const ssize_t got = ::read(descriptor, content.data() + filled, content.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      const int error = errno;
+      ::close(descriptor);
+      if (got < 0) {
+        errno = error;
+        return std::nullopt;
+      }
+      content.resize(filled);
+      return content;
+    }
+    filled += std::size_t(got);
+  }
 }
 
 bool ReplaceFile(const std::filesystem::path& path, std::string_view content) {
@@ -61,9 +79,12 @@ bool ReplaceFile(const std::filesystem::path& path, std::string_view content) {
   if (Injected(ReplaceStep::CreateTemporary)) return false;
   int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (descriptor < 0) return false;
+  // The caller learns the failing step's cause from errno, not the clean-up's.
   const auto discard = [&] {
+    const int error = errno;
     if (descriptor >= 0) ::close(descriptor);
     ::unlink(temporary.data());
+    errno = error;
     return false;
   };
   if (::fchmod(descriptor, S_IRUSR | S_IWUSR) != 0) return discard();

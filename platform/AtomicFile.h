@@ -12,7 +12,7 @@
 
 namespace platform {
 
-// The file's bytes; nullopt when it cannot be read.
+// The file's bytes; nullopt when it cannot be read, with errno telling why.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // The steps of ReplaceFile, in their order.
@@ -20,7 +20,7 @@ enum class ReplaceStep { CreateTemporary, Write, Flush, Close, Rename, FlushFold
 
 // Replaces the file at `path` with `content`; the new file is readable and
 // writable by its owner only.
-// False when a step up to the rename fails: the old file is then untouched
+// False when a step up to the rename fails (errno tells why): the old file is then untouched
 // and the temporary one removed. A failing flush of the folder after the
 // rename is not reported, since the new file is already in place and some
 // file systems cannot flush a folder.

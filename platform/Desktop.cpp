@@ -1,5 +1,7 @@
 #include "platform/Desktop.h"
 
+#include "platform/X11Clipboard.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -11,6 +13,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -18,12 +21,31 @@
 
 namespace platform {
 
-std::optional<std::string> ReadClipboardText() {
-  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+namespace {
+
+// Another program's text over X may never come: a paste waits this long at most.
+constexpr std::chrono::milliseconds LongestClipboardWait{450};
+
+std::optional<QString> ClipboardQString() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  if (QGuiApplication::platformName() == QLatin1String("xcb") && !clipboard->ownsClipboard()) {
+    const std::optional<std::string> bytes = ReadX11Clipboard(LongestClipboardWait);
+    if (!bytes) return std::nullopt;
+    return QString::fromUtf8(*bytes);
+  }
+  const QMimeData* data = clipboard->mimeData();
   if (data == nullptr || !data->hasText()) return std::nullopt;
+  return data->text();
+}
+
+} // namespace
+
+std::optional<std::string> ReadClipboardText() {
+  const std::optional<QString> clipboard = ClipboardQString();
+  if (!clipboard) return std::nullopt;
   // Clipboard text is a NUL-terminated string: whatever follows a NUL is
   // not part of it.
-  std::string text = data->text().toStdString();
+  std::string text = clipboard->toStdString();
   text.resize(std::min(text.size(), text.find('\0')));
   return text;
 }

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <pwd.h>
@@ -106,26 +107,70 @@ std::string Quoted(std::string_view name) {
   return "'" + std::string(name) + "'";
 }
 
-// The key's file as it stands, with a damaged one moved aside; nullopt when
-// it cannot be read or kept.
-std::optional<RegistryFile> LoadFile(const fs::path& file, bool exists, bool writes) {
-  if (!exists) return RegistryFile();
-  const std::optional<std::string> text = ReadWholeFile(file);
-  if (!text) return std::nullopt;
-  if (auto content = RegistryFile::Parse(*text)) return content;
-  if (!writes) return std::nullopt;
-  const std::optional<fs::path> kept = KeepAside(file);
-  if (!kept) return std::nullopt;
-  KeptFiles().push_back(*kept);
-  return RegistryFile();
+// "Failed to set data for 'Value'", and on a second line the system's
+// cause when there is one ("No space left on device").
+ERegistryException SetDataError(std::string_view name, int cause) {
+  return ERegistryException("Failed to set data for " + Quoted(name) +
+                            (cause != 0 ? "\n" + std::string(std::strerror(cause)) : ""));
+}
+
+// A file larger than this is not settings: it is treated as damaged, so that
+// reading it can neither take long nor exhaust the memory.
+constexpr std::uintmax_t LargestFile = 100u << 20;
+
+// The target of a link, when the link may be written through: a regular
+// file of this user's that it may replace (a settings file kept in a
+// dotfiles folder, say).
+std::optional<fs::path> OwnTarget(const fs::path& link, bool writes) {
+  std::error_code error;
+  const fs::path target = fs::canonical(link, error);
+  struct stat info {};
+  if (error || ::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+      info.st_uid != ::geteuid())
+    return std::nullopt;
+  if (writes &&
+      (::access(target.c_str(), W_OK) != 0 || ::access(target.parent_path().c_str(), W_OK) != 0))
+    return std::nullopt;
+  return target;
 }
 
 } // namespace
 
+// The key's file as it stands, with a damaged one moved aside (a link is
+// moved itself, its target left alone); false, with the failure noted, when
+// it cannot be read or kept.
+bool TRegistry::LoadFile(const fs::path& file, bool exists, bool writes, RegistryFile& content) {
+  std::error_code error;
+  const std::uintmax_t size = exists ? fs::file_size(file, error) : 0;
+  const bool tooLarge = !error && size > LargestFile;
+  if (exists && !tooLarge) {
+    const std::optional<std::string> text = ReadWholeFile(file);
+    if (!text) return Refuse(file, std::strerror(errno));
+    if (auto parsed = RegistryFile::Parse(*text)) {
+      content = std::move(*parsed);
+      return true;
+    }
+  }
+  content = RegistryFile();
+  if (!exists) return true;
+  if (!writes) return Refuse(file, "Not a settings file");
+  const std::optional<fs::path> kept = KeepAside(file);
+  if (!kept) return Refuse(file, std::strerror(errno));
+  KeptFiles().push_back(*kept);
+  return true;
+}
+
+bool TRegistry::Refuse(const fs::path& file, const std::string& reason) {
+  FFailure = TOpenFailure{file, reason};
+  return false;
+}
+
 struct TRegistry::TKey {
-  fs::path file;
+  fs::path file; // where the file is replaced: a followed link's target
   std::string name;
   RegistryFile content;
+  bool updating = false;                   // between BeginUpdate and EndUpdate
+  std::optional<std::string> firstPending; // the first value written in the update
 };
 
 std::optional<fs::path> RegistryFileFor(std::string_view key) {
@@ -143,33 +188,41 @@ TRegistry::~TRegistry() = default;
 
 bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
   CloseKey();
-  std::optional<fs::path> file = RegistryFileFor(key);
-  if (!file) return false;
+  FFailure.reset();
+  const std::optional<fs::path> file = RegistryFileFor(key);
+  if (!file) return Refuse({}, "No home folder");
   const bool writes = (FAccess & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) != 0;
-  if ((writes || canCreate) && !MakeFolders(file->parent_path())) return false;
+  if ((writes || canCreate) && !MakeFolders(file->parent_path()))
+    return Refuse(file->parent_path(), std::strerror(errno));
 
   std::error_code error;
-  // A link is read through but never written through: a write replaces the
-  // link itself with a file of the key's own, so whatever it pointed to
-  // (another program's file, say) keeps its contents.
   const bool link = fs::is_symlink(*file, error);
   const fs::file_status status = fs::status(*file, error);
   const bool exists = fs::exists(status);
-  if (error && !exists && error != std::errc::no_such_file_or_directory) return false;
-  if (exists && !fs::is_regular_file(status)) return false;
-  if (writes && (::access(file->parent_path().c_str(), W_OK) != 0 ||
-                 (exists && !link && ::access(file->c_str(), W_OK) != 0)))
-    return false;
+  if (error && !exists && error != std::errc::no_such_file_or_directory)
+    return Refuse(*file, error.message());
+  if (exists && !fs::is_regular_file(status))
+    return Refuse(*file, fs::is_directory(status) ? std::strerror(EISDIR) : "Not a regular file");
+  // A link is read through. It is written through only to a regular file
+  // of this user's; any other link is replaced by a file of the key's own,
+  // so that whatever it pointed to (another program's file) keeps its contents.
+  const std::optional<fs::path> target = link && exists ? OwnTarget(*file, writes) : std::nullopt;
+  if (writes && !target &&
+      (::access(file->parent_path().c_str(), W_OK) != 0 ||
+       (exists && !link && ::access(file->c_str(), W_OK) != 0)))
+    return Refuse(*file, std::strerror(errno));
 
-  std::optional<RegistryFile> content = LoadFile(*file, exists, writes);
-  if (!content) return false;
+  RegistryFile content;
+  if (!LoadFile(*file, exists, writes, content)) return false;
+  // A damaged file behind the link was moved aside with the link.
+  const fs::path written = target && fs::is_symlink(*file, error) ? *target : *file;
   const std::string name = KeyName(key);
-  if (!content->HasKey(name)) {
-    if (!canCreate) return false;
-    content->AddKey(name);
-    if (!ReplaceFile(*file, content->Text())) return false;
+  if (!content.HasKey(name)) {
+    if (!canCreate) return Refuse(*file, "No such key");
+    content.AddKey(name);
+    if (!ReplaceFile(written, content.Text())) return Refuse(written, std::strerror(errno));
   }
-  FKey = std::make_unique<TKey>(TKey{*file, name, std::move(*content)});
+  FKey = std::make_unique<TKey>(TKey{written, name, std::move(content), false, std::nullopt});
   return true;
 }
 
@@ -220,15 +273,39 @@ void TRegistry::WriteInteger(std::string_view name, std::int32_t value) {
 }
 
 void TRegistry::Write(std::string_view name, const RegistryValue& value) {
-  // The change is made on a copy, so a failed write leaves the key as it was.
   if (FKey && (FAccess & KEY_SET_VALUE) != 0) {
-    RegistryFile changed = FKey->content;
-    if (changed.Set(FKey->name, name, value) && ReplaceFile(FKey->file, changed.Text())) {
-      FKey->content = std::move(changed);
-      return;
+    if (FKey->updating) {
+      if (FKey->content.Set(FKey->name, name, value)) {
+        if (!FKey->firstPending) FKey->firstPending = std::string(name);
+        return;
+      }
+    } else {
+      // The change is made on a copy, so a failed write leaves the key as it was.
+      RegistryFile changed = FKey->content;
+      if (changed.Set(FKey->name, name, value)) {
+        if (!ReplaceFile(FKey->file, changed.Text())) throw SetDataError(name, errno);
+        FKey->content = std::move(changed);
+        return;
+      }
     }
   }
-  throw ERegistryException("Failed to set data for " + Quoted(name));
+  throw SetDataError(name, 0);
+}
+
+void TRegistry::BeginUpdate() {
+  if (FKey) FKey->updating = true;
+}
+
+void TRegistry::EndUpdate() {
+  if (!FKey || !FKey->updating) return;
+  FKey->updating = false;
+  const std::optional<std::string> first = std::exchange(FKey->firstPending, std::nullopt);
+  if (first && !ReplaceFile(FKey->file, FKey->content.Text())) {
+    const int cause = errno;
+    // The key no longer holds what its file does: it is closed.
+    FKey.reset();
+    throw SetDataError(*first, cause);
+  }
 }
 
 std::vector<fs::path> TRegistry::TakeKeptFiles() {

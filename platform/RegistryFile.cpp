@@ -48,15 +48,35 @@ bool IsTextLine(std::string_view body) {
   return std::none_of(body.begin(), body.end(), [](char c) { return IsControl(c) && c != '\t'; });
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
-    lines.push_back(text.substr(0, length));
-    text.remove_prefix(length);
+// Takes the next line, with its line end, off the front of `text`; false
+// when there is none. Lines are taken one by one rather than listed, so that
+// a file of millions of short lines costs no list of them.
+bool NextLine(std::string_view& text, std::string_view& line) {
+  if (text.empty()) return false;
+  const std::size_t end = text.find('\n');
+  const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
+  line = text.substr(0, length);
+  text.remove_prefix(length);
+  return true;
+}
+
+// The blank lines (spaces and tabs ended by "\n" or "\r\n") at the front of
+// `text`, taken in one scan: a file of millions of them reads at the speed
+// of a copy.
+std::string_view TakeBlankLines(std::string_view& text) {
+  std::size_t end = 0; // after the last whole blank line
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\n')
+      end = i + 1;
+    else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+      continue;
+    else if (c != ' ' && c != '\t')
+      break;
   }
-  return lines;
+  const std::string_view blank = text.substr(0, end);
+  text.remove_prefix(end);
+  return blank;
 }
 
 int HexDigit(char c) {
@@ -233,46 +253,48 @@ RegistryValue RegistryValue::Integer(std::uint32_t number) {
 RegistryFile::RegistryFile() : FPreamble(std::string(kHeader) + "\n") {}
 
 std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
-  const std::vector<std::string_view> lines = SplitLines(text);
-  if (lines.empty()) return std::nullopt;
-  std::string_view first = Body(lines[0]);
+  std::string_view header;
+  if (!NextLine(text, header)) return std::nullopt;
+  std::string_view first = Body(header);
   if (first.starts_with(kByteOrderMark)) first.remove_prefix(kByteOrderMark.size());
   if (Trim(first) != kHeader || !IsTextLine(first)) return std::nullopt;
 
   RegistryFile file;
-  file.FPreamble = lines[0];
+  file.FPreamble = header;
   // New lines end as the header line does; a lone carriage return (the
   // file ends there) is no line end to write.
-  if (LineEnd(lines[0]).ends_with('\n')) file.FLineEnd = LineEnd(lines[0]);
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::string_view body = Body(lines[i]);
+  if (LineEnd(header).ends_with('\n')) file.FLineEnd = LineEnd(header);
+  for (std::string_view line;;) {
+    if (const std::string_view blank = TakeBlankLines(text); !blank.empty()) {
+      file.AddUnnamedLines(blank, true);
+      continue;
+    }
+    if (!NextLine(text, line)) break;
+    const std::string_view body = Body(line);
     const std::string_view trimmed = Trim(body);
     if (!IsTextLine(body)) return std::nullopt;
     if (trimmed.empty() || trimmed.starts_with(';')) {
-      if (file.FSections.empty())
-        file.FPreamble += lines[i];
-      else
-        file.FSections.back().entries.push_back({std::string(lines[i]), std::nullopt, {}});
+      file.AddUnnamedLines(line, trimmed.empty());
     } else if (trimmed.starts_with('[')) {
       if (!trimmed.ends_with(']') || Trim(trimmed.substr(1, trimmed.size() - 2)).empty())
         return std::nullopt;
       file.FSections.push_back(
-          {std::string(lines[i]), std::string(Trim(trimmed.substr(1, trimmed.size() - 2))), {}});
+          {std::string(line), std::string(Trim(trimmed.substr(1, trimmed.size() - 2))), {}});
     } else {
       if (file.FSections.empty()) return std::nullopt;
-      Entry entry{std::string(lines[i]), std::nullopt, {}};
+      Entry entry{std::string(line), std::nullopt, {}};
       // Only a hex list goes on after a trailing backslash. The line is
       // joined in place, so that a value wrapped over many lines still
       // reads in time linear in its length.
       std::string logical(trimmed);
       const bool wraps = logical.find("=hex") != std::string::npos;
       while (wraps && logical.ends_with('\\')) {
-        if (++i == lines.size() || !IsTextLine(Body(lines[i]))) return std::nullopt;
+        if (!NextLine(text, line) || !IsTextLine(Body(line))) return std::nullopt;
         logical.pop_back();
-        logical += Body(lines[i]);
+        logical += Body(line);
         while (!logical.empty() && IsSpace(logical.back()))
           logical.pop_back();
-        entry.lines += lines[i];
+        entry.lines += line;
       }
       auto value = ParseValue(logical);
       if (!value) return std::nullopt;
@@ -354,13 +376,42 @@ bool RegistryFile::Set(std::string_view key, std::string_view name, const Regist
   Section* section = LastSection(key);
   if (section == nullptr) return false;
   // New values go after the key's last value or comment, before the blank
-  // line that separates it from the next key.
+  // lines that separate it from the next key.
+  SplitTrailingBlankLines(*section);
   auto end = section->entries.end();
-  while (end != section->entries.begin() && Trim(Body((end - 1)->lines)).empty())
+  while (end != section->entries.begin() && !(end - 1)->name && (end - 1)->blankFrom == 0)
     --end;
   Terminate(end == section->entries.begin() ? section->header : (end - 1)->lines, FLineEnd);
   section->entries.insert(end, {line + FLineEnd, std::string(name), value});
   return true;
+}
+
+// A run of blank and comment lines is one entry, so that a file of many
+// such lines costs little more than its text.
+void RegistryFile::AddUnnamedLines(std::string_view lines, bool blank) {
+  if (FSections.empty()) {
+    FPreamble += lines;
+    return;
+  }
+  auto& entries = FSections.back().entries;
+  if (entries.empty() || entries.back().name) entries.push_back({});
+  entries.back().Append(lines, blank);
+}
+
+void RegistryFile::Entry::Append(std::string_view line, bool blank) {
+  lines += line;
+  if (!blank) blankFrom = lines.size();
+}
+
+// The blank lines that end a run of comment and blank lines become an entry
+// of their own.
+void RegistryFile::SplitTrailingBlankLines(Section& section) {
+  if (section.entries.empty() || section.entries.back().name) return;
+  Entry& last = section.entries.back();
+  if (last.blankFrom == 0 || last.blankFrom == last.lines.size()) return;
+  std::string blank = last.lines.substr(last.blankFrom);
+  last.lines.resize(last.blankFrom);
+  section.entries.push_back({std::move(blank), std::nullopt, {}, 0});
 }
 
 RegistryFile::Section* RegistryFile::LastSection(std::string_view key) {

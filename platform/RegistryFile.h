@@ -82,11 +82,16 @@ public:
   bool Set(std::string_view key, std::string_view name, const RegistryValue& value);
 
 private:
-  // A value's lines, or a blank or comment line (no name).
+  // A value's lines, or a run of blank and comment lines (no name).
   struct Entry {
     std::string lines;
     std::optional<std::string> name;
     RegistryValue value;
+    // Of a run without a name: where the blank lines that end it begin
+    // (0 when it is all blank), kept as lines are added so that finding the
+    // place for a new value does not read the run again.
+    std::size_t blankFrom = 0;
+    void Append(std::string_view line, bool blank);
   };
   struct Section {
     std::string header;
@@ -94,7 +99,9 @@ private:
     std::vector<Entry> entries;
   };
 
+  void AddUnnamedLines(std::string_view lines, bool blank);
   Section* LastSection(std::string_view key);
+  static void SplitTrailingBlankLines(Section& section);
   void TerminateLastLine();
 
   std::string FPreamble; // the header line and what precedes the first key

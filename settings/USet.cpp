@@ -2,6 +2,9 @@
 
 #include "platform/Registry.h"
 
+#include <optional>
+#include <utility>
+
 namespace USet {
 
 std::string Value;
@@ -12,6 +15,21 @@ std::int32_t ShowIn = 0;
 
 namespace {
 
+// The view options as this run last loaded or stored them. A save writes an
+// option only when this run changed it since, so that what another instance
+// changed and stored in the meantime is not undone.
+struct ViewOptions {
+  bool thouSep;
+  bool stayOnTop;
+  std::int32_t showIn;
+};
+std::optional<ViewOptions> Known;
+
+// Why the settings file could not be used, until the user has been told;
+// and whether the start found it so (a save then keeps silent).
+std::string Unusable;
+bool UnusableAtStart = false;
+
 // The integer of a value that exists; otherwise writes the default back.
 std::int32_t ReadOrWriteBack(platform::TRegistry& registry, const char* name,
                              std::int32_t byDefault) {
@@ -20,32 +38,110 @@ std::int32_t ReadOrWriteBack(platform::TRegistry& registry, const char* name,
   return byDefault;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    // Over-long forms, surrogates and code points past U+10FFFF.
+    const auto second = length > 1 ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
+      return false;
+    i += length;
+  }
+  return true;
+}
+
+std::string Described(const platform::TOpenFailure& failure) {
+  return "\"" + failure.file.string() + "\": " + failure.reason;
+}
+
+// A text that is not UTF-8 cannot be shown or edited: the setting takes its
+// default and the user is told.
+std::string ReadText(const platform::TRegistry& registry, const char* name, const char* byDefault,
+                     const std::string& file) {
+  std::string text = registry.ReadString(name);
+  if (!IsUtf8(text)) {
+    Unusable = "\"" + file + "\": the value \"" + name + "\" is not UTF-8 text";
+    text.clear();
+  }
+  return text.empty() ? byDefault : text;
+}
+
+// This run's option when it changed it; otherwise the file's, as another
+// instance may have stored it since.
+std::int32_t Chosen(const platform::TRegistry& registry, const char* name, std::int32_t mine,
+                    std::optional<std::int32_t> known) {
+  if (known && *known == mine && registry.GetDataType(name) == platform::rdInteger)
+    return registry.ReadInteger(name);
+  return mine;
+}
+
 } // namespace
 
 void LoadSettings() {
   platform::TRegistry registry(platform::KEY_ALL_ACCESS);
-  if (!registry.OpenKey(SettingsKey, true)) return;
+  if (!registry.OpenKey(SettingsKey, true)) {
+    // The run goes on from the first start's settings, never from empty texts.
+    Value = DefaultValue;
+    Memory = "0";
+    ThouSep = true;
+    StayOnTop = false;
+    ShowIn = 1;
+    Known.reset();
+    if (registry.OpenFailure()) Unusable = Described(*registry.OpenFailure());
+    UnusableAtStart = true;
+    return;
+  }
+  UnusableAtStart = false;
+  const std::string file = platform::RegistryFileFor(SettingsKey)->string();
   // Each setting is assigned as soon as it is read, so a value of the wrong
   // type leaves the ones before it loaded and the ones after it unchanged.
-  Value = registry.ReadString("Value");
-  if (Value.empty()) Value = DefaultValue;
-  Memory = registry.ReadString("Memory");
-  if (Memory.empty()) Memory = "0";
+  Known.reset();
+  // The defaults written back reach the file together, once.
+  registry.BeginUpdate();
+  Value = ReadText(registry, "Value", DefaultValue, file);
+  Memory = ReadText(registry, "Memory", "0", file);
   ThouSep = ReadOrWriteBack(registry, "ThouSep", 1) != 0;
   StayOnTop = ReadOrWriteBack(registry, "StayOnTop", 0) != 0;
   ShowIn = ReadOrWriteBack(registry, "ShowIn", 1);
+  registry.EndUpdate();
+  Known = ViewOptions{ThouSep, StayOnTop, ShowIn};
   registry.CloseKey();
 }
 
 void SaveSettings() {
   platform::TRegistry registry(platform::KEY_ALL_ACCESS);
-  if (!registry.OpenKey(SettingsKey, true)) return;
+  if (!registry.OpenKey(SettingsKey, true)) {
+    if (UnusableAtStart) return; // the user was told when the window appeared
+    const auto& failure = registry.OpenFailure();
+    throw platform::ERegistryException("Failed to set data for 'Value'" +
+                                       (failure ? "\n" + Described(*failure) : std::string()));
+  }
+  const auto known = [](auto ViewOptions::*option) {
+    return Known ? std::optional<std::int32_t>((*Known).*option) : std::nullopt;
+  };
+  const bool thouSep = Chosen(registry, "ThouSep", ThouSep, known(&ViewOptions::thouSep)) != 0;
+  const bool stayOnTop =
+      Chosen(registry, "StayOnTop", StayOnTop, known(&ViewOptions::stayOnTop)) != 0;
+  const std::int32_t showIn = Chosen(registry, "ShowIn", ShowIn, known(&ViewOptions::showIn));
+  // One replacement of the file: all five values are stored, or none.
+  registry.BeginUpdate();
   registry.WriteString("Value", Value);
   registry.WriteString("Memory", Memory);
-  registry.WriteInteger("ThouSep", ThouSep ? 1 : 0);
-  registry.WriteInteger("StayOnTop", StayOnTop ? 1 : 0);
-  registry.WriteInteger("ShowIn", ShowIn);
+  registry.WriteInteger("ThouSep", thouSep ? 1 : 0);
+  registry.WriteInteger("StayOnTop", stayOnTop ? 1 : 0);
+  registry.WriteInteger("ShowIn", showIn);
+  registry.EndUpdate();
   registry.CloseKey();
+  Known = ViewOptions{ThouSep, StayOnTop, ShowIn};
 }
 
 std::string TakeSettingsNotice() {
@@ -54,6 +150,10 @@ std::string TakeSettingsNotice() {
     notice += std::string(notice.empty() ? "" : "\n") +
               "The settings file was damaged and could not be read. It has been kept as \"" +
               kept.string() + "\", and the settings start from their defaults.";
+  if (!Unusable.empty())
+    notice += std::string(notice.empty() ? "" : "\n") +
+              "The settings file cannot be read or written: " + std::exchange(Unusable, {}) +
+              ". The settings start from their defaults.";
   return notice;
 }
 

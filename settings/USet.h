@@ -6,8 +6,10 @@
 // clipboard commands and the dialogs read and change.
 //
 // Both raise platform::ERegistryException ("Invalid data type for 'Value'",
-// "Failed to set data for 'Memory'", ...) and keep silent when the key
-// cannot be opened.
+// "Failed to set data for 'Value'" with the system's cause on a second
+// line, ...). A file that cannot be opened at the start gives the first
+// start's settings and a notice (TakeSettingsNotice); the save then stores
+// nothing, silently, while a file that becomes unusable later fails the save.
 
 #include <cstdint>
 #include <string>
@@ -25,16 +27,20 @@ inline constexpr const char* SettingsKey = "\\Software\\Corvane\\Tallyon";
 inline constexpr const char* DefaultValue = "1234567890E+1234";
 
 // Fills the settings from the key, with "1234567890E+1234" and "0" for empty
-// texts; a missing ThouSep, StayOnTop or ShowIn becomes true, false or 1 and
-// is written back at once. A value of the wrong type stops the load there.
+// texts (and, with a notice, for texts that are not UTF-8); a missing
+// ThouSep, StayOnTop or ShowIn becomes true, false or 1 and is written back
+// at once. A value of the wrong type stops the load there.
 void LoadSettings();
 
-// Writes Value, Memory, ThouSep, StayOnTop and ShowIn, in this order; a
-// failing write leaves the ones after it unwritten.
+// Stores Value, Memory, ThouSep, StayOnTop and ShowIn in one replacement of
+// the file: all five or none. A view option this run did not change since it
+// was loaded or saved is stored as the file now holds it, so that another
+// instance's change survives; the value and the memory are always this run's.
 void SaveSettings();
 
-// Once after a load that found the settings file damaged, the text that
-// tells the user where the old file was kept; empty otherwise.
+// Once after a load that found the settings file damaged or unusable, the
+// text that tells the user where the old file was kept, or which file cannot
+// be read or written and why; empty otherwise.
 std::string TakeSettingsNotice();
 
 } // namespace USet

@@ -11,7 +11,9 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include <functional>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,7 +95,8 @@ TEST_F(HostileInput, PastedTextKeepsTheValueOrReplacesItCleanly) {
 TEST_F(HostileInput, StoredTextsThatDoNotReadAreReportedShortAndKept) {
   const std::string tenThousandExponentDigits = "1E" + std::string(10000, '9');
   for (const std::string& stored :
-       {kMillionDigits, tenThousandExponentDigits, std::string(100 << 20, '7')}) {
+       // The longest: a file just under 100 MB, the largest read as settings.
+       {kMillionDigits, tenThousandExponentDigits, std::string((100 << 20) - 100, '7')}) {
     const std::string tag = stored.substr(0, 12) + "... (" + std::to_string(stored.size()) + ")";
     TearDown();
     SetUp();
@@ -137,12 +140,16 @@ TEST_F(HostileInput, StoredTextsAreCleanedAsTheDisplaysCleanThem) {
     const char* tag;
     std::string values;
     std::string value;
+    const char* notice = nullptr; // the start's one message, told after the window appears
   } cases[] = {
+      // Text that is not UTF-8 cannot be shown or edited: it is not taken.
       {"bytes that are not UTF-8",
        "\"Value\"=\"\xff\xfe"
        "1\xc3"
        "2\"\n",
-       "12"},
+       USet::DefaultValue, "the value \"Value\" is not UTF-8 text"},
+      {"a memory that is not UTF-8", "\"Value\"=\"4\"\n\"Memory\"=\"\xff\"\n", "4",
+       "the value \"Memory\" is not UTF-8 text"},
       {"a text value cut at its NUL", "\"Value\"=hex(1):33,34,00,35,00\n", "34"},
       {"exponent digits, mostly zeros", "\"Value\"=\"" + exponent + "\"\n", exponent},
   };
@@ -153,8 +160,51 @@ TEST_F(HostileInput, StoredTextsAreCleanedAsTheDisplaysCleanThem) {
     MessageBoxWatch boxes;
     Open();
     QTest::qWait(20);
-    EXPECT_TRUE(boxes.Texts().empty()) << c.tag;
+    if (c.notice) {
+      ASSERT_EQ(boxes.Texts().size(), 1u) << c.tag;
+      EXPECT_NE(boxes.Texts()[0].find(c.notice), std::string::npos) << boxes.Texts()[0];
+    } else {
+      EXPECT_TRUE(boxes.Texts().empty()) << c.tag;
+    }
     ExpectValue(c.value, c.tag);
+  }
+}
+
+// A settings file that cannot be read is told once, after the window
+// appears, with its path and the reason; the window starts from the first
+// start's settings and its close stores nothing, silently.
+TEST_F(HostileInput, AnUnusableSettingsFileIsToldOnce) {
+  namespace fs = std::filesystem;
+  const struct {
+    const char* tag;
+    std::function<void(const fs::path&)> make;
+    const char* reason;
+  } places[] = {
+      {"a directory", [](const fs::path& file) { fs::create_directories(file); }, "Is a directory"},
+      {"a FIFO", [](const fs::path& file) { ::mkfifo(file.c_str(), 0600); }, "Not a regular file"},
+      {"a link to /dev/zero", [](const fs::path& file) { fs::create_symlink("/dev/zero", file); },
+       "Not a regular file"},
+      {"a link to itself", [](const fs::path& file) { fs::create_symlink(file, file); },
+       "Too many levels of symbolic links"},
+  };
+  for (const auto& place : places) {
+    TearDown();
+    SetUp();
+    const fs::path file = home / "Corvane" / "Tallyon.reg";
+    fs::create_directories(file.parent_path());
+    place.make(file);
+    MessageBoxWatch boxes;
+    Open();
+    QTest::qWait(50);
+    ASSERT_EQ(boxes.Texts().size(), 1u) << place.tag;
+    EXPECT_EQ(boxes.Texts()[0], "The settings file cannot be read or written: \"" + file.string() +
+                                    "\": " + place.reason +
+                                    ". The settings start from their defaults.")
+        << place.tag;
+    ExpectValue(USet::DefaultValue, place.tag);
+    EXPECT_TRUE(window->close()) << place.tag;
+    QTest::qWait(20);
+    EXPECT_EQ(boxes.Texts().size(), 1u) << place.tag << ": " << boxes.Texts().back();
   }
 }
 

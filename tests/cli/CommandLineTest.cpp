@@ -142,7 +142,13 @@ TEST(CommandLine, BothProgramsAnswerWithoutADisplay) {
               std::string(program.name) + " " + RecordedVersion(program.binary) + "\n");
     EXPECT_EQ(version.err, "") << program.name;
 
-    for (const char* wrong : {"--bogus", "-platform offscreen", "extra"}) {
+    if (program.name == std::string("tallyon")) {
+      // A session manager's restart: the pair is taken, and the run goes on.
+      const ProgramRun restart = RunWithoutDisplay(program.binary, "-session 1a2b --version");
+      EXPECT_EQ(restart.status, 0) << restart.err;
+      EXPECT_EQ(restart.out, version.out);
+    }
+    for (const char* wrong : {"--bogus", "-platform offscreen", "extra", "-session"}) {
       const ProgramRun run = RunWithoutDisplay(program.binary, wrong);
       EXPECT_EQ(run.status, 2) << program.name << " " << wrong;
       EXPECT_EQ(run.out, "") << program.name << " " << wrong;

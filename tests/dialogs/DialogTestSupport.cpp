@@ -3,7 +3,6 @@
 #include "engine/NumberText.h"
 #include "settings/USet.h"
 
-
 #include <algorithm>
 #include <cstdlib>
 #include <memory>

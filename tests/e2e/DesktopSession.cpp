@@ -64,6 +64,10 @@ void Process::Stop() {
   }
 }
 
+void Process::Signal(int number) const {
+  if (pid_ > 0) ::kill(pid_, number);
+}
+
 namespace {
 
 std::string Quote(const std::string& text) {
@@ -125,6 +129,12 @@ DesktopSession::~DesktopSession() {
 
 fs::path DesktopSession::SettingsFile() const {
   return home_ / ".config" / "Corvane" / "Tallyon.reg";
+}
+
+void DesktopSession::StopServer() {
+  server_.reset();
+  trayHost_.reset();
+  windowManager_.reset();
 }
 
 void DesktopSession::StartTrayHost() {

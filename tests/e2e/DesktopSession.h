@@ -29,6 +29,9 @@ public:
   // it is still running after the timeout.
   std::optional<int> Wait(std::chrono::milliseconds timeout);
   void Stop();
+  // Sends a signal to the process alone (SIGTERM, SIGSTOP, ...).
+  void Signal(int number) const;
+  pid_t Pid() const { return pid_; }
 
 private:
   pid_t pid_ = -1;
@@ -45,6 +48,9 @@ public:
 
   // Starts a tray host docked at the top right of the screen.
   void StartTrayHost();
+  // Ends the X server, as a crash or a logout would; the session has no
+  // display afterwards.
+  void StopServer();
 
   // Starts a program of the session (DISPLAY, HOME, XDG_CONFIG_HOME, locale).
   Process Start(const std::vector<std::string>& argv) const;

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -216,6 +218,168 @@ TEST_F(Tallyon, EndedWhileClosingLeavesAWholeSettingsFile) {
     before = stored;
   }
   RecordProperty("saved_before_the_end", saved);
+}
+
+// The value and the memory as the settings file holds them: what the next
+// start shows.
+std::string StoredValueAndMemory(const fs::path& file) {
+  const auto parsed = platform::RegistryFile::Parse(ReadFile(file));
+  if (!parsed) return "(unreadable)";
+  const auto text = [&](const char* name) {
+    const auto* value = parsed->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", name);
+    return value ? value->data.substr(0, value->data.find('\0')) : std::string("(none)");
+  };
+  return text("Value") + " M" + text("Memory");
+}
+
+// Every way a session ends the program: it stores the value and the memory
+// the user had, and the next start shows them. The memory comes from clicks
+// on MC and M+ (no key is bound to them).
+TEST_F(Tallyon, EveryEndingKeepsTheValueAndTheMemory) {
+  struct Ending {
+    const char* tag;
+    std::function<void()> end;
+  };
+  const Ending endings[] = {
+      {"File > Exit", [this] { session->Keys("alt+f e"); }},
+      {"SIGTERM (logout, shutdown)", [this] { program->Signal(SIGTERM); }},
+      {"SIGHUP (terminal closed)", [this] { program->Signal(SIGHUP); }},
+      {"SIGINT (Ctrl+C)", [this] { program->Signal(SIGINT); }},
+      {"window destroyed by another client",
+       [this] { session->ShellStatus("xdotool windowclose " + window); }},
+      // Last: the session has no display afterwards.
+      {"the X server gone", [this] { session->StopServer(); }},
+  };
+  std::string before = "1234567890E+1234";
+  for (std::size_t row = 0; row < std::size(endings); ++row) {
+    Launch();
+    EXPECT_EQ(CopiedValue(), before) << "the start after: " << endings[row > 0 ? row - 1 : 0].tag;
+    const std::string memory = std::to_string(row + 1);
+    const std::string value = std::to_string(10 * (row + 2) + 1);
+    session->Keys("Delete " + memory);
+    const std::string click = "xdotool mousemove --window " + window;
+    session->ShellStatus(click + " 28 94 click 1");  // MC
+    session->ShellStatus(click + " 28 175 click 1"); // M+
+    session->Keys("Delete " + std::string(1, value[0]) + " " + std::string(1, value[1]));
+    EXPECT_EQ(CopiedValue(), value);
+    const auto start = std::chrono::steady_clock::now();
+    endings[row].end();
+    ASSERT_TRUE(program->Wait(10s).has_value()) << endings[row].tag << ": still running";
+    RecordProperty(std::string("ms_to_end ") + endings[row].tag,
+                   std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      std::chrono::steady_clock::now() - start)
+                                      .count()));
+    EXPECT_EQ(StoredValueAndMemory(session->SettingsFile()), value + " M" + memory)
+        << endings[row].tag;
+    before = value;
+  }
+}
+
+// A hang-up ignored when the program started (nohup) stays ignored.
+TEST_F(Tallyon, UnderNohupAHangUpIsIgnored) {
+  program.emplace(session->Start({"nohup", TALLYON_BINARY}));
+  window = session->WaitForWindow(Title);
+  ASSERT_FALSE(window.empty());
+  program->Signal(SIGHUP);
+  EXPECT_FALSE(program->Wait(1s).has_value()) << "the hang-up ended the program";
+  session->ShellStatus("xdotool windowactivate --sync " + window);
+  Exit();
+}
+
+// With the settings folder on a full disk of its own, File > Exit tells the
+// cause and offers to quit without saving; Cancel keeps the window open.
+TEST_F(Tallyon, AFullDiskLetsTheUserQuitWithoutSaving) {
+  fs::create_directories(session->SettingsFile().parent_path());
+  const std::string folder = session->SettingsFile().parent_path().string();
+  program.emplace(session->Start({"unshare", "-m", "--propagation", "private", "sh", "-c",
+                                  "mount -t tmpfs -o size=64k tmpfs \"$1\" && exec \"$0\"",
+                                  TALLYON_BINARY, folder}));
+  window = session->WaitForWindow(Title);
+  ASSERT_FALSE(window.empty()) << "no mount namespace or tmpfs? " << program->Running();
+  session->ShellStatus("xdotool windowactivate --sync " + window);
+  session->Keys("Delete 4 2");
+  const std::string inside = "nsenter -t " + std::to_string(program->Pid()) + " -m ";
+  session->ShellStatus(inside + "sh -c 'cat /dev/zero > " + folder + "/filler'");
+  const std::string stored = session->Shell(inside + "cat " + session->SettingsFile().string());
+  ASSERT_NE(stored.find("ShowIn"), std::string::npos) << stored;
+
+  const auto box = [&] {
+    session->Keys("alt+f e");
+    return session->Eventually([&] {
+      return session->ShellStatus("xdotool search --onlyvisible --name '^Tallyon$'") == 0;
+    });
+  };
+  ASSERT_TRUE(box()) << "no message box";
+  session->Keys("Escape");
+  ASSERT_FALSE(program->Wait(1s).has_value()) << "Cancel ended the program";
+  ASSERT_TRUE(box()) << "no message box the second time";
+  session->Keys("alt+q");
+  EXPECT_TRUE(program->Wait(5s).has_value()) << "Quit Without Saving did not end the program";
+}
+
+// A clipboard owner that never answers (a stopped xclip): the paste gives up
+// in half a second and pastes nothing; the next key is taken as before.
+TEST_F(Tallyon, AStuckClipboardOwnerDoesNotFreezeTheWindow) {
+  Launch();
+  e2e::Process owner = session->Start({"xclip", "-quiet", "-selection", "clipboard", "-i",
+                                       (session->Home() / "number.txt").string()});
+  std::ofstream(session->Home() / "number.txt") << "99";
+  ASSERT_TRUE(session->Eventually([&] { return session->ClipboardText() == "99"; }));
+  owner.Signal(SIGSTOP);
+  session->Keys("Delete 5");
+  const auto start = std::chrono::steady_clock::now();
+  session->Keys("shift+Insert 6");
+  EXPECT_EQ(CopiedValue(), "56");
+  const auto took = std::chrono::steady_clock::now() - start;
+  RecordProperty(
+      "paste_key_and_copy_ms",
+      std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+  EXPECT_LT(took, 3s) << "the window froze";
+  owner.Signal(SIGCONT);
+  Exit();
+}
+
+// Two instances: A turns digit grouping off and closes; B, which never
+// touched it, closes later and keeps A's choice, with its own value.
+TEST_F(Tallyon, TwoInstancesKeepEachOthersViewOptions) {
+  const std::string first = Launch();
+  e2e::Process second = session->Start({TALLYON_BINARY});
+  std::string other;
+  ASSERT_TRUE(session->Eventually([&] {
+    std::istringstream windows(
+        session->Shell("xdotool search --onlyvisible --name '^Tallyon - Freeware$'"));
+    for (std::string id; windows >> id;)
+      if (id != first) other = id;
+    return !other.empty();
+  }));
+  session->ShellStatus("xdotool windowactivate --sync " + first);
+  session->Keys("alt+v s");
+  Exit();
+  EXPECT_NE(ReadFile(session->SettingsFile()).find("\"ThouSep\"=dword:00000000"),
+            std::string::npos);
+  session->ShellStatus("xdotool windowactivate --sync " + other);
+  session->Keys("Delete 7 alt+f e");
+  ASSERT_TRUE(second.Wait(10s).has_value());
+  const std::string saved = ReadFile(session->SettingsFile());
+  EXPECT_NE(saved.find("\"ThouSep\"=dword:00000000"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\"Value\"=\"7\""), std::string::npos) << saved;
+}
+
+// A settings file that is a link into a dotfiles folder stays a link, and
+// the save reaches the file in that folder.
+TEST_F(Tallyon, ALinkIntoAnotherFolderIsWrittenThrough) {
+  const fs::path dotfiles = session->Home() / "dotfiles" / "Tallyon.reg";
+  fs::create_directories(dotfiles.parent_path());
+  std::ofstream(dotfiles) << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n"
+                          << "\"Value\"=\"3\"\n";
+  fs::create_directories(session->SettingsFile().parent_path());
+  fs::create_symlink(dotfiles, session->SettingsFile());
+  Launch();
+  EXPECT_EQ(CopiedValue(), "3");
+  session->Keys("Delete 8 1");
+  Exit();
+  EXPECT_TRUE(fs::is_symlink(session->SettingsFile()));
+  EXPECT_EQ(StoredValueAndMemory(dotfiles), "81 M0");
 }
 
 } // namespace

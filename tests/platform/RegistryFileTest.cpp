@@ -132,6 +132,28 @@ TEST(RegistryFile, ChangesOnlyTheValuesSet) {
   EXPECT_EQ(file.Text(), expected);
 }
 
+// Runs of blank and comment lines are held together; a new value still goes
+// after the key's last value or comment and before the blank lines after it.
+TEST(RegistryFile, NewValuesGoBeforeTheBlankLinesThatEndTheKey) {
+  const struct {
+    const char* body;
+    const char* changed;
+  } table[] = {
+      {"; a\n; b\n\n\n[L]\n", "; a\n; b\n\"N\"=dword:00000001\n\n\n[L]\n"},
+      {"\"A\"=\"1\"\n\n\n; c\n\n", "\"A\"=\"1\"\n\n\n; c\n\"N\"=dword:00000001\n\n"},
+      {"\n \t\n\r\n", "\"N\"=dword:00000001\n\n \t\n\r\n"},
+      {"; only", "; only\n\"N\"=dword:00000001\n"},
+      {"\"A\"=\"1\"\n;\n\n;\n\n", "\"A\"=\"1\"\n;\n\n;\n\"N\"=dword:00000001\n\n"},
+  };
+  for (const auto& row : table) {
+    RegistryFile file = Parsed(std::string("REGEDIT4\n\n[K]\n") + row.body);
+    ASSERT_TRUE(file.Set("K", "N", RegistryValue::Integer(1)));
+    EXPECT_EQ(file.Text(), std::string("REGEDIT4\n\n[K]\n") + row.changed) << row.body;
+    ASSERT_TRUE(file.Set("K", "N", RegistryValue::Integer(1))) << "a second time";
+    EXPECT_EQ(file.Text(), std::string("REGEDIT4\n\n[K]\n") + row.changed) << row.body;
+  }
+}
+
 TEST(RegistryFile, NewKeyAfterAnUnterminatedLastLine) {
   RegistryFile file = Parsed("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"A\"=\"1\"");
   file.AddKey(kKey);

@@ -125,34 +125,44 @@ TEST_F(SettingsFaults, AFullDiskRefusesTheSaveAndKeepsTheFileWhole) {
       false);
   if (outcome == "no tmpfs") GTEST_SKIP() << "no mount namespace or tmpfs for this user";
   ASSERT_TRUE(outcome.has_value());
-  EXPECT_EQ(*outcome, "first start: [||0|0|0] "
+  EXPECT_EQ(*outcome, "first start: [1234567890E+1234|0|1|0|1] "
                       "start: [1234567890E+1234|0|1|0|1] "
-                      "long value: Failed to set data for 'Value' "
-                      "full: Failed to set data for 'Value' "
+                      "long value: Failed to set data for 'Value'\nNo space left on device "
+                      "full: Failed to set data for 'Value'\nNo space left on device "
                       "stored [||1|0|1] "
                       "load on a full disk: [1234567890E+1234|0|1|0|1] "
                       "room again:  stored [12.5|3|0|1|2] ");
 }
 
 TEST_F(SettingsFaults, ADirectoryInTheFilesPlaceIsLeftAlone) {
-  // At start: the settings cannot be read, silently.
+  // At start: the first start's settings, and a notice with the path and
+  // the reason; the save at close then stores nothing, silently.
   fs::create_directories(File() / "inside");
   EXPECT_EQ(ErrorOf(USet::LoadSettings), "");
-  EXPECT_EQ(Current(), "||0|0|0");
+  EXPECT_EQ(Current(), "1234567890E+1234|0|1|0|1");
+  EXPECT_EQ(USet::TakeSettingsNotice(), "The settings file cannot be read or written: \"" +
+                                            File().string() +
+                                            "\": Is a directory. The settings start from "
+                                            "their defaults.");
+  EXPECT_EQ(USet::TakeSettingsNotice(), "") << "told once";
+  EXPECT_EQ(ErrorOf(USet::SaveSettings), "");
   fs::remove_all(File());
 
-  // Between start and close: the save finds the directory and stores nothing.
+  // Between start and close: the save finds the directory and says so.
   Write(File(), std::string(kHead) + "\"Value\"=\"5\"\n");
   EXPECT_EQ(ErrorOf(USet::LoadSettings), "");
   fs::remove(File());
   fs::create_directories(File() / "inside");
   MakeCurrent("6", "7", true, true, 3);
-  EXPECT_EQ(ErrorOf(USet::SaveSettings), "");
+  EXPECT_EQ(ErrorOf(USet::SaveSettings),
+            "Failed to set data for 'Value'\n\"" + File().string() + "\": Is a directory");
   EXPECT_TRUE(fs::is_directory(File() / "inside"));
   EXPECT_TRUE(OtherFiles().empty());
 }
 
-TEST_F(SettingsFaults, ALinkedFileIsReadButItsTargetNeverWritten) {
+// A link to a settings file of this user's is written through, in the
+// target's folder, and stays a link.
+TEST_F(SettingsFaults, ALinkedFileOfThisUserIsWrittenThrough) {
   const fs::path target = Root() / "shared" / "Tallyon.reg";
   const std::string theirs = std::string(kHead) + "\"Value\"=\"8\"\n\"ShowIn\"=dword:00000002\n";
   Write(target, theirs);
@@ -162,9 +172,10 @@ TEST_F(SettingsFaults, ALinkedFileIsReadButItsTargetNeverWritten) {
   EXPECT_EQ(Current(), "8|0|1|0|2");
   USet::Value = "9";
   EXPECT_EQ(ErrorOf(USet::SaveSettings), "");
-  EXPECT_EQ(Read(target), theirs);
-  EXPECT_FALSE(fs::is_symlink(File()));
+  EXPECT_TRUE(fs::is_symlink(File()));
   EXPECT_EQ(StoredValues(), "9|0|1|0|2");
+  EXPECT_NE(Read(target).find("\"Value\"=\"9\""), std::string::npos) << Read(target);
+  EXPECT_TRUE(OtherFiles().empty());
 }
 
 // The number of kill runs: TALLYON_KILL_RUNS, or a short default.
