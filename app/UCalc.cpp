@@ -33,6 +33,7 @@ TFCalc::TFCalc(QWidget* parent)
   BuildKeypad();
   BuildMemoryArea();
   BuildTrayIcon();
+  ShowPresenceLimits();
   // Key preview: the window sees every key press before its controls do.
   qApp->installEventFilter(this);
   Run(&TFCalc::FormCreate);
@@ -73,6 +74,7 @@ void TFCalc::UpdateIndicators() {
   case coLog: break;
   }
   FPanelIndicator->SetCaption(sign);
+  ShowTrayToolTip();
 }
 
 // The handler of every key: the action, then the refresh. A failing action
@@ -87,7 +89,8 @@ void TFCalc::FormKeyDown(const QKeyEvent& key) {
   // A focused key takes Enter for itself before the window sees it.
   const auto* focused = qobject_cast<const TdxButton*>(QApplication::focusWidget());
   if (code == platform::vk::Return && focused != nullptr && focused->window() == this) return;
-  if (const auto action = KeyAction(code, platform::ShiftAlone(key))) ButtonClick(*action);
+  const auto action = KeyAction(code, platform::ShiftAlone(key), platform::LayoutCharacter(key));
+  if (action) ButtonClick(*action);
 }
 
 bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
@@ -120,6 +123,7 @@ void TFCalc::ShowThouSep() {
   FMainIndicator->SetText(USet::Value);
   FMemoryIndicator->SetText("0");
   FMemoryIndicator->SetText(USet::Memory);
+  ShowTrayToolTip();
 }
 
 void TFCalc::HelpHomePage1Execute() {

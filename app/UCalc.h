@@ -74,6 +74,8 @@ private:
   void FormShow();
   void ApplicationRestore();
   void TrayIconOpenExecute();
+  void ShowPresenceLimits();
+  void ShowTrayToolTip();
   void CheckShowIn(QAction* entry);
   void SetTaskbarButton(bool shown);
   void SetTrayIcon(bool visible, bool minimizeToTray);

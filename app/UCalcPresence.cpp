@@ -3,9 +3,16 @@
 // Where the desktop has no system tray, the window must stay reachable: the
 // tray modes then keep the taskbar button and minimise to the taskbar, while
 // the menus still show and store the chosen mode.
+//
+// A native Wayland client cannot ask for stay on top or for its taskbar
+// button to go, and cannot bring itself back from the compositor's
+// minimised state. There the stay-on-top entry is disabled and says why, the
+// taskbar button stays, and a window minimised while its tray icon shows is
+// hidden instead (to the tray), which showing it again undoes.
 
 #include "app/Pictures.h"
 #include "app/UCalc.h"
+#include "display/CalcIndicator.h"
 #include "platform/Desktop.h"
 #include "settings/USet.h"
 
@@ -27,6 +34,25 @@ void TFCalc::BuildTrayIcon() {
             if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
               Run(&TFCalc::TrayIconOpenExecute);
           });
+}
+
+// The program's name and the value as the display shows it.
+void TFCalc::ShowTrayToolTip() {
+  FTrayIcon->setToolTip(QApplication::applicationName() + QStringLiteral(": ") +
+                        QString::fromStdString(FMainIndicator->DisplayText()));
+}
+
+// What the desktop cannot do is shown, not silently skipped.
+void TFCalc::ShowPresenceLimits() {
+  if (!platform::IsNativeWayland()) return;
+  FViewStayOnTop->setEnabled(false);
+  FViewStayOnTop->setToolTip(
+      tr("Wayland offers no stay-on-top request; run Tallyon through X (QT_QPA_PLATFORM=xcb)"));
+  FViewShowIn[2]->setToolTip(
+      tr("On Wayland the taskbar button stays while the window is on screen"));
+  for (const QAction* entry : {FViewStayOnTop, FViewShowIn[2]})
+    for (QObject* shown : entry->associatedObjects())
+      if (auto* menu = qobject_cast<QMenu*>(shown)) menu->setToolTipsVisible(true);
 }
 
 void TFCalc::CheckShowIn(QAction* entry) {
@@ -83,10 +109,13 @@ void TFCalc::ApplicationRestore() {
 }
 
 void TFCalc::RestoreAndRaise() {
+  if (isMinimized() && platform::IsNativeWayland()) hide(); // shown again as a new window
   if (isMinimized() || isHidden()) {
     showNormal();
     ApplicationRestore();
   }
+  // Again after a hidden window came back: a new X window starts normal.
+  ApplyStayOnTop(USet::StayOnTop);
   raise();
   activateWindow();
 }
@@ -128,7 +157,8 @@ void TFCalc::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-  if (isMinimized() && FMinimizeToTray && FTrayIcon->isVisible() &&
+  const bool toTray = FMinimizeToTray || platform::IsNativeWayland();
+  if (isMinimized() && toTray && FTrayIcon->isVisible() &&
       QSystemTrayIcon::isSystemTrayAvailable()) {
     // Hidden after the state change has settled: window and taskbar button go.
     QTimer::singleShot(0, this, [this] { hide(); });

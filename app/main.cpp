@@ -2,12 +2,14 @@
 
 #include "app/UCalc.h"
 #include "engine/NumberText.h"
+#include "platform/Desktop.h"
 #include "platform/Locale.h"
 #include "tallyon/Product.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+  platform::PreferX11WhereReachable();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tallyon"));
   // Ties the windows to the installed launcher and its icon.

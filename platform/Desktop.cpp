@@ -36,12 +36,29 @@ void ShellOpen(const std::string& address) {
   QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
+void PreferX11WhereReachable() {
+  const char* chosen = std::getenv("QT_QPA_PLATFORM");
+  const char* display = std::getenv("DISPLAY");
+  if ((chosen == nullptr || *chosen == '\0') && display != nullptr && *display != '\0')
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
+
+bool IsNativeWayland() {
+  return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void SetStayOnTop(QWidget& window, bool onTop) {
-  // Changing the widget's flags on a shown window would re-create it.
-  if (QWindow* handle = window.windowHandle())
+  // Changing the widget's flags on a shown window would re-create it, so the
+  // window handle is told and the widget's flags are only brought in line:
+  // a widget shown again applies its own flags to the handle.
+  Qt::WindowFlags flags = window.windowFlags();
+  flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (QWindow* handle = window.windowHandle()) {
     handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
-  else
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    window.overrideWindowFlags(flags);
+  } else {
+    window.setWindowFlags(flags);
+  }
 }
 
 namespace {
