@@ -113,9 +113,9 @@ void TFCalc::RestoreAndRaise() {
   if (isMinimized() || isHidden()) {
     showNormal();
     ApplicationRestore();
+    // A window mapped again has lost its window-manager states.
+    ApplyStayOnTop(USet::StayOnTop);
   }
-  // Again after a hidden window came back: a new X window starts normal.
-  ApplyStayOnTop(USet::StayOnTop);
   raise();
   activateWindow();
 }

@@ -55,6 +55,14 @@ protected:
     ASSERT_TRUE(program->Wait(10s).has_value()) << "the program did not end";
   }
 
+  // A click on the icon in the tray host; the icon sits at the right end of
+  // the 60-pixel tray host.
+  void ClickTrayIcon() {
+    const std::string tray = session->Line("xdotool search --onlyvisible --class trayer");
+    ASSERT_FALSE(tray.empty());
+    session->ShellStatus("xdotool mousemove --window " + tray + " 49 11 click 1");
+  }
+
   // The value as Copy puts it on the clipboard: a marker goes there first,
   // so the program's copy is told from what the clipboard held before.
   std::string CopiedValue() {
@@ -178,13 +186,32 @@ TEST_F(Tallyon, MinimisedToTheTrayAndBackWithoutATaskbarEntry) {
   session->ShellStatus("xdotool windowminimize " + window);
   EXPECT_TRUE(session->Eventually([&] { return !session->IsViewable(window); }))
       << "still on screen";
-  // A click on the icon in the tray host brings the window back.
-  // The icon sits at the right end of the 60-pixel tray host.
-  const std::string tray = session->Line("xdotool search --onlyvisible --class trayer");
-  ASSERT_FALSE(tray.empty());
-  session->ShellStatus("xdotool mousemove --window " + tray + " 49 11 click 1");
+  ClickTrayIcon();
   EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); })) << "not back";
   EXPECT_TRUE(session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+  session->ShellStatus("xdotool windowactivate --sync " + window);
+  Exit();
+}
+
+// Stay on top, then the tray-only mode: every way back from the tray keeps
+// the window above the others and without a taskbar button, and it stays
+// the same X window.
+TEST_F(Tallyon, TrayOnlyCycleAfterStayOnTopKeepsBothStates) {
+  session->StartTrayHost();
+  Launch();
+  session->Keys("alt+v t");   // Stay On Top
+  session->Keys("alt+v o s"); // System tray only
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    session->ShellStatus("xdotool windowminimize " + window);
+    ASSERT_TRUE(session->Eventually([&] { return !session->IsViewable(window); })) << cycle;
+    ClickTrayIcon();
+    ASSERT_EQ(session->WaitForWindow(Title), window) << "a new window, cycle " << cycle;
+    EXPECT_TRUE(session->Eventually([&] {
+      return session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR") &&
+             session->HasWindowState(window, "_NET_WM_STATE_ABOVE");
+    })) << "cycle "
+        << cycle << ": " << session->Shell("xprop -id " + window + " _NET_WM_STATE");
+  }
   session->ShellStatus("xdotool windowactivate --sync " + window);
   Exit();
 }
