@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QSystemTrayIcon>
+#include <QWindow>
 
 TFCalc::TFCalc(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -94,6 +95,11 @@ void TFCalc::FormKeyDown(const QKeyEvent& key) {
 }
 
 bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
+  if (FRestorePresence && event->type() == QEvent::Expose && watched == windowHandle() &&
+      windowHandle()->isExposed()) {
+    FRestorePresence = false;
+    Run(&TFCalc::RestorePresence);
+  }
   // Each key press passes the filter once per widget it is offered to; the
   // first of them is the focus widget, or the window when none has the focus.
   if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {

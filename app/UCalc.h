@@ -80,6 +80,7 @@ private:
   void SetTaskbarButton(bool shown);
   void SetTrayIcon(bool visible, bool minimizeToTray);
   void RestoreAndRaise();
+  void RestorePresence();
   void ApplyStayOnTop(bool onTop);
 
   // Runs a command through the window's error display.
@@ -99,5 +100,6 @@ private:
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr;
   bool FMinimizeToTray = true;
+  bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;
 };

@@ -113,11 +113,18 @@ void TFCalc::RestoreAndRaise() {
   if (isMinimized() || isHidden()) {
     showNormal();
     ApplicationRestore();
-    // A window mapped again has lost its window-manager states.
-    ApplyStayOnTop(USet::StayOnTop);
+    FRestorePresence = true;
   }
   raise();
   activateWindow();
+}
+
+// A window mapped again has lost its window-manager states, and a window
+// manager reads them reliably only from a request once it manages the
+// window, which it does before the window is first exposed.
+void TFCalc::RestorePresence() {
+  ApplicationRestore();
+  ApplyStayOnTop(USet::StayOnTop);
 }
 
 void TFCalc::TrayIconOpenExecute() {

@@ -188,7 +188,8 @@ TEST_F(Tallyon, MinimisedToTheTrayAndBackWithoutATaskbarEntry) {
       << "still on screen";
   ClickTrayIcon();
   EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); })) << "not back";
-  EXPECT_TRUE(session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+  EXPECT_TRUE(session->Eventually(
+      [&] { return session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"); }));
   session->ShellStatus("xdotool windowactivate --sync " + window);
   Exit();
 }
