@@ -116,6 +116,7 @@ DesktopSession::DesktopSession() {
 }
 
 DesktopSession::~DesktopSession() {
+  statusNotifierHost_.reset();
   trayHost_.reset();
   windowManager_.reset();
   server_.reset();
@@ -134,6 +135,25 @@ void DesktopSession::StartTrayHost() {
                                              "--transparent", "false", "--SetDockType", "true"});
   Eventually([this] { return ShellStatus("xdotool search --onlyvisible --class trayer") == 0; },
              10s);
+}
+
+void DesktopSession::StartStatusNotifierHost() {
+  statusNotifierHost_.emplace(std::vector<std::string>{TALLYON_STATUS_NOTIFIER, "watcher",
+                                                       (home_ / "status-notifier-items").string()});
+  Eventually(
+      [this] {
+        return ShellStatus("gdbus introspect --session --dest org.kde.StatusNotifierWatcher "
+                           "--object-path /StatusNotifierWatcher") == 0;
+      },
+      10s);
+}
+
+std::string DesktopSession::StatusNotifier(const std::string& command) const {
+  const std::string item = Line("head -n 1 " + (home_ / "status-notifier-items").string());
+  if (item.empty()) return {};
+  const auto space = command.find(' ');
+  return Shell(std::string(TALLYON_STATUS_NOTIFIER) + " " + command.substr(0, space) + " " +
+               Quote(item) + (space == std::string::npos ? "" : command.substr(space)) + " 2>&1");
 }
 
 Process DesktopSession::Start(const std::vector<std::string>& argv) const {

@@ -45,6 +45,12 @@ public:
 
   // Starts a tray host docked at the top right of the screen.
   void StartTrayHost();
+  // Starts a stand-in status-notifier host on the session bus (the tray of
+  // KDE Plasma and GNOME's AppIndicator extension), before the program.
+  void StartStatusNotifierHost();
+  // The host's tool (tests/e2e/status_notifier.py) on the first registered
+  // item, e.g. StatusNotifier("menu"); empty until an item registered.
+  std::string StatusNotifier(const std::string& command) const;
 
   // Starts a program of the session (DISPLAY, HOME, XDG_CONFIG_HOME, locale).
   Process Start(const std::vector<std::string>& argv) const;
@@ -82,6 +88,7 @@ private:
   std::optional<Process> server_;
   std::optional<Process> windowManager_;
   std::optional<Process> trayHost_;
+  std::optional<Process> statusNotifierHost_;
 };
 
 template <typename Condition>

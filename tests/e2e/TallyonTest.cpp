@@ -217,6 +217,40 @@ TEST_F(Tallyon, TrayOnlyCycleAfterStayOnTopKeepsBothStates) {
   Exit();
 }
 
+// A status-notifier tray (KDE Plasma, GNOME's AppIndicator extension): the
+// program registers its icon with the host, names itself and the shown value
+// in the tooltip, asks for clicks (not a menu) on a click, comes back on a
+// click and on the menu's Open, and opens the About box and exits through
+// the menu.
+TEST_F(Tallyon, StatusNotifierTrayWorksAsTheX11Tray) {
+  session->StartStatusNotifierHost();
+  WriteSettings(*session, "\"ShowIn\"=dword:00000003\n");
+  Launch();
+  ASSERT_TRUE(session->Eventually([&] { return !session->StatusNotifier("menu").empty(); }));
+  EXPECT_EQ(session->StatusNotifier("menu"), "_Open\n_Home Page\n_About\n_Exit\n");
+  EXPECT_EQ(session->StatusNotifier("get ItemIsMenu"), "0\n");
+  session->Keys("Delete 4 2");
+  EXPECT_TRUE(session->Eventually([&] {
+    return session->StatusNotifier("get ToolTip").find("Tallyon: 42") != std::string::npos;
+  })) << session->StatusNotifier("get ToolTip");
+  for (const char* back : {"activate", "click _Open"}) {
+    session->ShellStatus("xdotool windowminimize " + window);
+    ASSERT_TRUE(session->Eventually([&] { return !session->IsViewable(window); })) << back;
+    session->StatusNotifier(back);
+    EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); })) << back;
+    EXPECT_TRUE(session->Eventually([&] {
+      return session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR");
+    })) << back;
+  }
+  session->StatusNotifier("click _About");
+  const std::string about = session->WaitForWindow("About");
+  ASSERT_FALSE(about.empty());
+  session->ShellStatus("xdotool windowactivate --sync " + about + " key Return"); // OK
+  EXPECT_TRUE(session->Eventually([&] { return !session->IsViewable(about); }));
+  session->StatusNotifier("click _Exit");
+  EXPECT_TRUE(program->Wait(10s).has_value()) << "the menu's Exit did not end the program";
+}
+
 // The program ended (SIGTERM, which it leaves at its default: it dies at
 // once) at random moments around its closing save, run after run: the file
 // always parses and holds this run's value or the one before.
