@@ -45,11 +45,21 @@ public:
 
   // Starts a tray host docked at the top right of the screen.
   void StartTrayHost();
+  // Starts a Wayland compositor (weston) as a window of the X server and
+  // makes it the platform of the programs started afterwards: they run as
+  // native Wayland clients, and the X keycodes typed into the compositor's
+  // window reach the focused client in the compositor's keyboard layout,
+  // e.g. "fr". (Weston's headless backend has no input devices, and
+  // Debian's weston has neither its test nor a virtual-keyboard protocol to
+  // send keys through.)
+  void StartWaylandCompositor(const std::string& layout);
+
   // Starts a stand-in status-notifier host on the session bus (the tray of
   // KDE Plasma and GNOME's AppIndicator extension), before the program.
   void StartStatusNotifierHost();
-  // The host's tool (tests/e2e/status_notifier.py) on the first registered
-  // item, e.g. StatusNotifier("menu"); empty until an item registered.
+  // The host's tool (tests/e2e/status_notifier.py) on the item registered
+  // last, e.g. StatusNotifier("menu"); empty until an item registered and
+  // while it does not answer.
   std::string StatusNotifier(const std::string& command) const;
 
   // Starts a program of the session (DISPLAY, HOME, XDG_CONFIG_HOME, locale).
@@ -69,8 +79,9 @@ public:
 
   // Keys by name as xdotool knows them, typed into the focused window.
   void Keys(const std::string& keys) const;
-  // One key by X keycode, bypassing the keysym lookup (for the keypad).
-  void Keycode(int keycode) const;
+  // One key by X keycode, bypassing the keysym lookup (for the keypad, and
+  // for a layout the X server does not have), with Shift held or not.
+  void Keycode(int keycode, bool shift = false) const;
   void SetNumLock(bool on) const;
 
   std::string ClipboardText() const;
@@ -89,6 +100,7 @@ private:
   std::optional<Process> windowManager_;
   std::optional<Process> trayHost_;
   std::optional<Process> statusNotifierHost_;
+  std::optional<Process> compositor_;
 };
 
 template <typename Condition>
