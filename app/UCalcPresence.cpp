@@ -5,10 +5,11 @@
 // the menus still show and store the chosen mode.
 //
 // A native Wayland client cannot ask for stay on top or for its taskbar
-// button to go, and cannot bring itself back from the compositor's
-// minimised state. There the stay-on-top entry is disabled and says why, the
-// taskbar button stays, and a window minimised while its tray icon shows is
-// hidden instead (to the tray), which showing it again undoes.
+// button to go, is not told when the compositor minimises it, and cannot
+// bring itself back from there. There the stay-on-top entry is disabled and
+// says why, the taskbar button stays, and the tray's Open and a click on the
+// icon show the window afresh (hidden and shown: a new window on top)
+// whenever it is not the active window.
 
 #include "app/Pictures.h"
 #include "app/UCalc.h"
@@ -109,7 +110,9 @@ void TFCalc::ApplicationRestore() {
 }
 
 void TFCalc::RestoreAndRaise() {
-  if (isMinimized() && platform::IsNativeWayland()) hide(); // shown again as a new window
+  // A Wayland client is not told that the compositor minimised it, nor can
+  // it ask to come back; shown again, it is a new window on top.
+  if (platform::IsNativeWayland() && !isActiveWindow()) hide();
   if (isMinimized() || isHidden()) {
     showNormal();
     ApplicationRestore();
@@ -164,8 +167,7 @@ void TFCalc::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-  const bool toTray = FMinimizeToTray || platform::IsNativeWayland();
-  if (isMinimized() && toTray && FTrayIcon->isVisible() &&
+  if (isMinimized() && FMinimizeToTray && FTrayIcon->isVisible() &&
       QSystemTrayIcon::isSystemTrayAvailable()) {
     // Hidden after the state change has settled: window and taskbar button go.
     QTimer::singleShot(0, this, [this] { hide(); });
