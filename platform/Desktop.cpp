@@ -39,8 +39,9 @@ void ShellOpen(const std::string& address) {
 void PreferX11WhereReachable() {
   const char* chosen = std::getenv("QT_QPA_PLATFORM");
   const char* display = std::getenv("DISPLAY");
+  // Wayland stays the fallback when the X server cannot be reached after all.
   if ((chosen == nullptr || *chosen == '\0') && display != nullptr && *display != '\0')
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    ::setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
 }
 
 bool IsNativeWayland() {
