@@ -170,11 +170,19 @@ void SetXkbRuleNames(const std::string& display, const std::string& layout) {
 void DesktopSession::StartWaylandCompositor(const std::string& layout) {
   SetXkbRuleNames(display_, layout);
   const std::string socket = "wayland-tallyon";
-  compositor_.emplace(std::vector<std::string>{"weston", "--backend=x11-backend.so",
-                                               "--socket=" + socket, "--width=1000", "--height=740",
-                                               "--idle-time=0", "--no-config"});
+  const fs::path log = home_ / "weston.log";
+  compositor_.emplace(std::vector<std::string>{
+      "sh", "-c",
+      "exec weston --backend=x11-backend.so --socket=" + socket +
+          " --width=1000 --height=740 --idle-time=0 --no-config --xwayland > " + log.string() +
+          " 2>&1"});
   if (!Eventually([&] { return fs::exists(home_ / socket); }, 10s))
     throw std::runtime_error("weston did not start");
+  Eventually([&] {
+    xwaylandDisplay_ =
+        Line("sed -n 's/.*xserver listening on display \\(:[0-9]*\\).*/\\1/p' " + log.string());
+    return !xwaylandDisplay_.empty();
+  });
   const std::string output = WaitForWindow("Weston Compositor - screen0");
   // Keys go to the compositor's window, the pointer rests inside it.
   ShellStatus("xdotool windowactivate --sync " + output + " mousemove --window " + output +

@@ -52,7 +52,10 @@ public:
   // e.g. "fr". (Weston's headless backend has no input devices, and
   // Debian's weston has neither its test nor a virtual-keyboard protocol to
   // send keys through.)
+  // The compositor also runs XWayland: X clients on XWaylandDisplay() get
+  // the compositor's layout as their X keymap.
   void StartWaylandCompositor(const std::string& layout);
+  const std::string& XWaylandDisplay() const { return xwaylandDisplay_; }
 
   // Starts a stand-in status-notifier host on the session bus (the tray of
   // KDE Plasma and GNOME's AppIndicator extension), before the program.
@@ -101,6 +104,7 @@ private:
   std::optional<Process> trayHost_;
   std::optional<Process> statusNotifierHost_;
   std::optional<Process> compositor_;
+  std::string xwaylandDisplay_;
 };
 
 template <typename Condition>

@@ -1,5 +1,6 @@
 // One key-sequence table on the desktops people run: the program as a native
-// Wayland client of weston, on a US and on a French layout. The rows are keys
+// Wayland client of weston and as an X client of its XWayland, on a US, a
+// French and a German layout. The rows are keys
 // as the user presses them (X keycodes, with or without Shift), so what they
 // type depends on the layout; the value shown is read from the tray icon's
 // tooltip through a stand-in status-notifier host. On X11 the same keys run
@@ -28,8 +29,9 @@ struct LayoutRow {
 };
 
 // Main-row keycodes 10-19 are the keys 1 ... 0 of a US keyboard, 20 its "-",
-// 48 its "'" (French "ù"), 51 its "\" (French "*"), 58 its "m" (French ","),
-// 60 its "." (French ":" and "/"); keypad 86 +, 63 *.
+// 35 its "]" (German "+"), 48 its "'" (French "ù"), 51 its "\" (French
+// "*"), 58 its "m" (French ","), 60 its "." (French ":" and "/"), 61 its "/"
+// (German "-"); keypad 86 +, 63 *, 91 the decimal key.
 const LayoutRow Rows[] = {
     {"us", "1 2 keypad+ 3 Enter", "Delete 10 11 86 12 Return", "15"},
     {"us", "6 keypad* 7 Enter", "Delete 15 63 16 Return", "42"},
@@ -43,9 +45,20 @@ const LayoutRow Rows[] = {
     {"fr", "Shift+\u00f9 is percent", "Delete +11 +19 +19 86 +10 +19 +48", "220"},
     {"fr", "the - of the 6 key subtracts", "Delete +18 15 +11 Return", "7"},
     {"fr", "comma separates, Shift+: divides", "Delete +10 58 +14 +60 +12 Return", "0.5"},
+    {"de", "1 2 keypad+ 3 Enter", "Delete 10 11 86 12 Return", "15"},
+    {"de", "Shift+7 divides, + adds, Shift++ multiplies, - subtracts",
+     "Delete 17 +16 11 35 10 +35 12 61 14 Return", "10"},
+    {"de", "the keypad decimal key separates", "Delete 10 91 14", "1.5"},
+    {"de", "Shift+8 types ( and keeps its place: multiply", "Delete 15 +17 16 Return", "42"},
 };
 
-class WaylandLayouts : public ::testing::TestWithParam<const char*> {
+struct Desktop {
+  const char* name;
+  const char* layout;
+  bool native; // a Wayland client, or an X client of XWayland
+};
+
+class WaylandLayouts : public ::testing::TestWithParam<Desktop> {
 protected:
   void Type(const std::string& keys) {
     std::istringstream in(keys);
@@ -70,11 +83,15 @@ protected:
 };
 
 TEST_P(WaylandLayouts, TheKeySequenceTable) {
-  const std::string layout = GetParam();
+  const Desktop& desktop = GetParam();
+  const std::string layout = desktop.layout;
   session.SetNumLock(true);
   session.StartWaylandCompositor(layout);
   session.StartStatusNotifierHost();
-  e2e::Process program = session.Start({TALLYON_BINARY});
+  e2e::Process program =
+      desktop.native ? session.Start({TALLYON_BINARY})
+                     : session.Start({"env", "-u", "QT_QPA_PLATFORM",
+                                      "DISPLAY=" + session.XWaylandDisplay(), TALLYON_BINARY});
   ASSERT_TRUE(session.Eventually([&] { return !session.StatusNotifier("menu").empty(); }, 10s));
   // The window takes keys once the compositor has given it the focus.
   ASSERT_TRUE(session.Eventually(
@@ -92,14 +109,15 @@ TEST_P(WaylandLayouts, TheKeySequenceTable) {
     ++typed;
   }
   EXPECT_GE(typed, 4);
-  // Wayland has no stay-on-top request: the entry is disabled, so its
-  // letter changes nothing.
+  // Wayland has no stay-on-top request: there the entry is disabled and its
+  // letter changes nothing; through XWayland it switches stay on top on.
   session.Keys("alt+v t Escape");
   session.Keys("alt+f e");
   EXPECT_TRUE(program.Wait(10s).has_value()) << "File > Exit did not end the program";
   std::ifstream settings(session.SettingsFile());
   const std::string stored{std::istreambuf_iterator<char>(settings), {}};
-  EXPECT_NE(stored.find("\"StayOnTop\"=dword:00000000"), std::string::npos) << stored;
+  const std::string onTop = desktop.native ? "00000000" : "00000001";
+  EXPECT_NE(stored.find("\"StayOnTop\"=dword:" + onTop), std::string::npos) << stored;
 }
 
 // With an X server at hand the program runs through it unless told
@@ -118,7 +136,10 @@ TEST(WaylandSession, RunsThroughXUnlessAskedForWayland) {
   EXPECT_TRUE(session.WaitForWindow("Tallyon - Freeware", 1s).empty()) << "an X window";
 }
 
-INSTANTIATE_TEST_SUITE_P(OnEach, WaylandLayouts, ::testing::Values("us", "fr"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(OnEach, WaylandLayouts,
+                         ::testing::Values(Desktop{"wayland_us", "us", true},
+                                           Desktop{"wayland_fr", "fr", true},
+                                           Desktop{"xwayland_de", "de", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
