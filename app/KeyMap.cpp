@@ -27,6 +27,13 @@ constexpr Binding Bindings[] = {
     {190, caDecSep}, // full stop
 };
 
+constexpr Binding CharacterBindings[] = {
+    {'0', ca0},      {'1', ca1},       {'2', ca2},    {'3', ca3},     {'4', ca4},
+    {'5', ca5},      {'6', ca6},       {'7', ca7},    {'8', ca8},     {'9', ca9},
+    {'.', caDecSep}, {',', caDecSep},  {'+', caPlus}, {'-', caMinus}, {'*', caMulty},
+    {'/', caDivide}, {'%', caPerCent},
+};
+
 template <std::size_t N>
 std::optional<TCalcAction> Find(const Binding (&table)[N], int virtualKey) {
   for (const auto& [key, action] : table)
@@ -36,6 +43,9 @@ std::optional<TCalcAction> Find(const Binding (&table)[N], int virtualKey) {
 
 } // namespace
 
-std::optional<TCalcAction> KeyAction(int virtualKey, bool shiftAlone) {
+std::optional<TCalcAction> KeyAction(int virtualKey, bool shiftAlone, char32_t layoutCharacter) {
+  if (layoutCharacter != 0)
+    if (const auto action = Find(CharacterBindings, static_cast<int>(layoutCharacter)))
+      return action;
   return shiftAlone ? Find(ShiftBindings, virtualKey) : Find(Bindings, virtualKey);
 }

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QSystemTrayIcon>
+#include <QWindow>
 
 TFCalc::TFCalc(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -34,6 +35,7 @@ TFCalc::TFCalc(QWidget* parent)
   BuildKeypad();
   BuildMemoryArea();
   BuildTrayIcon();
+  ShowPresenceLimits();
   // Key preview: the window sees every key press before its controls do.
   qApp->installEventFilter(this);
   Run(&TFCalc::FormCreate);
@@ -74,6 +76,7 @@ void TFCalc::UpdateIndicators() {
   case coLog: break;
   }
   FPanelIndicator->SetCaption(sign);
+  ShowTrayToolTip();
 }
 
 // The handler of every key: the action, then the refresh. A failing action
@@ -88,10 +91,16 @@ void TFCalc::FormKeyDown(const QKeyEvent& key) {
   // A focused key takes Enter for itself before the window sees it.
   const auto* focused = qobject_cast<const TdxButton*>(QApplication::focusWidget());
   if (code == platform::vk::Return && focused != nullptr && focused->window() == this) return;
-  if (const auto action = KeyAction(code, platform::ShiftAlone(key))) ButtonClick(*action);
+  const auto action = KeyAction(code, platform::ShiftAlone(key), platform::LayoutCharacter(key));
+  if (action) ButtonClick(*action);
 }
 
 bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
+  if (FRestorePresence && event->type() == QEvent::Expose && watched == windowHandle() &&
+      windowHandle()->isExposed()) {
+    FRestorePresence = false;
+    Run(&TFCalc::RestorePresence);
+  }
   // Each key press passes the filter once per widget it is offered to; the
   // first of them is the focus widget, or the window when none has the focus.
   if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
@@ -121,6 +130,7 @@ void TFCalc::ShowThouSep() {
   FMainIndicator->SetText(USet::Value);
   FMemoryIndicator->SetText("0");
   FMemoryIndicator->SetText(USet::Memory);
+  ShowTrayToolTip();
 }
 
 void TFCalc::HelpHomePage1Execute() {

@@ -74,10 +74,13 @@ private:
   void FormShow();
   void ApplicationRestore();
   void TrayIconOpenExecute();
+  void ShowPresenceLimits();
+  void ShowTrayToolTip();
   void CheckShowIn(QAction* entry);
   void SetTaskbarButton(bool shown);
   void SetTrayIcon(bool visible, bool minimizeToTray);
   void RestoreAndRaise();
+  void RestorePresence();
   void ApplyStayOnTop(bool onTop);
 
   // Runs a command through the window's error display.
@@ -97,5 +100,6 @@ private:
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr;
   bool FMinimizeToTray = true;
+  bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;
 };

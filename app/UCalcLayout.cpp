@@ -57,11 +57,13 @@ constexpr KeyLayout Buttons[] = {
 };
 // clang-format on
 
-// A white panel with a sky-blue ring, a left-aligned caption and a display.
+// A white panel with a sky-blue ring, a left-aligned black caption and a
+// display, which writes in the panel's text colour.
 TmxFlatPanel* MakePanel(QWidget* parent, QRect geometry, const QString& caption, QFont font) {
   auto* panel = new TmxFlatPanel(parent);
   panel->setGeometry(geometry);
   panel->SetColor(Qt::white);
+  panel->SetFontColor(Qt::black);
   panel->SetBorderColor(QColor(166, 202, 240));
   panel->SetAlignment(Qt::AlignLeft);
   panel->setFont(font);

@@ -30,8 +30,8 @@ void TFCalc::BuildMenus() {
   FMenuBar->setFixedSize(260, 24);
   FMenuBar->setFont(TypefaceFont(TTypeface::Tahoma, 11, false));
   FMenuBar->setStyleSheet(
-      QStringLiteral("QMenuBar { background: white; }"
-                     "QMenuBar::item:selected { background: rgb(247, 246, 238); }"));
+      QStringLiteral("QMenuBar { background: white; color: black; }"
+                     "QMenuBar::item:selected { background: rgb(247, 246, 238); color: black; }"));
 
   QMenu* file = FMenuBar->addMenu(tr("&File"));
   AddAction(*file, tr("&Exit"), &TFCalc::FileExitExecute)->setIcon(MenuIcon(MenuPicture::Exit));

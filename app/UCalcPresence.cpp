@@ -3,9 +3,17 @@
 // Where the desktop has no system tray, the window must stay reachable: the
 // tray modes then keep the taskbar button and minimise to the taskbar, while
 // the menus still show and store the chosen mode.
+//
+// A native Wayland client cannot ask for stay on top or for its taskbar
+// button to go, is not told when the compositor minimises it, and cannot
+// bring itself back from there. There the stay-on-top entry is disabled and
+// says why, the taskbar button stays, and the tray's Open and a click on the
+// icon show the window afresh (hidden and shown: a new window on top)
+// whenever it is not the active window.
 
 #include "app/Pictures.h"
 #include "app/UCalc.h"
+#include "display/CalcIndicator.h"
 #include "platform/Desktop.h"
 #include "settings/USet.h"
 
@@ -27,6 +35,25 @@ void TFCalc::BuildTrayIcon() {
             if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
               Run(&TFCalc::TrayIconOpenExecute);
           });
+}
+
+// The program's name and the value as the display shows it.
+void TFCalc::ShowTrayToolTip() {
+  FTrayIcon->setToolTip(QApplication::applicationName() + QStringLiteral(": ") +
+                        QString::fromStdString(FMainIndicator->DisplayText()));
+}
+
+// What the desktop cannot do is shown, not silently skipped.
+void TFCalc::ShowPresenceLimits() {
+  if (!platform::IsNativeWayland()) return;
+  FViewStayOnTop->setEnabled(false);
+  FViewStayOnTop->setToolTip(
+      tr("Wayland offers no stay-on-top request; run Tallyon through X (QT_QPA_PLATFORM=xcb)"));
+  FViewShowIn[2]->setToolTip(
+      tr("On Wayland the taskbar button stays while the window is on screen"));
+  for (const QAction* entry : {FViewStayOnTop, FViewShowIn[2]})
+    for (QObject* shown : entry->associatedObjects())
+      if (auto* menu = qobject_cast<QMenu*>(shown)) menu->setToolTipsVisible(true);
 }
 
 void TFCalc::CheckShowIn(QAction* entry) {
@@ -83,12 +110,24 @@ void TFCalc::ApplicationRestore() {
 }
 
 void TFCalc::RestoreAndRaise() {
+  // A Wayland client is not told that the compositor minimised it, nor can
+  // it ask to come back; shown again, it is a new window on top.
+  if (platform::IsNativeWayland() && !isActiveWindow()) hide();
   if (isMinimized() || isHidden()) {
     showNormal();
     ApplicationRestore();
+    FRestorePresence = true;
   }
   raise();
   activateWindow();
+}
+
+// A window mapped again has lost its window-manager states, and a window
+// manager reads them reliably only from a request once it manages the
+// window, which it does before the window is first exposed.
+void TFCalc::RestorePresence() {
+  ApplicationRestore();
+  ApplyStayOnTop(USet::StayOnTop);
 }
 
 void TFCalc::TrayIconOpenExecute() {

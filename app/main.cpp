@@ -5,6 +5,7 @@
 #include "app/UCalc.h"
 #include "cli/CommandLine.h"
 #include "engine/NumberText.h"
+#include "platform/Desktop.h"
 #include "platform/Locale.h"
 #include "tallyon/Product.h"
 
@@ -50,6 +51,7 @@ std::optional<int> AnswerTallyonCommandLine(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (const std::optional<int> status = AnswerTallyonCommandLine(argc, argv)) return *status;
+  platform::PreferX11WhereReachable();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tallyon"));
   // Ties the windows to the installed launcher and its icon.

@@ -9,13 +9,18 @@ function(tallyon_library name)
   target_link_libraries(tallyon_${name} PUBLIC ${ARG_DEPS} PRIVATE tallyon_warnings)
 endfunction()
 
-# tallyon_test(NAME [QT] SOURCES... DEPS targets... [PROPERTIES name value...])
+# tallyon_test(NAME [QT] SOURCES... DEPS targets... [PROPERTIES name value...]
+#              [LAUNCHER command...])
 # One GoogleTest binary per library, registered with CTest case by case; QT
 # links the one Qt test environment (tests/support), PROPERTIES go to every
-# registered case.
+# registered case, LAUNCHER runs each case (and the listing of the cases)
+# through a command, such as "dbus-run-session --".
 function(tallyon_test name)
-  cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS;PROPERTIES;LAUNCHER" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
+  if(ARG_LAUNCHER)
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${ARG_LAUNCHER}")
+  endif()
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main tallyon_warnings)
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE tallyon_qt_test_environment)

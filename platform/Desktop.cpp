@@ -58,12 +58,16 @@ void ShellOpen(const std::string& address) {
   QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
-void SetStayOnTop(QWidget& window, bool onTop) {
-  // Changing the widget's flags on a shown window would re-create it.
-  if (QWindow* handle = window.windowHandle())
-    handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
-  else
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+void PreferX11WhereReachable() {
+  const char* chosen = std::getenv("QT_QPA_PLATFORM");
+  const char* display = std::getenv("DISPLAY");
+  // Wayland stays the fallback when the X server cannot be reached after all.
+  if ((chosen == nullptr || *chosen == '\0') && display != nullptr && *display != '\0')
+    ::setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+}
+
+bool IsNativeWayland() {
+  return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 namespace {
@@ -122,20 +126,44 @@ void WriteState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t ne
                       atoms.size(), atoms.data());
 }
 
-} // namespace
-
-void SetTaskbarButton(QWidget& window, bool shown) {
+// Adds or removes a _NET_WM_STATE atom of the window; false when not on X11.
+bool SetWindowState(QWidget& window, const char* state, bool add) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-  if (connection == nullptr) return; // not on X11: nothing to ask
+  if (connection == nullptr) return false;
   const auto id = static_cast<xcb_window_t>(window.winId());
   const xcb_atom_t netWmState = Atom(connection, "_NET_WM_STATE");
-  const xcb_atom_t skipTaskbar = Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+  const xcb_atom_t atom = Atom(connection, state);
   if (IsMapped(connection, id))
-    RequestState(connection, id, netWmState, skipTaskbar, !shown);
+    RequestState(connection, id, netWmState, atom, add);
   else
-    WriteState(connection, id, netWmState, skipTaskbar, !shown);
+    WriteState(connection, id, netWmState, atom, add);
   xcb_flush(connection);
+  return true;
+}
+
+} // namespace
+
+void SetStayOnTop(QWidget& window, bool onTop) {
+  Qt::WindowFlags flags = window.windowFlags();
+  flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+  QWindow* handle = window.windowHandle();
+  if (handle == nullptr) {
+    window.setWindowFlags(flags);
+    return;
+  }
+  // Changing the widget's flags on a shown window would re-create it, and
+  // so would the next show after a change of the window handle's flag on
+  // X11: the new X window would lose its skip-taskbar state. So on X11 the
+  // window asks the window manager itself, as for the taskbar button, and
+  // the widget's flags only follow.
+  if (!SetWindowState(window, "_NET_WM_STATE_ABOVE", onTop))
+    handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
+  window.overrideWindowFlags(flags);
+}
+
+void SetTaskbarButton(QWidget& window, bool shown) {
+  SetWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR", !shown); // elsewhere: nothing to ask
 }
 
 } // namespace platform

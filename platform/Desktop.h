@@ -21,6 +21,17 @@ void WriteClipboardText(const std::string& text);
 // Opens a web or mail address with the desktop's handler; the result is ignored.
 void ShellOpen(const std::string& address);
 
+// Stay on top and a window without a taskbar button are X11 requests, which
+// XWayland honours too; a native Wayland client has no such request. So
+// where an X server is reachable the program runs through it, unless the
+// user chose a platform (QT_QPA_PLATFORM). Called before the application
+// object exists.
+void PreferX11WhereReachable();
+// Whether the window runs as a native Wayland client, where the window
+// cannot ask for stay on top, for its taskbar button to go, nor to be
+// brought back from the minimised state.
+bool IsNativeWayland();
+
 // Puts the window into or out of the stay-on-top band, shown or not.
 void SetStayOnTop(QWidget& window, bool onTop);
 // Shows or hides the window's taskbar button without touching the window.

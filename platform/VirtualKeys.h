@@ -3,15 +3,28 @@
 // main window is written in these codes, so the same table serves wherever a
 // Windows backend reports them directly.
 //
-// On X11 the keypad keys come from their keysyms (with NumLock off the keypad
-// sends navigation keysyms: keypad "." is then Delete), and the main-row keys
-// from their position (X keycode), because a shifted key arrives already
-// shifted: Shift+5 is reported as "%", yet its code is 53. Without native
-// information (other platforms, synthetic events) the toolkit's key decides.
+// X11 and Wayland report the same native codes: the X keycode (evdev code
+// + 8) and the keysym. The keypad keys come from their keysyms (with NumLock
+// off the keypad sends navigation keysyms: keypad "." is then Delete), which
+// also tells them apart where the toolkit sets no keypad modifier (Wayland);
+// the main-row keys come from their position (X keycode), because a shifted
+// key arrives already shifted: Shift+5 is reported as "%", yet its code is
+// 53. Without native codes (other platforms, synthetic events) the toolkit's
+// key decides.
 //
 //   "5" on the main row          -> 53      Shift+"5" ("%", keycode 14) -> 53
 //   keypad "5", NumLock on       -> 101     keypad ".", NumLock off     -> 46
 //   keypad Enter, Enter          -> 13      ","  -> 188    "."  -> 190
+//
+// The code goes by position, so on another layout it can contradict the
+// character the key typed; LayoutCharacter names that character where the
+// layout differs from a US keyboard's at the same position:
+//
+//   French Shift+"5" key types "5"  -> '5'   (US: "%")
+//   French key right of "ù" types "*" -> '*'  (US: "\")
+//   French unshifted "5" key types "(" -> '('; US "5" key types "5" -> 0
+
+#include <cstdint>
 
 class QKeyEvent;
 
@@ -56,5 +69,11 @@ int VirtualKeyOf(const QKeyEvent& event);
 
 // Shift held and neither Ctrl nor Alt, as the key map tests the modifiers.
 bool ShiftAlone(const QKeyEvent& event);
+
+// The character the key typed, when a US keyboard types another one at the
+// same X keycode with the same Shift state; 0 when they agree, when the key
+// typed none or more than one, and for events without native codes.
+char32_t LayoutCharacter(const QKeyEvent& event);
+char32_t LayoutCharacter(std::uint32_t keycode, bool shifted, char32_t typed);
 
 } // namespace platform

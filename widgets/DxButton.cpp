@@ -133,6 +133,11 @@ void TdxButton::SetHotTrack(bool hotTrack) {
   update();
 }
 
+void TdxButton::SetFontColor(const QColor& color) {
+  FFontColor = color;
+  update();
+}
+
 void TdxButton::SetQuality(TdxQuality quality) {
   if (quality == FQuality) return;
   FQuality = quality;
@@ -361,8 +366,7 @@ void TdxButton::DrawCaptionAndGlyph(QPainter& painter) const {
   painter.setFont(font());
   const int flags = TextFlags();
   if (isEnabled()) {
-    painter.setPen(Hover() && FHotTrack ? FColors.HotTrack()
-                                        : palette().color(QPalette::Active, QPalette::WindowText));
+    painter.setPen(Hover() && FHotTrack ? FColors.HotTrack() : FFontColor);
     painter.drawText(text, flags, FCaption);
   } else {
     painter.setPen(palette().color(QPalette::Active, QPalette::Light));

@@ -75,6 +75,10 @@ public:
   void SetWordWrap(bool wordWrap);
   TdxColors& Colors() { return FColors; }
   const TdxColors& Colors() const { return FColors; }
+  // The caption's colour while enabled. The face is drawn in fixed colours,
+  // so the caption is fixed with them (black), whatever the desktop's palette.
+  QColor FontColor() const { return FFontColor; }
+  void SetFontColor(const QColor& color);
   // The action the button runs when OnClick has no receiver; its icon, while
   // it has one, stands in for Glyph.
   QAction* Action() const { return FAction; }
@@ -120,6 +124,7 @@ private:
   bool FShowFocusRect = true;
   bool FWordWrap = true;
   TdxColors FColors;
+  QColor FFontColor{0, 0, 0};
   QPointer<QAction> FAction;
   int FAcceleratorId = 0; // the window shortcut for Alt and the accelerator letter
 

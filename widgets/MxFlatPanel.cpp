@@ -53,6 +53,12 @@ void TmxFlatPanel::SetShowBorder(bool show) {
   update();
 }
 
+void TmxFlatPanel::SetFontColor(const QColor& color) {
+  QPalette colors = palette();
+  colors.setColor(QPalette::WindowText, color);
+  setPalette(colors);
+}
+
 QColor TmxFlatPanel::BorderColor() const {
   return FBorderColor.isValid() ? FBorderColor : palette().color(QPalette::Active, QPalette::Dark);
 }

@@ -28,6 +28,12 @@ public:
   void SetAlignment(Qt::Alignment alignment);
   QColor Color() const { return palette().color(QPalette::Active, QPalette::Window); }
   void SetColor(const QColor& color);
+  // The caption's colour, the palette's window-text colour, which children
+  // that draw text in their parent's text colour inherit. A panel given a
+  // fixed Color needs a fixed text colour too, or a dark desktop palette
+  // writes light text on it.
+  QColor FontColor() const { return palette().color(QPalette::Active, QPalette::WindowText); }
+  void SetFontColor(const QColor& color);
 
   // Draw the flat frame; false gives a sunken 3-D edge.
   bool Flat() const { return FFlat; }

@@ -1,11 +1,14 @@
 #include "DesktopSession.h"
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -110,6 +113,7 @@ DesktopSession::DesktopSession() {
   ::setenv("LC_ALL", "C.UTF-8", 1);
   ::setenv("QT_QPA_PLATFORM", "xcb", 1);
   ::unsetenv("QT_SCALE_FACTOR");
+  ::unsetenv("WAYLAND_DISPLAY");
   // Openbox runs its start-up command once it manages windows; a window
   // mapped before then may never be managed.
   const fs::path ready = home_ / "window-manager-ready";
@@ -120,6 +124,8 @@ DesktopSession::DesktopSession() {
 }
 
 DesktopSession::~DesktopSession() {
+  compositor_.reset();
+  statusNotifierHost_.reset();
   trayHost_.reset();
   windowManager_.reset();
   server_.reset();
@@ -144,6 +150,75 @@ void DesktopSession::StartTrayHost() {
                                              "--transparent", "false", "--SetDockType", "true"});
   Eventually([this] { return ShellStatus("xdotool search --onlyvisible --class trayer") == 0; },
              10s);
+}
+
+namespace {
+
+// Weston on X takes its keyboard layout from the X server's XKB rule names;
+// this X server takes no other keymap (setxkbmap, xkbcomp and xmodmap leave
+// it at US), so the names alone tell the compositor.
+void SetXkbRuleNames(const std::string& display, const std::string& layout) {
+  xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+  const char* name = "_XKB_RULES_NAMES";
+  std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
+                            nullptr),
+      &std::free);
+  // rules, model, layout, variant, options, each ended by a NUL
+  const std::string names =
+      std::string("evdev") + '\0' + "pc105" + '\0' + layout + '\0' + '\0' + '\0';
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  if (atom)
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, root, atom->atom, XCB_ATOM_STRING, 8,
+                        names.size(), names.data());
+  xcb_flush(connection);
+  xcb_disconnect(connection);
+}
+
+} // namespace
+
+void DesktopSession::StartWaylandCompositor(const std::string& layout) {
+  SetXkbRuleNames(display_, layout);
+  const std::string socket = "wayland-tallyon";
+  const fs::path log = home_ / "weston.log";
+  compositor_.emplace(std::vector<std::string>{
+      "sh", "-c",
+      "exec weston --backend=x11-backend.so --socket=" + socket +
+          " --width=1000 --height=740 --idle-time=0 --no-config --xwayland > " + log.string() +
+          " 2>&1"});
+  if (!Eventually([&] { return fs::exists(home_ / socket); }, 10s))
+    throw std::runtime_error("weston did not start");
+  Eventually([&] {
+    xwaylandDisplay_ =
+        Line("sed -n 's/.*xserver listening on display \\(:[0-9]*\\).*/\\1/p' " + log.string());
+    return !xwaylandDisplay_.empty();
+  });
+  const std::string output = WaitForWindow("Weston Compositor - screen0");
+  // Keys go to the compositor's window, the pointer rests inside it.
+  ShellStatus("xdotool windowactivate --sync " + output + " mousemove --window " + output +
+              " 500 370");
+  ::setenv("WAYLAND_DISPLAY", socket.c_str(), 1);
+  ::setenv("QT_QPA_PLATFORM", "wayland", 1);
+}
+
+void DesktopSession::StartStatusNotifierHost() {
+  statusNotifierHost_.emplace(std::vector<std::string>{TALLYON_STATUS_NOTIFIER, "watcher",
+                                                       (home_ / "status-notifier-items").string()});
+  Eventually(
+      [this] {
+        return ShellStatus("gdbus introspect --session --dest org.kde.StatusNotifierWatcher "
+                           "--object-path /StatusNotifierWatcher") == 0;
+      },
+      10s);
+}
+
+std::string DesktopSession::StatusNotifier(const std::string& command) const {
+  const std::string item =
+      Line("tail -n 1 " + (home_ / "status-notifier-items").string() + " 2>/dev/null");
+  if (item.empty()) return {};
+  const auto space = command.find(' ');
+  return Shell(std::string(TALLYON_STATUS_NOTIFIER) + " " + command.substr(0, space) + " " +
+               Quote(item) + (space == std::string::npos ? "" : command.substr(space)) + " 2>&1");
 }
 
 Process DesktopSession::Start(const std::vector<std::string>& argv) const {
@@ -197,9 +272,10 @@ void DesktopSession::Keys(const std::string& keys) const {
   ShellStatus("xdotool key --delay 30 " + keys);
 }
 
-void DesktopSession::Keycode(int keycode) const {
+void DesktopSession::Keycode(int keycode, bool shift) const {
   const std::string code = std::to_string(keycode);
-  ShellStatus("xdotool keydown " + code + " keyup " + code);
+  const std::string press = "keydown " + code + " keyup " + code;
+  ShellStatus("xdotool " + (shift ? "keydown Shift_L " + press + " keyup Shift_L" : press));
 }
 
 void DesktopSession::SetNumLock(bool on) const {

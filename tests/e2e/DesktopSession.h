@@ -52,6 +52,26 @@ public:
   // display afterwards.
   void StopServer();
 
+  // Starts a Wayland compositor (weston) as a window of the X server and
+  // makes it the platform of the programs started afterwards: they run as
+  // native Wayland clients, and the X keycodes typed into the compositor's
+  // window reach the focused client in the compositor's keyboard layout,
+  // e.g. "fr". (Weston's headless backend has no input devices, and
+  // Debian's weston has neither its test nor a virtual-keyboard protocol to
+  // send keys through.)
+  // The compositor also runs XWayland: X clients on XWaylandDisplay() get
+  // the compositor's layout as their X keymap.
+  void StartWaylandCompositor(const std::string& layout);
+  const std::string& XWaylandDisplay() const { return xwaylandDisplay_; }
+
+  // Starts a stand-in status-notifier host on the session bus (the tray of
+  // KDE Plasma and GNOME's AppIndicator extension), before the program.
+  void StartStatusNotifierHost();
+  // The host's tool (tests/e2e/status_notifier.py) on the item registered
+  // last, e.g. StatusNotifier("menu"); empty until an item registered and
+  // while it does not answer.
+  std::string StatusNotifier(const std::string& command) const;
+
   // Starts a program of the session (DISPLAY, HOME, XDG_CONFIG_HOME, locale).
   Process Start(const std::vector<std::string>& argv) const;
   // Runs a shell command in the session; its standard output.
@@ -69,8 +89,9 @@ public:
 
   // Keys by name as xdotool knows them, typed into the focused window.
   void Keys(const std::string& keys) const;
-  // One key by X keycode, bypassing the keysym lookup (for the keypad).
-  void Keycode(int keycode) const;
+  // One key by X keycode, bypassing the keysym lookup (for the keypad, and
+  // for a layout the X server does not have), with Shift held or not.
+  void Keycode(int keycode, bool shift = false) const;
   void SetNumLock(bool on) const;
 
   std::string ClipboardText() const;
@@ -88,6 +109,9 @@ private:
   std::optional<Process> server_;
   std::optional<Process> windowManager_;
   std::optional<Process> trayHost_;
+  std::optional<Process> statusNotifierHost_;
+  std::optional<Process> compositor_;
+  std::string xwaylandDisplay_;
 };
 
 template <typename Condition>

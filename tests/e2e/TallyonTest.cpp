@@ -57,6 +57,14 @@ protected:
     ASSERT_TRUE(program->Wait(10s).has_value()) << "the program did not end";
   }
 
+  // A click on the icon in the tray host; the icon sits at the right end of
+  // the 60-pixel tray host.
+  void ClickTrayIcon() {
+    const std::string tray = session->Line("xdotool search --onlyvisible --class trayer");
+    ASSERT_FALSE(tray.empty());
+    session->ShellStatus("xdotool mousemove --window " + tray + " 49 11 click 1");
+  }
+
   // The value as Copy puts it on the clipboard: a marker goes there first,
   // so the program's copy is told from what the clipboard held before.
   std::string CopiedValue() {
@@ -180,15 +188,69 @@ TEST_F(Tallyon, MinimisedToTheTrayAndBackWithoutATaskbarEntry) {
   session->ShellStatus("xdotool windowminimize " + window);
   EXPECT_TRUE(session->Eventually([&] { return !session->IsViewable(window); }))
       << "still on screen";
-  // A click on the icon in the tray host brings the window back.
-  // The icon sits at the right end of the 60-pixel tray host.
-  const std::string tray = session->Line("xdotool search --onlyvisible --class trayer");
-  ASSERT_FALSE(tray.empty());
-  session->ShellStatus("xdotool mousemove --window " + tray + " 49 11 click 1");
+  ClickTrayIcon();
   EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); })) << "not back";
-  EXPECT_TRUE(session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+  EXPECT_TRUE(session->Eventually(
+      [&] { return session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR"); }));
   session->ShellStatus("xdotool windowactivate --sync " + window);
   Exit();
+}
+
+// Stay on top, then the tray-only mode: every way back from the tray keeps
+// the window above the others and without a taskbar button, and it stays
+// the same X window.
+TEST_F(Tallyon, TrayOnlyCycleAfterStayOnTopKeepsBothStates) {
+  session->StartTrayHost();
+  Launch();
+  session->Keys("alt+v t");   // Stay On Top
+  session->Keys("alt+v o s"); // System tray only
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    session->ShellStatus("xdotool windowminimize " + window);
+    ASSERT_TRUE(session->Eventually([&] { return !session->IsViewable(window); })) << cycle;
+    ClickTrayIcon();
+    ASSERT_EQ(session->WaitForWindow(Title), window) << "a new window, cycle " << cycle;
+    EXPECT_TRUE(session->Eventually([&] {
+      return session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR") &&
+             session->HasWindowState(window, "_NET_WM_STATE_ABOVE");
+    })) << "cycle "
+        << cycle << ": " << session->Shell("xprop -id " + window + " _NET_WM_STATE");
+  }
+  session->ShellStatus("xdotool windowactivate --sync " + window);
+  Exit();
+}
+
+// A status-notifier tray (KDE Plasma, GNOME's AppIndicator extension): the
+// program registers its icon with the host, names itself and the shown value
+// in the tooltip, asks for clicks (not a menu) on a click, comes back on a
+// click and on the menu's Open, and opens the About box and exits through
+// the menu.
+TEST_F(Tallyon, StatusNotifierTrayWorksAsTheX11Tray) {
+  session->StartStatusNotifierHost();
+  WriteSettings(*session, "\"ShowIn\"=dword:00000003\n");
+  Launch();
+  ASSERT_TRUE(session->Eventually([&] { return !session->StatusNotifier("menu").empty(); }));
+  EXPECT_EQ(session->StatusNotifier("menu"), "_Open\n_Home Page\n_About\n_Exit\n");
+  EXPECT_EQ(session->StatusNotifier("get ItemIsMenu"), "0\n");
+  session->Keys("Delete 4 2");
+  EXPECT_TRUE(session->Eventually([&] {
+    return session->StatusNotifier("get ToolTip").find("Tallyon: 42") != std::string::npos;
+  })) << session->StatusNotifier("get ToolTip");
+  for (const char* back : {"activate", "click _Open"}) {
+    session->ShellStatus("xdotool windowminimize " + window);
+    ASSERT_TRUE(session->Eventually([&] { return !session->IsViewable(window); })) << back;
+    session->StatusNotifier(back);
+    EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); })) << back;
+    EXPECT_TRUE(session->Eventually([&] {
+      return session->HasWindowState(window, "_NET_WM_STATE_SKIP_TASKBAR");
+    })) << back;
+  }
+  session->StatusNotifier("click _About");
+  const std::string about = session->WaitForWindow("About");
+  ASSERT_FALSE(about.empty());
+  session->ShellStatus("xdotool windowactivate --sync " + about + " key Return"); // OK
+  EXPECT_TRUE(session->Eventually([&] { return !session->IsViewable(about); }));
+  session->StatusNotifier("click _Exit");
+  EXPECT_TRUE(program->Wait(10s).has_value()) << "the menu's Exit did not end the program";
 }
 
 // The program ended (SIGTERM, which it leaves at its default: it dies at
