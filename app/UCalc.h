@@ -76,9 +76,8 @@ private:
   void TrayIconOpenExecute();
   void ShowPresenceLimits();
   void ShowTrayToolTip();
-  void CheckShowIn(QAction* entry);
+  void ApplyShowIn(std::int32_t showIn);
   void SetTaskbarButton(bool shown);
-  void SetTrayIcon(bool visible, bool minimizeToTray);
   void RestoreAndRaise();
   void RestorePresence();
   void ApplyStayOnTop(bool onTop);

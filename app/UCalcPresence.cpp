@@ -26,6 +26,9 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <array>
+#include <cstddef>
+
 void TFCalc::BuildTrayIcon() {
   FTrayIcon = new QSystemTrayIcon(ProgramIcon(), this);
   FTrayIcon->setContextMenu(FTrayMenu);
@@ -56,57 +59,70 @@ void TFCalc::ShowPresenceLimits() {
       if (auto* menu = qobject_cast<QMenu*>(shown)) menu->setToolTipsVisible(true);
 }
 
-void TFCalc::CheckShowIn(QAction* entry) {
-  for (QAction* each : FViewShowIn)
-    each->setChecked(each == entry);
+namespace {
+
+// The three places the window shows in: the stored ShowIn, its entry in the
+// "Show Tallyon In" menu, and what the desktop shows of the window.
+struct PresenceMode {
+  std::int32_t showIn;
+  std::size_t entry;
+  bool taskbarButton;
+  bool trayIcon;
+  bool minimizeToTray; // minimising hides the window, the tray icon brings it back
+};
+constexpr std::array<PresenceMode, 3> PresenceModes = {{
+    {USet::ShowInTaskbarAndTray, 0, true, true, false},
+    {USet::ShowInTaskbar, 1, true, false, false},
+    {USet::ShowInTray, 2, false, true, true},
+}};
+
+// The mode of a stored ShowIn; any value but the first two is the tray-only mode.
+const PresenceMode& ModeOf(std::int32_t showIn) {
+  for (const PresenceMode& mode : PresenceModes)
+    if (mode.showIn == showIn) return mode;
+  return PresenceModes.back();
 }
+
+} // namespace
 
 void TFCalc::SetTaskbarButton(bool shown) {
   platform::SetTaskbarButton(*this, shown || !QSystemTrayIcon::isSystemTrayAvailable());
 }
 
-void TFCalc::SetTrayIcon(bool visible, bool minimizeToTray) {
-  FTrayIcon->setVisible(visible);
-  FMinimizeToTray = minimizeToTray;
+// What is shown comes before what goes, so the window is never without both
+// a taskbar button and a tray icon.
+void TFCalc::ApplyShowIn(std::int32_t showIn) {
+  const PresenceMode& mode = ModeOf(showIn);
+  USet::ShowIn = mode.showIn;
+  for (std::size_t i = 0; i < FViewShowIn.size(); ++i)
+    FViewShowIn[i]->setChecked(i == mode.entry);
+  if (mode.taskbarButton) SetTaskbarButton(true);
+  FTrayIcon->setVisible(mode.trayIcon);
+  FMinimizeToTray = mode.minimizeToTray;
+  if (!mode.taskbarButton) SetTaskbarButton(false);
 }
 
 void TFCalc::ViewShowTaskSystemExecute() {
-  USet::ShowIn = 1;
-  CheckShowIn(FViewShowIn[0]);
-  SetTaskbarButton(true);
-  SetTrayIcon(true, false);
+  ApplyShowIn(USet::ShowInTaskbarAndTray);
 }
 
 void TFCalc::ViewShowTaskbarExecute() {
-  USet::ShowIn = 2;
-  CheckShowIn(FViewShowIn[1]);
-  SetTaskbarButton(true);
-  SetTrayIcon(false, false);
+  ApplyShowIn(USet::ShowInTaskbar);
 }
 
 void TFCalc::ViewShowSystemExecute() {
-  USet::ShowIn = 3;
-  CheckShowIn(FViewShowIn[2]);
-  SetTrayIcon(true, true);
-  SetTaskbarButton(false);
+  ApplyShowIn(USet::ShowInTray);
 }
 
-// Every show applies the stored mode again; any mode but 1 and 2 is 3.
+// Every show applies the stored mode again.
 void TFCalc::FormShow() {
-  if (USet::ShowIn == 1) {
-    ViewShowTaskSystemExecute();
-  } else if (USet::ShowIn == 2) {
-    ViewShowTaskbarExecute();
-  } else {
-    ViewShowSystemExecute();
-    SetTaskbarButton(false);
-  }
+  ApplyShowIn(USet::ShowIn);
 }
 
 // Coming back from the minimised state brings the taskbar button back; in
 // the tray-only mode it goes again at once.
 void TFCalc::ApplicationRestore() {
-  if (USet::ShowIn == 3) SetTaskbarButton(false);
+  if (!ModeOf(USet::ShowIn).taskbarButton) SetTaskbarButton(false);
 }
 
 void TFCalc::RestoreAndRaise() {

@@ -21,7 +21,12 @@ extern std::string Value;   // the current value as number text
 extern std::string Memory;  // the memory display's number text
 extern bool ThouSep;        // digit grouping in both displays
 extern bool StayOnTop;      // the windows stay above other windows
-extern std::int32_t ShowIn; // 1 taskbar and tray, 2 taskbar, 3 tray (others act as 3)
+extern std::int32_t ShowIn; // one of the three below (others act as ShowInTray)
+
+// Where the window shows, as ShowIn stores it.
+inline constexpr std::int32_t ShowInTaskbarAndTray = 1;
+inline constexpr std::int32_t ShowInTaskbar = 2;
+inline constexpr std::int32_t ShowInTray = 3;
 
 inline constexpr const char* SettingsKey = "\\Software\\Corvane\\Tallyon";
 inline constexpr const char* DefaultValue = "1234567890E+1234";

@@ -43,7 +43,7 @@ class DarkPalette : public Window {
 protected:
   void TearDown() override {
     Window::TearDown();
-    QApplication::setPalette(light_);
+    QApplication::setPalette(FLight);
   }
 
   // Every control with a fixed background: the keys, the panels with their
@@ -79,7 +79,7 @@ protected:
     return contrasts;
   }
 
-  QPalette light_ = QApplication::palette();
+  QPalette FLight = QApplication::palette();
 };
 
 TEST_F(DarkPalette, CaptionsAndDisplaysKeepTheirContrast) {

@@ -42,28 +42,28 @@ namespace fs = std::filesystem;
 // failing test cannot hang.
 class SubmitDialogDriver {
 public:
-  explicit SubmitDialogDriver(std::function<void(TFSubmitNumber&)> body) : body_(std::move(body)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
+  explicit SubmitDialogDriver(std::function<void(TFSubmitNumber&)> body) : FBody(std::move(body)) {
+    QObject::connect(&FTimer, &QTimer::timeout, [this] {
       auto* dialog = qobject_cast<TFSubmitNumber*>(QApplication::activeModalWidget());
       if (dialog == nullptr) return;
-      if (!ran_) {
-        ran_ = true;
-        since_.start();
-        body_(*dialog);
-      } else if (since_.elapsed() > 2000) {
+      if (!FRan) {
+        FRan = true;
+        FSince.start();
+        FBody(*dialog);
+      } else if (FSince.elapsed() > 2000) {
         ADD_FAILURE() << "the submit dialog stayed open";
         dialog->reject();
       }
     });
-    timer_.start(10);
+    FTimer.start(10);
   }
-  bool Ran() const { return ran_; }
+  bool Ran() const { return FRan; }
 
 private:
-  std::function<void(TFSubmitNumber&)> body_;
-  QTimer timer_;
-  QElapsedTimer since_;
-  bool ran_ = false;
+  std::function<void(TFSubmitNumber&)> FBody;
+  QTimer FTimer;
+  QElapsedTimer FSince;
+  bool FRan = false;
 };
 
 std::vector<std::string> Tokens(const char* keys) {

@@ -37,24 +37,24 @@ namespace fs = std::filesystem;
 class MessageBoxWatch {
 public:
   explicit MessageBoxWatch(int intervalMs = 10) {
-    timer_.setInterval(intervalMs);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
+    FTimer.setInterval(intervalMs);
+    QObject::connect(&FTimer, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         // The text as read, without the zero-width spaces that let it wrap.
-        texts_.push_back(box->text().remove(QChar(0x200B)).toStdString());
-        widths_.push_back(box->width());
+        FTexts.push_back(box->text().remove(QChar(0x200B)).toStdString());
+        FWidths.push_back(box->width());
         box->accept();
       }
     });
-    timer_.start();
+    FTimer.start();
   }
-  const std::vector<std::string>& Texts() const { return texts_; }
-  const std::vector<int>& Widths() const { return widths_; }
+  const std::vector<std::string>& Texts() const { return FTexts; }
+  const std::vector<int>& Widths() const { return FWidths; }
 
 private:
-  QTimer timer_;
-  std::vector<std::string> texts_;
-  std::vector<int> widths_;
+  QTimer FTimer;
+  std::vector<std::string> FTexts;
+  std::vector<int> FWidths;
 };
 
 class Window : public ::testing::Test {

@@ -19,8 +19,8 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 Process::Process(const std::vector<std::string>& argv) {
-  pid_ = ::fork();
-  if (pid_ == 0) {
+  FPid = ::fork();
+  if (FPid == 0) {
     ::setpgid(0, 0);
     std::vector<char*> args;
     for (const std::string& arg : argv)
@@ -29,11 +29,11 @@ Process::Process(const std::vector<std::string>& argv) {
     ::execvp(args[0], args.data());
     ::_exit(127);
   }
-  if (pid_ < 0) throw std::runtime_error("cannot start " + argv.front());
+  if (FPid < 0) throw std::runtime_error("cannot start " + argv.front());
 }
 
-Process::Process(Process&& other) noexcept : pid_(other.pid_) {
-  other.pid_ = -1;
+Process::Process(Process&& other) noexcept : FPid(other.FPid) {
+  other.FPid = -1;
 }
 
 Process::~Process() {
@@ -41,16 +41,16 @@ Process::~Process() {
 }
 
 bool Process::Running() {
-  return pid_ > 0 && !Wait(0ms);
+  return FPid > 0 && !Wait(0ms);
 }
 
 std::optional<int> Process::Wait(std::chrono::milliseconds timeout) {
-  if (pid_ <= 0) return std::nullopt;
+  if (FPid <= 0) return std::nullopt;
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   do {
     int status = 0;
-    if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-      pid_ = -1;
+    if (::waitpid(FPid, &status, WNOHANG) == FPid) {
+      FPid = -1;
       return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     if (timeout > 0ms) std::this_thread::sleep_for(20ms);
@@ -59,16 +59,16 @@ std::optional<int> Process::Wait(std::chrono::milliseconds timeout) {
 }
 
 void Process::Stop() {
-  if (pid_ <= 0) return;
-  ::kill(-pid_, SIGTERM);
+  if (FPid <= 0) return;
+  ::kill(-FPid, SIGTERM);
   if (!Wait(3s)) {
-    ::kill(-pid_, SIGKILL);
+    ::kill(-FPid, SIGKILL);
     Wait(3s);
   }
 }
 
 void Process::Signal(int number) const {
-  if (pid_ > 0) ::kill(pid_, number);
+  if (FPid > 0) ::kill(FPid, number);
 }
 
 namespace {
@@ -101,50 +101,50 @@ std::pair<Process, std::string> StartServer() {
 DesktopSession::DesktopSession() {
   std::string pattern = (fs::temp_directory_path() / "tallyon-e2e-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
-  home_ = pattern;
+  FHome = pattern;
   auto [server, display] = StartServer();
-  server_.emplace(std::move(server));
-  display_ = display;
+  FServer.emplace(std::move(server));
+  FDisplay = display;
   // The session's programs, and the tools run through Shell, inherit these.
-  ::setenv("DISPLAY", display_.c_str(), 1);
-  ::setenv("HOME", home_.c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", (home_ / ".config").c_str(), 1);
-  ::setenv("XDG_RUNTIME_DIR", home_.c_str(), 1);
+  ::setenv("DISPLAY", FDisplay.c_str(), 1);
+  ::setenv("HOME", FHome.c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", (FHome / ".config").c_str(), 1);
+  ::setenv("XDG_RUNTIME_DIR", FHome.c_str(), 1);
   ::setenv("LC_ALL", "C.UTF-8", 1);
   ::setenv("QT_QPA_PLATFORM", "xcb", 1);
   ::unsetenv("QT_SCALE_FACTOR");
   ::unsetenv("WAYLAND_DISPLAY");
   // Openbox runs its start-up command once it manages windows; a window
   // mapped before then may never be managed.
-  const fs::path ready = home_ / "window-manager-ready";
-  windowManager_.emplace(
+  const fs::path ready = FHome / "window-manager-ready";
+  FWindowManager.emplace(
       std::vector<std::string>{"openbox", "--sm-disable", "--startup", "touch " + ready.string()});
   if (!Eventually([&] { return fs::exists(ready); }, 10s))
     throw std::runtime_error("the window manager did not start");
 }
 
 DesktopSession::~DesktopSession() {
-  compositor_.reset();
-  statusNotifierHost_.reset();
-  trayHost_.reset();
-  windowManager_.reset();
-  server_.reset();
+  FCompositor.reset();
+  FStatusNotifierHost.reset();
+  FTrayHost.reset();
+  FWindowManager.reset();
+  FServer.reset();
   std::error_code ignored;
-  fs::remove_all(home_, ignored);
+  fs::remove_all(FHome, ignored);
 }
 
 fs::path DesktopSession::SettingsFile() const {
-  return home_ / ".config" / "Corvane" / "Tallyon.reg";
+  return FHome / ".config" / "Corvane" / "Tallyon.reg";
 }
 
 void DesktopSession::StopServer() {
-  server_.reset();
-  trayHost_.reset();
-  windowManager_.reset();
+  FServer.reset();
+  FTrayHost.reset();
+  FWindowManager.reset();
 }
 
 void DesktopSession::StartTrayHost() {
-  trayHost_.emplace(std::vector<std::string>{"trayer", "--edge", "top", "--align", "right",
+  FTrayHost.emplace(std::vector<std::string>{"trayer", "--edge", "top", "--align", "right",
                                              "--widthtype", "pixel", "--width", "60",
                                              "--heighttype", "pixel", "--height", "22",
                                              "--transparent", "false", "--SetDockType", "true"});
@@ -178,20 +178,20 @@ void SetXkbRuleNames(const std::string& display, const std::string& layout) {
 } // namespace
 
 void DesktopSession::StartWaylandCompositor(const std::string& layout) {
-  SetXkbRuleNames(display_, layout);
+  SetXkbRuleNames(FDisplay, layout);
   const std::string socket = "wayland-tallyon";
-  const fs::path log = home_ / "weston.log";
-  compositor_.emplace(std::vector<std::string>{
+  const fs::path log = FHome / "weston.log";
+  FCompositor.emplace(std::vector<std::string>{
       "sh", "-c",
       "exec weston --backend=x11-backend.so --socket=" + socket +
           " --width=1000 --height=740 --idle-time=0 --no-config --xwayland > " + log.string() +
           " 2>&1"});
-  if (!Eventually([&] { return fs::exists(home_ / socket); }, 10s))
+  if (!Eventually([&] { return fs::exists(FHome / socket); }, 10s))
     throw std::runtime_error("weston did not start");
   Eventually([&] {
-    xwaylandDisplay_ =
+    FXwaylandDisplay =
         Line("sed -n 's/.*xserver listening on display \\(:[0-9]*\\).*/\\1/p' " + log.string());
-    return !xwaylandDisplay_.empty();
+    return !FXwaylandDisplay.empty();
   });
   const std::string output = WaitForWindow("Weston Compositor - screen0");
   // Keys go to the compositor's window, the pointer rests inside it.
@@ -202,8 +202,8 @@ void DesktopSession::StartWaylandCompositor(const std::string& layout) {
 }
 
 void DesktopSession::StartStatusNotifierHost() {
-  statusNotifierHost_.emplace(std::vector<std::string>{TALLYON_STATUS_NOTIFIER, "watcher",
-                                                       (home_ / "status-notifier-items").string()});
+  FStatusNotifierHost.emplace(std::vector<std::string>{TALLYON_STATUS_NOTIFIER, "watcher",
+                                                       (FHome / "status-notifier-items").string()});
   Eventually(
       [this] {
         return ShellStatus("gdbus introspect --session --dest org.kde.StatusNotifierWatcher "
@@ -214,7 +214,7 @@ void DesktopSession::StartStatusNotifierHost() {
 
 std::string DesktopSession::StatusNotifier(const std::string& command) const {
   const std::string item =
-      Line("tail -n 1 " + (home_ / "status-notifier-items").string() + " 2>/dev/null");
+      Line("tail -n 1 " + (FHome / "status-notifier-items").string() + " 2>/dev/null");
   if (item.empty()) return {};
   const auto space = command.find(' ');
   return Shell(std::string(TALLYON_STATUS_NOTIFIER) + " " + command.substr(0, space) + " " +

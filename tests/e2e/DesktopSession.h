@@ -31,10 +31,10 @@ public:
   void Stop();
   // Sends a signal to the process alone (SIGTERM, SIGSTOP, ...).
   void Signal(int number) const;
-  pid_t Pid() const { return pid_; }
+  pid_t Pid() const { return FPid; }
 
 private:
-  pid_t pid_ = -1;
+  pid_t FPid = -1;
 };
 
 class DesktopSession {
@@ -42,8 +42,8 @@ public:
   DesktopSession();
   ~DesktopSession();
 
-  const std::string& Display() const { return display_; }
-  const std::filesystem::path& Home() const { return home_; }
+  const std::string& Display() const { return FDisplay; }
+  const std::filesystem::path& Home() const { return FHome; }
   std::filesystem::path SettingsFile() const;
 
   // Starts a tray host docked at the top right of the screen.
@@ -62,7 +62,7 @@ public:
   // The compositor also runs XWayland: X clients on XWaylandDisplay() get
   // the compositor's layout as their X keymap.
   void StartWaylandCompositor(const std::string& layout);
-  const std::string& XWaylandDisplay() const { return xwaylandDisplay_; }
+  const std::string& XWaylandDisplay() const { return FXwaylandDisplay; }
 
   // Starts a stand-in status-notifier host on the session bus (the tray of
   // KDE Plasma and GNOME's AppIndicator extension), before the program.
@@ -104,14 +104,14 @@ public:
                   std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
 
 private:
-  std::filesystem::path home_;
-  std::string display_;
-  std::optional<Process> server_;
-  std::optional<Process> windowManager_;
-  std::optional<Process> trayHost_;
-  std::optional<Process> statusNotifierHost_;
-  std::optional<Process> compositor_;
-  std::string xwaylandDisplay_;
+  std::filesystem::path FHome;
+  std::string FDisplay;
+  std::optional<Process> FServer;
+  std::optional<Process> FWindowManager;
+  std::optional<Process> FTrayHost;
+  std::optional<Process> FStatusNotifierHost;
+  std::optional<Process> FCompositor;
+  std::string FXwaylandDisplay;
 };
 
 template <typename Condition>
