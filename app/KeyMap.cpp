@@ -1,31 +1,36 @@
 #include "app/KeyMap.h"
 
+#include "platform/VirtualKeys.h"
+
 #include <utility>
 
 namespace {
 
 using Binding = std::pair<int, TCalcAction>;
 
+using namespace platform::vk;
+
 constexpr Binding ShiftBindings[] = {
-    {53, caPerCent}, // 5 on the main keyboard
-    {56, caMulty},   // 8 on the main keyboard
+    {Digit0 + 5, caPerCent}, // Shift+5 on the main keyboard
+    {Digit0 + 8, caMulty},   // Shift+8 on the main keyboard
 };
 
+// clang-format off
 constexpr Binding Bindings[] = {
-    {13, caEqual},                                                    // Enter
-    {27, caClearEntr},                                                // Esc
-    {46, caClear},                                                    // Delete
-    {48, ca0},         {49, ca1},  {50, ca2},  {51, ca3},  {52, ca4}, // main-row digits
-    {53, ca5},         {54, ca6},  {55, ca7},  {56, ca8},  {57, ca9},  {96, ca0},
-    {97, ca1},         {98, ca2},  {99, ca3},  {100, ca4}, // keypad digits
-    {101, ca5},        {102, ca6}, {103, ca7}, {104, ca8}, {105, ca9}, {106, caMulty}, // keypad *
-    {107, caPlus},                                                                     // keypad +
-    {109, caMinus},                                                                    // keypad -
-    {110, caDecSep}, // keypad decimal point
-    {111, caDivide}, // keypad /
-    {188, caDecSep}, // comma
-    {190, caDecSep}, // full stop
+    {Return, caEqual},       {Escape, caClearEntr},   {Delete, caClear},
+    {Digit0, ca0},           {Digit0 + 1, ca1},       {Digit0 + 2, ca2},
+    {Digit0 + 3, ca3},       {Digit0 + 4, ca4},       {Digit0 + 5, ca5},
+    {Digit0 + 6, ca6},       {Digit0 + 7, ca7},       {Digit0 + 8, ca8},
+    {Digit0 + 9, ca9},
+    {Numpad0, ca0},          {Numpad0 + 1, ca1},      {Numpad0 + 2, ca2},
+    {Numpad0 + 3, ca3},      {Numpad0 + 4, ca4},      {Numpad0 + 5, ca5},
+    {Numpad0 + 6, ca6},      {Numpad0 + 7, ca7},      {Numpad0 + 8, ca8},
+    {Numpad0 + 9, ca9},
+    {Multiply, caMulty},     {Add, caPlus},           {Subtract, caMinus},
+    {Decimal, caDecSep},     {Divide, caDivide},
+    {OemComma, caDecSep},    {OemPeriod, caDecSep},
 };
+// clang-format on
 
 constexpr Binding CharacterBindings[] = {
     {'0', ca0},      {'1', ca1},       {'2', ca2},    {'3', ca3},     {'4', ca4},
