@@ -64,15 +64,18 @@ void TCVCalculator::SetValue(const std::string& text) {
   FEntering = false;
   FAwaitingOperand = false;
   FOperandSupplied = false;
+  StoreText(text);
+}
+
+// An unreadable text is kept as written; the number stays the previous one.
+void TCVCalculator::StoreText(const std::string& text) {
   FValue = RemoveNonNumber(text.empty() ? "0" : text);
-  // An unreadable text is kept as written; the number stays the previous one.
   if (const auto number = TryTextToNumber(FValue)) FNumber = *number;
 }
 
 void TCVCalculator::EnterNumber(const std::string& text) {
   if (!OperandAwaited()) return SetValue(text);
-  FValue = RemoveNonNumber(text.empty() ? "0" : text);
-  if (const auto number = TryTextToNumber(FValue)) FNumber = *number;
+  StoreText(text);
   SupplyOperand();
 }
 

@@ -89,6 +89,8 @@ private:
   // right operand: the pending operation and its left operand stay.
   void SupplyOperand();
 
+  // The cleaned text as the value, with its number when it reads.
+  void StoreText(const std::string& text);
   // The current value as number text, and whether it holds the separator.
   void ShowNumber();
   bool HasDecimalSeparator() const;

@@ -3,6 +3,20 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
+
+namespace {
+
+// The exponent of to_chars' scientific text "d.ddde+X".
+int ExponentOf(std::string_view text) {
+  const std::size_t e = text.find('e');
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                  exponent);
+  return exponent;
+}
+
+} // namespace
 
 Decimal ToDecimal18(Extended x) {
   char buffer[64];
@@ -11,11 +25,17 @@ Decimal ToDecimal18(Extended x) {
                                     std::chars_format::scientific, 17);
   const std::string_view text(buffer, result.ptr);
   const std::size_t e = text.find('e');
-  int exponent = 0;
-  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                  exponent);
   return {std::signbit(x), std::string(1, text[0]) + std::string(text.substr(2, e - 2)),
-          exponent + 1};
+          ExponentOf(text) + 1};
+}
+
+// The shortest text that reads back as the number never rounds up to the
+// next power of ten.
+int DecimalExponent(Extended x) {
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific);
+  return ExponentOf(std::string_view(buffer, result.ptr));
 }
 
 Decimal RoundedTo(const Decimal& d, int count) {

@@ -19,6 +19,10 @@ struct Decimal {
 //   1234.5 -> {false, "123450000000000000", 4}   -1/3 -> {true, "333333333333333333", 0}
 Decimal ToDecimal18(Extended x);
 
+// e with 10^e <= |x| < 10^(e+1), exactly (no rounding of x first); x not zero.
+//   9.5 -> 0    10 -> 1    0.0999 -> -2
+int DecimalExponent(Extended x);
+
 // d rounded to its first `count` significant digits, a 5 or more in the
 // next digit rounding up; a carry out of the first digit gives "1" and
 // raises the exponent. No digits remain for a count below zero, or for 0

@@ -1,5 +1,6 @@
 #include "engine/DecimalSum.h"
 
+#include "engine/Decimal.h"
 #include "math/CVMath.h"
 
 #include <algorithm>
@@ -11,18 +12,6 @@ namespace {
 
 // Significant digits a decimal operand carries below its leading digit.
 constexpr int CarriedDigits = 18;
-
-// e with 10^e <= magnitude < 10^(e+1). The shortest text that reads back
-// as the number never rounds up to the next power of ten.
-int DecimalExponent(Extended magnitude) {
-  char text[64];
-  const char* end =
-      std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific).ptr;
-  const char* e = std::find(static_cast<const char*>(text), end, 'e');
-  int exponent = 0;
-  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
-  return exponent;
-}
 
 // 10^power; only asked for powers inside the normal range.
 Extended PowerOfTen(int power) {
