@@ -1,7 +1,7 @@
 #include "app/Endings.h"
 
 #include "app/ErrorDisplay.h"
-#include "platform/WindowEnd.h"
+#include "platform/desktop/WindowEnd.h"
 #include "settings/USet.h"
 
 #include <QApplication>

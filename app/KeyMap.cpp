@@ -1,6 +1,6 @@
 #include "app/KeyMap.h"
 
-#include "platform/VirtualKeys.h"
+#include "platform/desktop/VirtualKeys.h"
 
 #include <utility>
 

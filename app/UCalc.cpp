@@ -5,14 +5,14 @@
 #include "app/KeyMap.h"
 #include "app/Pictures.h"
 #include "display/CalcIndicator.h"
-#include "display/Fonts.h"
 #include "engine/CalculatorForm.h"
-#include "platform/Desktop.h"
-#include "platform/VirtualKeys.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/desktop/VirtualKeys.h"
 #include "settings/USet.h"
 #include "tallyon/Product.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
+#include "widgets/look/Fonts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
 #include "engine/NumberText.h"
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
 
 // Copies the value's number text, not the grouped display text.

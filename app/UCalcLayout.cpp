@@ -6,11 +6,11 @@
 #include "app/Pictures.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
-#include "display/Fonts.h"
 #include "widgets/DxButton.h"
 #include "widgets/DxContainer.h"
-#include "widgets/KeyColors.h"
 #include "widgets/MxFlatPanel.h"
+#include "widgets/look/Fonts.h"
+#include "widgets/look/KeyColors.h"
 
 namespace {
 

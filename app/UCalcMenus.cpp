@@ -2,7 +2,7 @@
 
 #include "app/Pictures.h"
 #include "app/UCalc.h"
-#include "display/Fonts.h"
+#include "widgets/look/Fonts.h"
 
 #include <QAction>
 #include <QActionGroup>

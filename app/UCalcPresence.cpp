@@ -14,7 +14,7 @@
 #include "app/Pictures.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
 
 #include <QAction>

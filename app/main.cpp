@@ -5,8 +5,8 @@
 #include "app/UCalc.h"
 #include "cli/CommandLine.h"
 #include "engine/NumberText.h"
-#include "platform/Desktop.h"
 #include "platform/Locale.h"
+#include "platform/desktop/Desktop.h"
 #include "tallyon/Product.h"
 
 #include <QApplication>

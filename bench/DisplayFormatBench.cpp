@@ -1,7 +1,7 @@
 // Display text per write of a display: the engine's texts for ordinary
 // results, and the long texts a user can type or paste.
 
-#include "display/DisplayFormat.h"
+#include "display/format/DisplayFormat.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // million decimals is shown as typed): writing it, then each repaint.
 
 #include "display/CalcIndicator.h"
-#include "display/Fonts.h"
+#include "widgets/look/Fonts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // the settings file read and written. Time must grow with the length only
 // linearly; a million digits take well under a second.
 
-#include "display/DisplayFormat.h"
+#include "display/format/DisplayFormat.h"
 #include "engine/NumberText.h"
 #include "platform/RegistryFile.h"
 

@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include "dialogs/FileVersionInfo.h"
+#include "dialogs/versioninfo/FileVersionInfo.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
 #include "cli/EngineDriver.h"
 
-#include "display/DisplayFormat.h"
+#include "display/format/DisplayFormat.h"
 #include "engine/CalculatorForm.h"
 #include "engine/KeyTokens.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/DialogPictures.h"
 
-#include "display/Fonts.h"
+#include "widgets/look/Fonts.h"
 
 #include <QFile>
 #include <QPainter>

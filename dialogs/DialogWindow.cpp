@@ -1,6 +1,6 @@
 #include "dialogs/DialogWindow.h"
 
-#include "display/Fonts.h"
+#include "widgets/look/Fonts.h"
 
 void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize client) {
   dialog.setObjectName(name);

@@ -3,11 +3,11 @@
 #include "dialogs/DialogPictures.h"
 #include "dialogs/DialogWindow.h"
 #include "dialogs/JpegImage.h"
-#include "display/Fonts.h"
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
 #include "tallyon/Product.h"
 #include "widgets/DxButton.h"
+#include "widgets/look/Fonts.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -10,7 +10,7 @@
 // frees it; a record that cannot be read fails FormCreate, and the box then
 // still opens, with its placeholders.
 
-#include "dialogs/FileVersionInfo.h"
+#include "dialogs/versioninfo/FileVersionInfo.h"
 
 #include <QDialog>
 

@@ -3,12 +3,12 @@
 #include "dialogs/DialogPictures.h"
 #include "dialogs/DialogWindow.h"
 #include "display/CalcIndicator.h"
-#include "display/Fonts.h"
 #include "engine/NumberText.h"
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
 #include "widgets/DxButton.h"
-#include "widgets/KeyColors.h"
+#include "widgets/look/Fonts.h"
+#include "widgets/look/KeyColors.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -72,10 +72,7 @@ void TFSubmitNumber::BuildButtons() {
   connect(FBtCancel, &TdxButton::OnClick, this, [this] { btCancelClick(); });
 
   FBtHelp = MakeButton(this, "btHelp", tr("Help"), 338, HelpGlyph(), mrNone);
-  FBtHelp->Colors().SetBackgroundFrom(QColor(123, 150, 173));
-  FBtHelp->Colors().SetBackgroundTo(Qt::white);
-  FBtHelp->Colors().SetClickedFrom(QColor(192, 192, 192));
-  FBtHelp->Colors().SetClickedTo(QColor(123, 150, 173));
+  ApplyKeyColors(*FBtHelp, TKeyGroup::Help);
 }
 
 void TFSubmitNumber::BuildPreview() {

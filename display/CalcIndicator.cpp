@@ -1,7 +1,7 @@
 #include "display/CalcIndicator.h"
 
 #include "display/CalcIndicatorAccessible.h"
-#include "display/DisplayFormat.h"
+#include "display/format/DisplayFormat.h"
 #include "engine/NumberText.h"
 
 #include <QEvent>

@@ -5,7 +5,7 @@
 // by bench/HostileInputBench.cpp; these check the outcomes.
 
 #include "app/ErrorDisplay.h"
-#include "display/DisplayFormat.h"
+#include "display/format/DisplayFormat.h"
 #include "tests/app/WindowFixture.h"
 
 #include <QClipboard>

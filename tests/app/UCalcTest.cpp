@@ -7,7 +7,7 @@
 #include "app/KeyMap.h"
 #include "dialogs/USubmitNumber.h"
 #include "display/CalcIndicator.h"
-#include "display/DisplayFormat.h"
+#include "display/format/DisplayFormat.h"
 #include "engine/NumberText.h"
 #include "settings/USet.h"
 #include "tests/app/WindowFixture.h"

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Fails on an include that the build's dependencies do not allow.
 
-Every library and program of the source folders is read from its folder's
-CMakeLists.txt (tallyon_library, add_executable, target_link_libraries,
+Every library and program of the source folders is read from the
+CMakeLists.txt of its folder or subfolder (tallyon_library, add_executable, target_link_libraries,
 target_sources). A source file belongs to the target that lists it, a header
 to the target of the source file of the same name (or, where there is none,
-to its folder's targets). A file may include a project header only from its
+to the targets of the nearest folder with a CMakeLists.txt). A file may include a project header only from its
 own target or a target it depends on, directly or through others, and a
 Qt header only when that closure holds Qt.
 
@@ -16,7 +16,7 @@ import re
 import sys
 
 FOLDERS = ["math", "engine", "platform", "display", "settings", "widgets",
-           "dialogs", "cli", "app", "desktop"]
+           "dialogs", "cli", "app", "desktop", "tools"]
 CALL = re.compile(r"\b(tallyon_library|add_executable|target_link_libraries|target_sources)"
                   r"\s*\(([^)]*)\)", re.S)
 KEYWORDS = {"SOURCES", "DEPS", "PRIVATE", "PUBLIC", "INTERFACE"}
@@ -26,10 +26,8 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 def read_targets(root):
     """name -> {"folder", "sources", "deps"} for every target of the folders."""
     targets = {}
-    for folder in FOLDERS:
-        cmake = root / folder / "CMakeLists.txt"
-        if not cmake.exists():
-            continue
+    for cmake in sorted(c for top in FOLDERS for c in (root / top).rglob("CMakeLists.txt")):
+        folder = str(cmake.parent.relative_to(root))
         text = re.sub(r"#.*", "", cmake.read_text())
         for call, body in CALL.findall(text):
             words = body.split()
@@ -63,8 +61,13 @@ def owners(path, targets):
     stem = str(pathlib.Path(path).with_suffix(""))
     listed = {n for n, t in targets.items()
               if any(str(pathlib.Path(s).with_suffix("")) == stem for s in t["sources"])}
-    folder = pathlib.Path(path).parts[0]
-    return listed or {n for n, t in targets.items() if t["folder"] == folder}
+    if listed:
+        return listed
+    folders = {t["folder"] for t in targets.values()}
+    parent = pathlib.Path(path).parent
+    while str(parent) not in folders and str(parent) != ".":
+        parent = parent.parent
+    return {n for n, t in targets.items() if t["folder"] == str(parent)}
 
 
 def main(root):

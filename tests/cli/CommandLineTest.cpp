@@ -2,7 +2,7 @@
 // binaries run with no display at all.
 
 #include "cli/CommandLine.h"
-#include "dialogs/FileVersionInfo.h"
+#include "dialogs/versioninfo/FileVersionInfo.h"
 
 #include <gtest/gtest.h>
 

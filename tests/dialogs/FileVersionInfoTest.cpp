@@ -1,4 +1,4 @@
-#include "dialogs/FileVersionInfo.h"
+#include "dialogs/versioninfo/FileVersionInfo.h"
 
 #include "platform/VersionInfo.h"
 

@@ -2,8 +2,8 @@
 // and clipping, and the Text / ThouSep contract.
 
 #include "display/CalcIndicator.h"
-#include "display/Fonts.h"
 #include "engine/NumberText.h"
+#include "widgets/look/Fonts.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // does not read; otherwise it is short, reads back close to the number,
 // and groups its integer digits only when grouping is on.
 
-#include "display/DisplayFormat.h"
+#include "display/format/DisplayFormat.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cmath>

@@ -9,7 +9,7 @@
 // Input: a mode byte (0: the section of an ELF file, 1: the whole file), a
 // byte for the size of a short block, then the bytes.
 
-#include "dialogs/FileVersionInfo.h"
+#include "dialogs/versioninfo/FileVersionInfo.h"
 #include "platform/VersionInfo.h"
 #include "platform/VersionRecord.h"
 #include "tests/fuzz/FuzzSupport.h"

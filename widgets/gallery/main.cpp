@@ -6,12 +6,12 @@
 #include "widgets/DxButton.h"
 #include "widgets/DxContainer.h"
 #include "widgets/MxFlatPanel.h"
+#include "widgets/look/Fonts.h"
+#include "widgets/look/KeyColors.h"
 
 #include <QApplication>
 #include <QEnterEvent>
-#include <QFile>
 #include <QFocusEvent>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -19,58 +19,31 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
-// The typefaces of the windows, falling back to look-alikes where they are
-// missing; Debian's fonts-wine keeps its Tahoma where fontconfig does not
-// look, so it is registered here when no Tahoma is known.
 QFont WindowFont(int pixelSize, bool bold) {
-  if (!QFontDatabase::families().contains("Tahoma")) {
-    for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
-      const QString path = QStringLiteral("/usr/share/wine/fonts/") + file;
-      if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
-    }
-  }
-  QFont font;
-  font.setFamilies(
-      {"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "DejaVu Sans"});
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
+  return TypefaceFont(TTypeface::MSSansSerif, pixelSize, bold);
 }
 
+// The key colour groups of the program, and the colours a button has at
+// creation.
 struct ColourGroup {
   const char* name;
-  std::function<void(TdxColors&)> apply;
+  std::optional<TKeyGroup> group;
 };
 
 const ColourGroup Groups[] = {
-    {"at creation", [](TdxColors&) {}},
-    {"red keys",
-     [](TdxColors& c) {
-       c.SetBackgroundFrom({255, 206, 207});
-       c.SetBackgroundTo({255, 155, 157});
-       c.SetFocusedFrom({255, 206, 207});
-       c.SetFocusedTo({255, 91, 96});
-       c.SetBorderLine(Qt::red);
-     }},
-    {"green keys",
-     [](TdxColors& c) {
-       c.SetBackgroundFrom({210, 232, 220});
-       c.SetBackgroundTo({158, 205, 180});
-       c.SetFocusedFrom({210, 232, 220});
-       c.SetFocusedTo({109, 180, 142});
-       c.SetBorderLine(Qt::darkGreen);
-     }},
-    {"Help button",
-     [](TdxColors& c) {
-       c.SetBackgroundFrom({123, 150, 173});
-       c.SetBackgroundTo(Qt::white);
-       c.SetClickedFrom({192, 192, 192});
-       c.SetClickedTo({123, 150, 173});
-     }},
+    {"at creation", std::nullopt},
+    {"red keys", TKeyGroup::Red},
+    {"green keys", TKeyGroup::Green},
+    {"Help button", TKeyGroup::Help},
 };
+
+void ApplyGroup(TdxButton& button, const ColourGroup& group) {
+  if (group.group) ApplyKeyColors(button, *group.group);
+}
 
 enum class State { Normal, Hover, Pressed, DraggedAway, Focused, Default, Disabled };
 
@@ -154,7 +127,7 @@ void AddStateRows(QGridLayout* grid, int& row, const QPalette& palette) {
     int column = 1;
     for (const auto& [state, name] : States) {
       const auto setUp = [&group](TdxButton& b) {
-        group.apply(b.Colors());
+        ApplyGroup(b, group);
         b.SetCaption("&Submit");
       };
       grid->addWidget(Cell(Snapshot(palette, setUp, state), name), row, column++);
@@ -232,7 +205,7 @@ QWidget* ZoomRow(const QPalette& palette) {
   auto* layout = new QHBoxLayout(strip);
   for (const State state : {State::Normal, State::Hover, State::Pressed, State::Focused}) {
     const auto setUp = [](TdxButton& b) {
-      Groups[2].apply(b.Colors());
+      ApplyGroup(b, Groups[2]);
       b.resize(35, 25);
       b.SetCaption("7");
     };
@@ -291,7 +264,7 @@ QWidget* LiveArea(QLabel* status) {
     auto* key = new TdxButton(container);
     key->setFont(WindowFont(11, true));
     key->SetCaption(captions[i]);
-    Groups[i < 3 ? 2 : i < 5 ? 1 : 3].apply(key->Colors());
+    ApplyGroup(*key, Groups[i < 3 ? 2 : i < 5 ? 1 : 3]);
     key->setGeometry(i < 4 ? x + 38 * i : 265 + 78 * (i - 4), i < 4 ? 4 : 35, i < 4 ? 35 : 73, 25);
     key->SetTabStop(i >= 4);
     if (i == 5) key->SetCancel(true);

@@ -1,4 +1,4 @@
-#include "display/Fonts.h"
+#include "widgets/look/Fonts.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "display/DisplayFormat.h"
+#include "display/format/DisplayFormat.h"
 
 #include "engine/Decimal.h"
 

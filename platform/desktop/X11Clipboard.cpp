@@ -1,4 +1,4 @@
-#include "platform/X11Clipboard.h"
+#include "platform/desktop/X11Clipboard.h"
 
 #include <xcb/xcb.h>
 

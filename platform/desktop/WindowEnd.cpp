@@ -1,4 +1,4 @@
-#include "platform/WindowEnd.h"
+#include "platform/desktop/WindowEnd.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
 
-#include "platform/X11Clipboard.h"
+#include "platform/desktop/X11Clipboard.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "platform/VirtualKeys.h"
+#include "platform/desktop/VirtualKeys.h"
 
 #include <QKeyEvent>
 
