@@ -1,6 +1,6 @@
 // The settings store with large files, through LoadSettings and SaveSettings
 // as the window's start and close run them: files of up to 100 MB of blank
-// lines, comment lines or small foreign values. Reports the longest load and
+// lines, comment lines, small foreign values or small foreign keys. Reports the longest load and
 // save (counters "load_ms", "save_ms", with the file flushed to disk) and the
 // peak memory above what the process held before, as a multiple of the
 // file's size ("peak_per_file_byte"; the target is at most 3).
@@ -37,7 +37,8 @@ std::string Filler(int kind) {
   switch (kind) {
   case 0: return "\n";
   case 1: return "; a comment line\n";
-  default: return "\"Other\"=dword:00000001\n";
+  case 2: return "\"Other\"=dword:00000001\n";
+  default: return "[HKEY_CURRENT_USER\\Software\\Other]\n\"A\"=\"1\"\n";
   }
 }
 
@@ -88,9 +89,10 @@ void BM_SettingsLoadAndSave(benchmark::State& state) {
   state.counters["file_MB"] = size / (1 << 20);
   fs::remove_all(home);
 }
-// Kinds: 0 blank lines, 1 comment lines, 2 small values of no interest.
+// Kinds: 0 blank lines, 1 comment lines, 2 small values of no interest in
+// the program's key, 3 small keys of another program's.
 BENCHMARK(BM_SettingsLoadAndSave)
-    ->ArgsProduct({{0, 1, 2}, {10, 100}})
+    ->ArgsProduct({{0, 1, 2, 3}, {10, 100}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
 

@@ -1,7 +1,9 @@
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -39,18 +41,34 @@ void FlushFolder(const std::filesystem::path& folder) {
   ::close(descriptor);
 }
 
+// A large buffer asks for transparent huge pages before it is first
+// touched: where page faults are dear (a virtual machine without nested
+// paging), the 25,000 faults of 100 MB in small pages cost a third of a
+// second, and in huge pages fifty.
+void AskForHugePages(const std::string& buffer) {
+  constexpr std::uintptr_t huge = 2 << 20;
+  const auto start = reinterpret_cast<std::uintptr_t>(buffer.data());
+  const std::uintptr_t begin = (start + huge - 1) & ~(huge - 1);
+  const std::uintptr_t end = (start + buffer.capacity()) & ~(huge - 1);
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
 } // namespace
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t room) {
   // Read into one buffer of the file's size, so that a large file costs its
   // size once and not the doublings of a growing stream.
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return std::nullopt;
   struct stat info {};
   // One byte more than the size, so that the end is met without growing.
-  std::string content(
-      ::fstat(descriptor, &info) == 0 && info.st_size > 0 ? std::size_t(info.st_size) + 1 : 4096,
-      '\0');
+  const std::size_t size =
+      (::fstat(descriptor, &info) == 0 && info.st_size > 0 ? std::size_t(info.st_size) + 1 : 4096) +
+      room;
+  std::string content;
+  content.reserve(size);
+  AskForHugePages(content);
+  content.resize(size);
   std::size_t filled = 0;
   while (true) {
     if (filled == content.size()) content.resize(content.size() * 2);

@@ -12,8 +12,9 @@
 
 namespace platform {
 
-// The file's bytes; nullopt when it cannot be read, with errno telling why.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+// The file's bytes, in a text with `room` bytes of capacity beyond them;
+// nullopt when it cannot be read, with errno telling why.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t room = 0);
 
 // The steps of ReplaceFile, in their order.
 enum class ReplaceStep { CreateTemporary, Write, Flush, Close, Rename, FlushFolder };

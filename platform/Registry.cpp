@@ -139,14 +139,15 @@ std::optional<fs::path> OwnTarget(const fs::path& link, bool writes) {
 // The key's file as it stands, with a damaged one moved aside (a link is
 // moved itself, its target left alone); false, with the failure noted, when
 // it cannot be read or kept.
-bool TRegistry::LoadFile(const fs::path& file, bool exists, bool writes, RegistryFile& content) {
+bool TRegistry::LoadFile(const fs::path& file, std::string_view key, bool exists, bool writes,
+                         RegistryFile& content) {
   std::error_code error;
   const std::uintmax_t size = exists ? fs::file_size(file, error) : 0;
   const bool tooLarge = !error && size > LargestFile;
   if (exists && !tooLarge) {
-    const std::optional<std::string> text = ReadWholeFile(file);
+    std::optional<std::string> text = ReadWholeFile(file, RegistryFile::kRoomToEdit);
     if (!text) return Refuse(file, std::strerror(errno));
-    if (auto parsed = RegistryFile::Parse(*text)) {
+    if (auto parsed = RegistryFile::Parse(std::move(*text), key)) {
       content = std::move(*parsed);
       return true;
     }
@@ -212,11 +213,11 @@ bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
        (exists && !link && ::access(file->c_str(), W_OK) != 0)))
     return Refuse(*file, std::strerror(errno));
 
+  const std::string name = KeyName(key);
   RegistryFile content;
-  if (!LoadFile(*file, exists, writes, content)) return false;
+  if (!LoadFile(*file, name, exists, writes, content)) return false;
   // A damaged file behind the link was moved aside with the link.
   const fs::path written = target && fs::is_symlink(*file, error) ? *target : *file;
-  const std::string name = KeyName(key);
   if (!content.HasKey(name)) {
     if (!canCreate) return Refuse(*file, "No such key");
     content.AddKey(name);
@@ -231,11 +232,12 @@ void TRegistry::CloseKey() {
 }
 
 bool TRegistry::ValueExists(std::string_view name) const {
-  return FKey && FKey->content.Find(FKey->name, name) != nullptr;
+  return FKey && FKey->content.Find(FKey->name, name).has_value();
 }
 
 TRegDataType TRegistry::GetDataType(std::string_view name) const {
-  const RegistryValue* value = FKey ? FKey->content.Find(FKey->name, name) : nullptr;
+  const std::optional<RegistryValue> value =
+      FKey ? FKey->content.Find(FKey->name, name) : std::nullopt;
   switch (value ? value->type : REG_NONE) {
   case REG_SZ: return rdString;
   case REG_EXPAND_SZ: return rdExpandString;
@@ -246,16 +248,18 @@ TRegDataType TRegistry::GetDataType(std::string_view name) const {
 }
 
 std::string TRegistry::ReadString(std::string_view name) const {
-  const RegistryValue* value = FKey ? FKey->content.Find(FKey->name, name) : nullptr;
-  if (value == nullptr || value->data.empty()) return {};
+  const std::optional<RegistryValue> value =
+      FKey ? FKey->content.Find(FKey->name, name) : std::nullopt;
+  if (!value || value->data.empty()) return {};
   if (value->type != REG_SZ && value->type != REG_EXPAND_SZ)
     throw ERegistryException("Invalid data type for " + Quoted(name));
   return value->data.substr(0, value->data.find('\0'));
 }
 
 std::int32_t TRegistry::ReadInteger(std::string_view name) const {
-  const RegistryValue* value = FKey ? FKey->content.Find(FKey->name, name) : nullptr;
-  if (value == nullptr) throw ERegistryException("Failed to get data for " + Quoted(name));
+  const std::optional<RegistryValue> value =
+      FKey ? FKey->content.Find(FKey->name, name) : std::nullopt;
+  if (!value) throw ERegistryException("Failed to get data for " + Quoted(name));
   if (value->type != REG_DWORD) throw ERegistryException("Invalid data type for " + Quoted(name));
   if (value->data.size() != 4) throw ERegistryException("Failed to get data for " + Quoted(name));
   std::uint32_t number = 0;

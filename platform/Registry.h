@@ -94,7 +94,8 @@ public:
 private:
   struct TKey;
   void Write(std::string_view name, const RegistryValue& value);
-  bool LoadFile(const std::filesystem::path& file, bool exists, bool writes, RegistryFile& content);
+  bool LoadFile(const std::filesystem::path& file, std::string_view key, bool exists, bool writes,
+                RegistryFile& content);
   bool Refuse(const std::filesystem::path& file, const std::string& reason);
 
   std::uint32_t FAccess;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace platform {
 
@@ -99,21 +100,23 @@ std::optional<std::uint32_t> ParseHex(std::string_view digits, std::size_t maxDi
 }
 
 // A quoted text at the start of `in` with the escapes \\ and \"; `in` is
-// left after the closing quote.
+// left after the closing quote. The text between escapes is copied in runs,
+// so that a value of a hundred megabytes reads at the speed of a copy.
 std::optional<std::string> ParseQuoted(std::string_view& in) {
   if (in.empty() || in.front() != '"') return std::nullopt;
   std::string text;
-  for (std::size_t i = 1; i < in.size(); ++i) {
-    if (in[i] == '"') {
-      in.remove_prefix(i + 1);
+  for (std::size_t i = 1;;) {
+    const std::size_t stop = in.find_first_of("\"\\", i);
+    if (stop == std::string_view::npos) return std::nullopt;
+    text += in.substr(i, stop - i);
+    if (in[stop] == '"') {
+      in.remove_prefix(stop + 1);
       return text;
     }
-    if (in[i] == '\\') {
-      if (++i == in.size() || (in[i] != '\\' && in[i] != '"')) return std::nullopt;
-    }
-    text += in[i];
+    if (stop + 1 == in.size() || (in[stop + 1] != '\\' && in[stop + 1] != '"')) return std::nullopt;
+    text += in[stop + 1];
+    i = stop + 2;
   }
-  return std::nullopt;
 }
 
 std::optional<std::string> ParseHexBytes(std::string_view list) {
@@ -203,36 +206,122 @@ bool EndsWithBlankLine(std::string_view text) {
   return Trim(start == std::string_view::npos ? before : before.substr(start + 1)).empty();
 }
 
-// Ends the last line; one cut after its carriage return gets the line feed.
-void Terminate(std::string& lines, std::string_view lineEnd) {
-  if (lines.empty() || lines.ends_with('\n')) return;
-  lines += lines.ends_with('\r') ? "\n" : lineEnd;
+// What ends the text's last line when it has no line end: one cut after its
+// carriage return gets the line feed.
+std::string_view Terminator(std::string_view text, std::string_view lineEnd) {
+  if (text.empty() || text.ends_with('\n')) return {};
+  return text.ends_with('\r') ? "\n" : lineEnd;
 }
 
-// The value's name and data from its line(s), which continue after a
-// trailing backslash.
+std::uint32_t NameHash(std::string_view name) {
+  std::uint32_t hash = 2166136261u; // FNV-1a, of the name in lower case
+  for (const char c : name)
+    hash =
+        (hash ^ static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c)) * 16777619u;
+  return hash;
+}
+
+// The name of a value line ("@", the key's default value, is ""); `logical`
+// is left after the name.
+std::optional<std::string> ValueName(std::string_view& logical) {
+  logical = Trim(logical);
+  if (!logical.starts_with('@')) return ParseQuoted(logical);
+  logical.remove_prefix(1);
+  return std::string();
+}
+
+// The value's name and data from its logical line (its lines joined).
 struct ValueLine {
   std::string name;
   RegistryValue value;
 };
 
-std::optional<ValueLine> ParseValue(std::string_view logical) {
-  ValueLine line;
-  logical = Trim(logical);
-  if (logical.starts_with('@')) {
-    logical.remove_prefix(1);
-  } else {
-    auto name = ParseQuoted(logical);
-    if (!name) return std::nullopt;
-    line.name = std::move(*name);
-  }
-  logical = Trim(logical);
-  if (!logical.starts_with('=')) return std::nullopt;
-  auto value = ParseData(logical.substr(1));
-  if (!value) return std::nullopt;
-  line.value = std::move(*value);
-  return line;
+// What follows a value's name: "=" and the data.
+std::optional<RegistryValue> ParseAssignment(std::string_view rest) {
+  rest = Trim(rest);
+  if (!rest.starts_with('=')) return std::nullopt;
+  return ParseData(rest.substr(1));
 }
+
+std::optional<ValueLine> ParseValue(std::string_view logical) {
+  auto name = ValueName(logical);
+  if (!name) return std::nullopt;
+  auto value = ParseAssignment(logical);
+  if (!value) return std::nullopt;
+  return ValueLine{std::move(*name), std::move(*value)};
+}
+
+// The lines of a file after its header, as the items they make: a run of
+// blank lines, a comment, a key, or a value with the lines its hex list
+// goes on over.
+class ItemReader {
+public:
+  enum Kind { Blank, Comment, Key, Value, Broken };
+  struct Item {
+    Kind kind;
+    std::string_view lines; // with their line ends
+    std::string_view text;  // a key's name; a value's logical line
+  };
+
+  explicit ItemReader(std::string_view text) : FRest(text) {}
+
+  // False at the end of the text.
+  bool Next(Item& item) {
+    const char* start = FRest.data();
+    if (const std::string_view blank = TakeBlankLines(FRest); !blank.empty()) {
+      item = {Blank, blank, {}};
+      return true;
+    }
+    std::string_view line;
+    if (!NextLine(FRest, line)) return false;
+    item = Read(line);
+    item.lines = std::string_view(start, std::size_t(FRest.data() - start));
+    return true;
+  }
+
+private:
+  Item Read(std::string_view line) {
+    const std::string_view body = Body(line);
+    const std::string_view trimmed = Trim(body);
+    if (!IsTextLine(body)) return {Broken, {}, {}};
+    if (trimmed.empty()) return {Blank, {}, {}};
+    if (trimmed.starts_with(';')) return {Comment, {}, {}};
+    if (trimmed.starts_with('[')) {
+      const std::string_view key = Trim(trimmed.substr(1, trimmed.size() - 2));
+      return trimmed.ends_with(']') && !key.empty() ? Item{Key, {}, key} : Item{Broken, {}, {}};
+    }
+    // Only a hex list goes on after a trailing backslash. The lines are
+    // joined in one buffer, so that a value wrapped over many lines still
+    // reads in time linear in its length.
+    if (!trimmed.ends_with('\\') || trimmed.find("=hex") == std::string_view::npos)
+      return {Value, {}, trimmed};
+    FJoined.assign(trimmed);
+    while (FJoined.ends_with('\\')) {
+      if (!NextLine(FRest, line) || !IsTextLine(Body(line))) return {Broken, {}, {}};
+      FJoined.pop_back();
+      FJoined += Body(line);
+      while (!FJoined.empty() && IsSpace(FJoined.back()))
+        FJoined.pop_back();
+    }
+    return {Value, {}, FJoined};
+  }
+
+  std::string_view FRest;
+  std::string FJoined;
+};
+
+// The header line taken off the front of the text; nullopt when the text
+// does not begin with one.
+std::optional<std::string_view> TakeHeader(std::string_view& text) {
+  std::string_view header;
+  if (!NextLine(text, header)) return std::nullopt;
+  std::string_view first = Body(header);
+  if (first.starts_with(kByteOrderMark)) first.remove_prefix(kByteOrderMark.size());
+  if (Trim(first) != kHeader || !IsTextLine(first)) return std::nullopt;
+  return header;
+}
+
+constexpr std::size_t kLargestText = std::numeric_limits<std::uint32_t>::max();
 
 } // namespace
 
@@ -250,183 +339,156 @@ RegistryValue RegistryValue::Integer(std::uint32_t number) {
   return {REG_DWORD, bytes};
 }
 
-RegistryFile::RegistryFile() : FPreamble(std::string(kHeader) + "\n") {}
+RegistryFile::RegistryFile() : FText(std::string(kHeader) + "\n") {}
 
-std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
-  std::string_view header;
-  if (!NextLine(text, header)) return std::nullopt;
-  std::string_view first = Body(header);
-  if (first.starts_with(kByteOrderMark)) first.remove_prefix(kByteOrderMark.size());
-  if (Trim(first) != kHeader || !IsTextLine(first)) return std::nullopt;
-
+std::optional<RegistryFile> RegistryFile::Parse(std::string text, std::string_view key) {
+  if (text.size() >= kLargestText) return std::nullopt;
+  std::optional<KeyIndex> index = ReadItems(text, key, true);
+  if (!index) return std::nullopt;
   RegistryFile file;
-  file.FPreamble = header;
   // New lines end as the header line does; a lone carriage return (the
   // file ends there) is no line end to write.
-  if (LineEnd(header).ends_with('\n')) file.FLineEnd = LineEnd(header);
-  for (std::string_view line;;) {
-    if (const std::string_view blank = TakeBlankLines(text); !blank.empty()) {
-      file.AddUnnamedLines(blank, true);
-      continue;
-    }
-    if (!NextLine(text, line)) break;
-    const std::string_view body = Body(line);
-    const std::string_view trimmed = Trim(body);
-    if (!IsTextLine(body)) return std::nullopt;
-    if (trimmed.empty() || trimmed.starts_with(';')) {
-      file.AddUnnamedLines(line, trimmed.empty());
-    } else if (trimmed.starts_with('[')) {
-      if (!trimmed.ends_with(']') || Trim(trimmed.substr(1, trimmed.size() - 2)).empty())
-        return std::nullopt;
-      file.FSections.push_back(
-          {std::string(line), std::string(Trim(trimmed.substr(1, trimmed.size() - 2))), {}});
-    } else {
-      if (file.FSections.empty()) return std::nullopt;
-      Entry entry{std::string(line), std::nullopt, {}};
-      // Only a hex list goes on after a trailing backslash. The line is
-      // joined in place, so that a value wrapped over many lines still
-      // reads in time linear in its length.
-      std::string logical(trimmed);
-      const bool wraps = logical.find("=hex") != std::string::npos;
-      while (wraps && logical.ends_with('\\')) {
-        if (!NextLine(text, line) || !IsTextLine(Body(line))) return std::nullopt;
-        logical.pop_back();
-        logical += Body(line);
-        while (!logical.empty() && IsSpace(logical.back()))
-          logical.pop_back();
-        entry.lines += line;
-      }
-      auto value = ParseValue(logical);
-      if (!value) return std::nullopt;
-      entry.name = std::move(value->name);
-      entry.value = std::move(value->value);
-      file.FSections.back().entries.push_back(std::move(entry));
-    }
-  }
+  std::string_view rest = text;
+  if (const std::string_view end = LineEnd(*TakeHeader(rest)); end.ends_with('\n'))
+    file.FLineEnd = end;
+  file.FText = std::move(text);
+  if (!key.empty()) file.FIndex = std::move(index);
   return file;
 }
 
-std::string RegistryFile::Text() const {
-  std::string text = FPreamble;
-  for (const Section& section : FSections) {
-    text += section.header;
-    for (const Entry& entry : section.entries)
-      text += entry.lines;
-  }
-  return text;
-}
-
 bool RegistryFile::HasKey(std::string_view key) const {
-  return std::any_of(FSections.begin(), FSections.end(),
-                     [&](const Section& section) { return EqualsIgnoreCase(section.key, key); });
+  return IndexOf(key).present;
 }
 
 void RegistryFile::AddKey(std::string_view key) {
-  TerminateLastLine();
-  const std::string& last = FSections.empty() ? FPreamble
-                            : FSections.back().entries.empty()
-                                ? FSections.back().header
-                                : FSections.back().entries.back().lines;
-  if (!EndsWithBlankLine(last)) {
-    if (FSections.empty())
-      FPreamble += FLineEnd;
-    else
-      FSections.back().entries.push_back({FLineEnd, std::nullopt, {}});
-  }
-  FSections.push_back({"[" + std::string(key) + "]" + FLineEnd, std::string(key), {}});
-  FSections.back().entries.push_back({FLineEnd, std::nullopt, {}});
+  FText += Terminator(FText, FLineEnd);
+  if (!EndsWithBlankLine(FText)) FText += FLineEnd;
+  FText += "[" + std::string(key) + "]" + FLineEnd;
+  // The index of a key before the new one would miss the line end just added.
+  FIndex = KeyIndex{std::string(key), true, Offset(FText.size()), {}};
+  FText += FLineEnd;
 }
 
 std::vector<RegistryFile::NamedValue> RegistryFile::Values() const {
   std::vector<NamedValue> values;
-  for (const Section& section : FSections)
-    for (const Entry& entry : section.entries)
-      if (entry.name) values.push_back({section.key, *entry.name, entry.value});
+  std::string_view key, rest = FText;
+  TakeHeader(rest);
+  ItemReader items(rest);
+  for (ItemReader::Item item; items.Next(item);) {
+    if (item.kind == ItemReader::Key) key = item.text;
+    if (item.kind != ItemReader::Value) continue;
+    auto value = ParseValue(item.text);
+    values.push_back({std::string(key), std::move(value->name), std::move(value->value)});
+  }
   return values;
 }
 
-const RegistryValue* RegistryFile::Find(std::string_view key, std::string_view name) const {
-  const RegistryValue* found = nullptr;
-  for (const Section& section : FSections) {
-    if (!EqualsIgnoreCase(section.key, key)) continue;
-    for (const Entry& entry : section.entries)
-      if (entry.name && EqualsIgnoreCase(*entry.name, name)) found = &entry.value;
+RegistryFile::KeyIndex& RegistryFile::IndexOf(std::string_view key) const {
+  if (!FIndex || !EqualsIgnoreCase(FIndex->key, key)) FIndex = ReadItems(FText, key, false);
+  return *FIndex;
+}
+
+// One reading of the text after its header: the index of the key and, when
+// `check` is set, nullopt for a text that is not such a file.
+std::optional<RegistryFile::KeyIndex> RegistryFile::ReadItems(std::string_view text,
+                                                              std::string_view key, bool check) {
+  KeyIndex index{std::string(key), false, 0, {}};
+  std::string_view rest = text;
+  if (!TakeHeader(rest)) return std::nullopt;
+  bool inAnyKey = false, inKey = false;
+  ItemReader items(rest);
+  for (ItemReader::Item item; items.Next(item);) {
+    const auto at = Offset(item.lines.data() - text.data());
+    if (item.kind == ItemReader::Key) {
+      inAnyKey = true;
+      inKey = EqualsIgnoreCase(item.text, key);
+      index.present = index.present || inKey;
+    }
+    if (check && item.kind == ItemReader::Broken) return std::nullopt;
+    if (item.kind == ItemReader::Value && (check || inKey)) {
+      // Checking reads the whole value; the index needs only its name.
+      std::string_view logical = item.text;
+      std::optional<std::string> name = ValueName(logical);
+      if (check && (!inAnyKey || !name || !ParseAssignment(logical))) return std::nullopt;
+      if (inKey) index.values.push_back({at, Offset(Body(item.lines).size()), NameHash(*name)});
+    }
+    if (!inKey || item.kind == ItemReader::Blank) continue;
+    index.appendAt = Offset(at + item.lines.size());
   }
-  return found;
+  return index;
+}
+
+// The lines of the key's last value of that name; nullptr when it has none.
+RegistryFile::ValueLines* RegistryFile::FindLines(KeyIndex& index, std::string_view name) const {
+  const std::uint32_t hash = NameHash(name);
+  for (auto lines = index.values.rbegin(); lines != index.values.rend(); ++lines) {
+    if (lines->nameHash != hash) continue;
+    ItemReader items(LinesOf(*lines));
+    ItemReader::Item item{};
+    items.Next(item);
+    std::string_view logical = item.text;
+    if (EqualsIgnoreCase(*ValueName(logical), name)) return &*lines;
+  }
+  return nullptr;
+}
+
+std::string_view RegistryFile::LinesOf(const ValueLines& lines) const {
+  return std::string_view(FText).substr(lines.at, lines.length);
+}
+
+std::optional<RegistryValue> RegistryFile::Find(std::string_view key, std::string_view name) const {
+  const ValueLines* lines = FindLines(IndexOf(key), name);
+  if (lines == nullptr) return std::nullopt;
+  ItemReader items(LinesOf(*lines));
+  ItemReader::Item item{};
+  items.Next(item);
+  return ParseValue(item.text)->value;
 }
 
 bool RegistryFile::Set(std::string_view key, std::string_view name, const RegistryValue& value) {
   const auto quotedName = name.empty() ? std::optional<std::string>("@") : QuoteText(name);
   if (!quotedName) return false;
   const std::string line = *quotedName + "=" + FormatData(value);
+  KeyIndex& index = IndexOf(key);
+  if (!index.present || FText.size() + line.size() + 2 * FLineEnd.size() >= kLargestText)
+    return false;
 
-  Entry* found = nullptr;
-  for (Section& section : FSections) {
-    if (!EqualsIgnoreCase(section.key, key)) continue;
-    for (Entry& entry : section.entries)
-      if (entry.name && EqualsIgnoreCase(*entry.name, name)) found = &entry;
-  }
-  if (found) {
-    found->lines = line + std::string(LineEnd(found->lines));
-    found->name = std::string(name); // the line now spells it so
-    found->value = value;
+  if (ValueLines* found = FindLines(index, name)) {
+    Splice(index, found->at, found->length, line);
+    found->length = Offset(line.size());
     return true;
   }
-
-  Section* section = LastSection(key);
-  if (section == nullptr) return false;
   // New values go after the key's last value or comment, before the blank
   // lines that separate it from the next key.
-  SplitTrailingBlankLines(*section);
-  auto end = section->entries.end();
-  while (end != section->entries.begin() && !(end - 1)->name && (end - 1)->blankFrom == 0)
-    --end;
-  Terminate(end == section->entries.begin() ? section->header : (end - 1)->lines, FLineEnd);
-  section->entries.insert(end, {line + FLineEnd, std::string(name), value});
+  const std::string_view before = std::string_view(FText).substr(0, index.appendAt);
+  const std::string added = std::string(Terminator(before, FLineEnd)) + line + FLineEnd;
+  Splice(index, index.appendAt, 0, added);
+  const auto at = Offset(index.appendAt + added.size() - line.size() - FLineEnd.size());
+  index.values.push_back({at, Offset(line.size()), NameHash(name)});
+  index.appendAt = Offset(index.appendAt + added.size());
   return true;
 }
 
-// A run of blank and comment lines is one entry, so that a file of many
-// such lines costs little more than its text.
-void RegistryFile::AddUnnamedLines(std::string_view lines, bool blank) {
-  if (FSections.empty()) {
-    FPreamble += lines;
-    return;
+// Puts `text` in the place of `length` bytes at `at` and moves the index
+// along.
+void RegistryFile::Splice(KeyIndex& index, Offset at, Offset length, std::string_view text) {
+  const std::size_t size = FText.size() - length + text.size();
+  if (size > FText.capacity()) {
+    // Grown to the size needed and some room, rather than doubled, so that
+    // a large file or value costs its size and not twice the file's.
+    std::string grown;
+    grown.reserve(size + kRoomToEdit);
+    grown.append(FText, 0, at).append(text).append(FText, at + length);
+    FText = std::move(grown);
+  } else {
+    FText.replace(at, length, text);
   }
-  auto& entries = FSections.back().entries;
-  if (entries.empty() || entries.back().name) entries.push_back({});
-  entries.back().Append(lines, blank);
-}
-
-void RegistryFile::Entry::Append(std::string_view line, bool blank) {
-  lines += line;
-  if (!blank) blankFrom = lines.size();
-}
-
-// The blank lines that end a run of comment and blank lines become an entry
-// of their own.
-void RegistryFile::SplitTrailingBlankLines(Section& section) {
-  if (section.entries.empty() || section.entries.back().name) return;
-  Entry& last = section.entries.back();
-  if (last.blankFrom == 0 || last.blankFrom == last.lines.size()) return;
-  std::string blank = last.lines.substr(last.blankFrom);
-  last.lines.resize(last.blankFrom);
-  section.entries.push_back({std::move(blank), std::nullopt, {}, 0});
-}
-
-RegistryFile::Section* RegistryFile::LastSection(std::string_view key) {
-  for (auto section = FSections.rbegin(); section != FSections.rend(); ++section)
-    if (EqualsIgnoreCase(section->key, key)) return &*section;
-  return nullptr;
-}
-
-void RegistryFile::TerminateLastLine() {
-  if (FSections.empty())
-    Terminate(FPreamble, FLineEnd);
-  else if (FSections.back().entries.empty())
-    Terminate(FSections.back().header, FLineEnd);
-  else
-    Terminate(FSections.back().entries.back().lines, FLineEnd);
+  const auto shift = [&](Offset& offset) {
+    if (offset > at) offset = Offset(offset - length + text.size());
+  };
+  for (ValueLines& lines : index.values)
+    shift(lines.at);
+  shift(index.appendAt);
 }
 
 } // namespace platform

@@ -1,5 +1,5 @@
 #pragma once
-// A registry export file ("REGEDIT4") held as its lines, so that a program can
+// A registry export file ("REGEDIT4") held as its text, so that a program can
 // change the values it knows while every other line (other keys, unknown
 // values, comments, blank lines, line endings) is written back byte for byte.
 //
@@ -17,6 +17,7 @@
 // does; when a value appears twice, the later one counts.
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,9 @@ struct RegistryValue {
   friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
 };
 
+// The file is held as its text, edited in place: a settings file of a
+// hundred megabytes costs about its size in memory, and only the lines of the
+// key asked for are indexed.
 class RegistryFile {
 public:
   // A file with the header line and nothing else.
@@ -51,13 +55,19 @@ public:
 
   // nullopt when the text is not such a file: no "REGEDIT4" first line, a
   // line that is neither a key, a value, a comment nor blank, a value before
-  // the first key, a broken escape or hex list, or a control character (a
-  // NUL, say) anywhere but in the line ends.
-  static std::optional<RegistryFile> Parse(std::string_view text);
+  // the first key, a broken escape or hex list, a control character (a
+  // NUL, say) anywhere but in the line ends, or 4 GiB of text or more.
+  // The key, when given, is indexed in the same reading, for the lookups
+  // that follow.
+  static std::optional<RegistryFile> Parse(std::string text, std::string_view key = {});
+
+  // The room a text given to Parse should have beyond its size, so that
+  // setting a few values edits it in place instead of copying it.
+  static constexpr std::size_t kRoomToEdit = 64 << 10;
 
   // The file's text: unchanged lines as they were read, changed and new ones
   // in the export format.
-  std::string Text() const;
+  const std::string& Text() const { return FText; }
 
   // Keys are full paths such as "HKEY_CURRENT_USER\Software\Corvane\Tallyon".
   bool HasKey(std::string_view key) const;
@@ -73,40 +83,43 @@ public:
   };
   std::vector<NamedValue> Values() const;
 
-  // nullptr when the key or the value is missing.
-  const RegistryValue* Find(std::string_view key, std::string_view name) const;
+  // nullopt when the key or the value is missing.
+  std::optional<RegistryValue> Find(std::string_view key, std::string_view name) const;
 
   // Replaces the value in place, or appends it to the key (which must exist).
   // False, with nothing changed, when the name cannot be written in the
-  // format (it holds a line break or another control character).
+  // format (it holds a line break or another control character) or the file
+  // would reach 4 GiB.
   bool Set(std::string_view key, std::string_view name, const RegistryValue& value);
 
 private:
-  // A value's lines, or a run of blank and comment lines (no name).
-  struct Entry {
-    std::string lines;
-    std::optional<std::string> name;
-    RegistryValue value;
-    // Of a run without a name: where the blank lines that end it begin
-    // (0 when it is all blank), kept as lines are added so that finding the
-    // place for a new value does not read the run again.
-    std::size_t blankFrom = 0;
-    void Append(std::string_view line, bool blank);
+  // Offsets into the text; the text stays under 4 GiB, so that the index of a
+  // key with millions of values stays small.
+  using Offset = std::uint32_t;
+  // A value's lines, without the line end of the last.
+  struct ValueLines {
+    Offset at;
+    Offset length;
+    std::uint32_t nameHash;
   };
-  struct Section {
-    std::string header;
+  // Where one key's values are, found by one reading of the text when the
+  // key is first asked for and kept up to date as values are set.
+  struct KeyIndex {
     std::string key;
-    std::vector<Entry> entries;
+    bool present = false;
+    Offset appendAt = 0; // after the key's last value or comment
+    std::deque<ValueLines> values;
   };
 
-  void AddUnnamedLines(std::string_view lines, bool blank);
-  Section* LastSection(std::string_view key);
-  static void SplitTrailingBlankLines(Section& section);
-  void TerminateLastLine();
+  KeyIndex& IndexOf(std::string_view key) const;
+  static std::optional<KeyIndex> ReadItems(std::string_view text, std::string_view key, bool check);
+  ValueLines* FindLines(KeyIndex& index, std::string_view name) const;
+  std::string_view LinesOf(const ValueLines& lines) const;
+  void Splice(KeyIndex& index, Offset at, Offset length, std::string_view text);
 
-  std::string FPreamble; // the header line and what precedes the first key
-  std::vector<Section> FSections;
+  std::string FText;
   std::string FLineEnd = "\n";
+  mutable std::optional<KeyIndex> FIndex;
 };
 
 } // namespace platform

@@ -273,7 +273,7 @@ TEST_F(Tallyon, EndedWhileClosingLeavesAWholeSettingsFile) {
     ::usleep(100'000); // the keys are gone before the next start
     const auto file = platform::RegistryFile::Parse(ReadFile(session->SettingsFile()));
     ASSERT_TRUE(file.has_value()) << "run " << run;
-    const auto* value = file->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", "Value");
+    const auto value = file->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", "Value");
     const std::string stored = value ? value->data.substr(0, value->data.find('\0')) : "(none)";
     EXPECT_TRUE(stored == values[run % 2] || stored == before) << "run " << run << ": " << stored;
     saved += stored == values[run % 2] ? 1 : 0;
@@ -288,7 +288,7 @@ std::string StoredValueAndMemory(const fs::path& file) {
   const auto parsed = platform::RegistryFile::Parse(ReadFile(file));
   if (!parsed) return "(unreadable)";
   const auto text = [&](const char* name) {
-    const auto* value = parsed->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", name);
+    const auto value = parsed->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", name);
     return value ? value->data.substr(0, value->data.find('\0')) : std::string("(none)");
   };
   return text("Value") + " M" + text("Memory");

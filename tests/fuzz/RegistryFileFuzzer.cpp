@@ -88,16 +88,17 @@ void Edit(RegistryFile& file, const ValueEdit& edit) {
     fuzz::Require(file.Values() == before, "a refused value changes nothing", edit.name);
     return;
   }
-  const RegistryValue* found = file.Find(key, edit.name);
-  fuzz::Require(found != nullptr && *found == value, "a value reads as set", edit.name);
+  const std::optional<RegistryValue> found = file.Find(key, edit.name);
+  fuzz::Require(found == value, "a value reads as set", edit.name);
   for (const auto& other : before) {
     if (EqualsIgnoreCase(other.key, key) && EqualsIgnoreCase(other.name, edit.name)) continue;
-    const RegistryValue* still = file.Find(other.key, other.name);
+    const std::optional<RegistryValue> still = file.Find(other.key, other.name);
     const RegistryValue* was = nullptr;
     for (const auto& old : before)
       if (EqualsIgnoreCase(old.key, other.key) && EqualsIgnoreCase(old.name, other.name))
         was = &old.value;
-    fuzz::Require(still != nullptr && *still == *was, "other values stay as they were", other.name);
+    fuzz::Require(still.has_value() && *still == *was, "other values stay as they were",
+                  other.name);
   }
   const std::size_t count = file.Values().size();
   fuzz::Require(count == before.size() || count == before.size() + 1,
@@ -117,7 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string text(input.Rest());
 
-  std::optional<RegistryFile> file = RegistryFile::Parse(text);
+  // The program's key is indexed as the file is read, any other when first asked for.
+  std::optional<RegistryFile> file = RegistryFile::Parse(text, kKey);
   if (!file) return 0;
   fuzz::Require(file->Text() == text, "an untouched file is written back byte for byte");
   for (const ValueEdit& edit : edits)

@@ -71,12 +71,12 @@ TEST(RegistryFile, ReadsEveryKindOfValue) {
       {"", RegistryValue::Text("default")},
   };
   for (const auto& row : table) {
-    const RegistryValue* value = file.Find(kKey, row.name);
-    ASSERT_NE(value, nullptr) << row.name;
+    const std::optional<RegistryValue> value = file.Find(kKey, row.name);
+    ASSERT_TRUE(value.has_value()) << row.name;
     EXPECT_EQ(*value, row.value) << row.name;
   }
-  EXPECT_EQ(file.Find(kKey, "Missing"), nullptr);
-  EXPECT_EQ(file.Find("HKEY_CURRENT_USER\\Software\\Other", "Plain"), nullptr);
+  EXPECT_EQ(file.Find(kKey, "Missing"), std::nullopt);
+  EXPECT_EQ(file.Find("HKEY_CURRENT_USER\\Software\\Other", "Plain"), std::nullopt);
 }
 
 TEST(RegistryFile, RefusesWhatIsNotAnExportFile) {
@@ -193,8 +193,8 @@ TEST(RegistryFile, EveryValueReadsBackAsWritten) {
     ASSERT_TRUE(file.Set(kKey, "v" + std::to_string(i), values[i]));
   const RegistryFile reread = Parsed(file.Text());
   for (std::size_t i = 0; i < std::size(values); ++i) {
-    const RegistryValue* value = reread.Find(kKey, "v" + std::to_string(i));
-    ASSERT_NE(value, nullptr);
+    const std::optional<RegistryValue> value = reread.Find(kKey, "v" + std::to_string(i));
+    ASSERT_TRUE(value.has_value());
     EXPECT_EQ(*value, values[i]) << i;
   }
   EXPECT_EQ(values[3].data, std::string("cut\0", 4));
@@ -208,7 +208,7 @@ TEST(RegistryFile, NamesThatCannotBeWrittenChangeNothing) {
   EXPECT_FALSE(file.Set("HKEY_CURRENT_USER\\Software\\Missing", "A", RegistryValue::Integer(1)));
   EXPECT_EQ(file.Text(), before);
   ASSERT_TRUE(file.Set(kKey, "quote\"and\\slash", RegistryValue::Integer(1)));
-  EXPECT_NE(Parsed(file.Text()).Find(kKey, "quote\"and\\slash"), nullptr);
+  EXPECT_TRUE(Parsed(file.Text()).Find(kKey, "quote\"and\\slash").has_value());
 }
 
 TEST(RegistryFile, LaterDuplicatesWinAndAreTheOnesChanged) {
@@ -257,8 +257,8 @@ TEST(RegistryFile, AValueWrappedOverManyLinesReads) {
   for (int i = 1; i < kLines; ++i)
     text += ",\\\n  " + std::string(i % 2 ? "ff" : "01");
   const RegistryFile file = Parsed(text + "\n");
-  const RegistryValue* blob = file.Find("K", "Blob");
-  ASSERT_NE(blob, nullptr);
+  const std::optional<RegistryValue> blob = file.Find("K", "Blob");
+  ASSERT_TRUE(blob.has_value());
   ASSERT_EQ(blob->data.size(), std::size_t(kLines));
   EXPECT_EQ(blob->data.substr(0, 3), Bytes({0, 255, 1}));
 }
