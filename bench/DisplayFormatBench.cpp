@@ -37,7 +37,7 @@ BENCHMARK(BM_FormatDisplayText);
 
 void BM_FormatDisplayTextLong(benchmark::State& state) {
   // A long fraction: it always reads, and all but 18 characters are cut.
-  std::string text(state.range(0), '7');
+  std::string text(std::size_t(state.range(0)), '7');
   text[0] = '0';
   text[1] = '.';
   for (auto _ : state)

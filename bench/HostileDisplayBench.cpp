@@ -23,7 +23,8 @@ void BM_IndicatorWriteAndPaintLongText(benchmark::State& state) {
   TCVCalcIndicator indicator;
   indicator.setFont(IndicatorFont());
   QImage target(indicator.size(), QImage::Format_RGB32);
-  const std::string texts[] = {LongZero(state.range(0), ""), LongZero(state.range(0), "E5")};
+  const std::string texts[] = {LongZero(std::size_t(state.range(0)), ""),
+                               LongZero(std::size_t(state.range(0)), "E5")};
   std::size_t i = 0;
   for (auto _ : state) {
     indicator.SetText(texts[i++ % 2]);
@@ -42,7 +43,7 @@ void BM_IndicatorRepaintLongText(benchmark::State& state) {
   BenchApplication();
   TCVCalcIndicator indicator;
   indicator.setFont(IndicatorFont());
-  indicator.SetText(LongZero(state.range(0), ""));
+  indicator.SetText(LongZero(std::size_t(state.range(0)), ""));
   QImage target(indicator.size(), QImage::Format_RGB32);
   for (auto _ : state) {
     indicator.render(&target);

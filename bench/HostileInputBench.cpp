@@ -35,7 +35,7 @@ std::string Pasted(const std::string& clipboard) {
 }
 
 void BM_PasteJunk(benchmark::State& state) {
-  const std::string clipboard = Junk(state.range(0));
+  const std::string clipboard = Junk(std::size_t(state.range(0)));
   for (auto _ : state)
     benchmark::DoNotOptimize(Pasted(clipboard));
   state.SetBytesProcessed(state.iterations() * state.range(0));
@@ -85,7 +85,7 @@ const char* const kKey = "HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon";
 
 // A settings file whose Value is `length` digits: read, set, write.
 void BM_SettingsFileLongValue(benchmark::State& state) {
-  const std::string value(state.range(0), '7');
+  const std::string value(std::size_t(state.range(0)), '7');
   const std::string text = std::string("REGEDIT4\n\n[") + kKey + "]\n\"Value\"=\"" + value +
                            "\"\n\"ShowIn\"=dword:00000001\n";
   for (auto _ : state) {

@@ -79,7 +79,7 @@ std::string LongNumberText(std::size_t length) {
 }
 
 void BM_TextToNumberLong(benchmark::State& state) {
-  const std::string text = LongNumberText(state.range(0));
+  const std::string text = LongNumberText(std::size_t(state.range(0)));
   for (auto _ : state)
     benchmark::DoNotOptimize(TextToNumber(text, '.'));
   state.SetBytesProcessed(state.iterations() * state.range(0));
@@ -88,7 +88,7 @@ void BM_TextToNumberLong(benchmark::State& state) {
 BENCHMARK(BM_TextToNumberLong)->Arg(1000)->Arg(100000)->Arg(1000000)->Complexity(benchmark::oN);
 
 void BM_RemoveNonNumberLong(benchmark::State& state) {
-  std::string text = LongNumberText(state.range(0));
+  std::string text = LongNumberText(std::size_t(state.range(0)));
   for (std::size_t i = 3; i < text.size(); i += 4)
     text[i] = ',';
   for (auto _ : state)

@@ -39,7 +39,7 @@ void TCVCalcMemory::SetCellsQuantity(int quantity) {
     throw std::invalid_argument("Memory cells quantity " + std::to_string(quantity) +
                                 " is below 1");
   FCellsQuantity = quantity;
-  FCells.assign(quantity, "0");
+  FCells.assign(std::size_t(quantity), "0");
   if (FActiveCell > quantity) FActiveCell = quantity;
 }
 
@@ -53,5 +53,5 @@ void TCVCalcMemory::SetActiveCell(int cell) {
 
 const std::string& TCVCalcMemory::Cell(int cell) const {
   RequireCell(cell, FCellsQuantity);
-  return FCells[cell - 1];
+  return FCells[std::size_t(cell - 1)];
 }

@@ -36,7 +36,7 @@ public:
 private:
   friend class TCVCalculator;
 
-  std::string& ActiveText() { return FCells[FActiveCell - 1]; }
+  std::string& ActiveText() { return FCells[std::size_t(FActiveCell - 1)]; }
 
   std::string FValue;
   Extended FNumber = 0;

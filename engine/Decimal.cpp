@@ -42,13 +42,14 @@ Decimal RoundedTo(const Decimal& d, int count) {
   if (count >= static_cast<int>(d.digits.size())) return d;
   Decimal rounded{d.negative, {}, d.exponent};
   if (count < 0) return rounded;
-  rounded.digits = d.digits.substr(0, count);
-  if (d.digits[count] < '5') return rounded;
-  int i = count - 1;
-  while (i >= 0 && rounded.digits[i] == '9')
-    rounded.digits[i--] = '0';
-  if (i >= 0) {
-    ++rounded.digits[i];
+  const auto kept = std::size_t(count);
+  rounded.digits = d.digits.substr(0, kept);
+  if (d.digits[kept] < '5') return rounded;
+  // The carry runs back over the nines; past the first digit, it makes a "1".
+  const std::size_t last = rounded.digits.find_last_not_of('9');
+  if (last != std::string::npos) {
+    std::fill(rounded.digits.begin() + std::ptrdiff_t(last) + 1, rounded.digits.end(), '0');
+    ++rounded.digits[last];
   } else {
     rounded.digits = "1";
     ++rounded.exponent;
@@ -66,7 +67,9 @@ std::string FixedDigits(const Decimal& d, int decimals, char separator,
                         const std::string* thousands) {
   const int n = static_cast<int>(d.digits.size());
   // The digit at a place counted from the first digit; zero outside them.
-  const auto digitAt = [&](int place) { return place >= 0 && place < n ? d.digits[place] : '0'; };
+  const auto digitAt = [&](int place) {
+    return place >= 0 && place < n ? d.digits[std::size_t(place)] : '0';
+  };
   std::string integer;
   for (int place = 0; place < d.exponent && n > 0; ++place) {
     if (thousands && place > 0 && (d.exponent - place) % 3 == 0) integer += *thousands;

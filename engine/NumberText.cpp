@@ -75,7 +75,7 @@ public:
     if (!FSticky && FSignificand.size() <= 19 && std::llabs(textScale) <= MaxExactPowerOfTen) {
       std::uint64_t digits = 0;
       std::from_chars(FSignificand.data(), FSignificand.data() + FSignificand.size(), digits);
-      const Extended power = ExactPowersOfTen[std::llabs(textScale)];
+      const Extended power = ExactPowersOfTen[std::size_t(std::llabs(textScale))];
       return textScale < 0 ? digits / power : digits * power;
     }
     if (FSticky) {

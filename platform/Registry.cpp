@@ -261,11 +261,9 @@ std::int32_t TRegistry::ReadInteger(std::string_view name) const {
       FKey ? FKey->content.Find(FKey->name, name) : std::nullopt;
   if (!value) throw ERegistryException("Failed to get data for " + Quoted(name));
   if (value->type != REG_DWORD) throw ERegistryException("Invalid data type for " + Quoted(name));
-  if (value->data.size() != 4) throw ERegistryException("Failed to get data for " + Quoted(name));
-  std::uint32_t number = 0;
-  for (int i = 3; i >= 0; --i)
-    number = number << 8 | static_cast<unsigned char>(value->data[i]);
-  return static_cast<std::int32_t>(number);
+  const std::optional<std::uint32_t> number = value->Number();
+  if (!number) throw ERegistryException("Failed to get data for " + Quoted(name));
+  return static_cast<std::int32_t>(*number);
 }
 
 void TRegistry::WriteString(std::string_view name, std::string_view value) {

@@ -179,11 +179,8 @@ std::string FormatData(const RegistryValue& value) {
     if (auto quoted = QuoteText(std::string_view(value.data).substr(0, value.data.size() - 1)))
       return *quoted;
   }
-  if (value.type == REG_DWORD && value.data.size() == 4) {
-    std::uint32_t number = 0;
-    for (int i = 3; i >= 0; --i)
-      number = number << 8 | static_cast<unsigned char>(value.data[i]);
-    std::snprintf(buffer, sizeof buffer, "dword:%08x", number);
+  if (const std::optional<std::uint32_t> number = value.Number()) {
+    std::snprintf(buffer, sizeof buffer, "dword:%08x", *number);
     return buffer;
   }
   std::string text = "hex:";
@@ -337,6 +334,14 @@ RegistryValue RegistryValue::Integer(std::uint32_t number) {
     number >>= 8;
   }
   return {REG_DWORD, bytes};
+}
+
+std::optional<std::uint32_t> RegistryValue::Number() const {
+  if (type != REG_DWORD || data.size() != 4) return std::nullopt;
+  std::uint32_t number = 0;
+  for (auto byte = data.rbegin(); byte != data.rend(); ++byte)
+    number = number << 8 | static_cast<unsigned char>(*byte);
+  return number;
 }
 
 RegistryFile::RegistryFile() : FText(std::string(kHeader) + "\n") {}

@@ -42,6 +42,8 @@ struct RegistryValue {
 
   static RegistryValue Text(std::string_view text, std::uint32_t type = REG_SZ);
   static RegistryValue Integer(std::uint32_t number);
+  // The number of a REG_DWORD of four bytes; nullopt for any other value.
+  std::optional<std::uint32_t> Number() const;
   friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
 };
 

@@ -130,7 +130,7 @@ bool VerQueryValueA(const void* block, const char* subBlock, void** buffer, std:
   if (length != nullptr) *length = 0;
   if (block == nullptr || subBlock == nullptr || buffer == nullptr) return false;
   const auto* bytes = static_cast<const unsigned char*>(block);
-  const std::size_t recordLength = bytes[0] | bytes[1] << 8;
+  const auto recordLength = std::size_t(bytes[0] | bytes[1] << 8);
   const std::span<const unsigned char> record = Bytes(block, recordLength);
   const std::optional<VersionValue> value = FindVersionValue(record, subBlock);
   if (!value) return false;

@@ -34,11 +34,11 @@ std::u16string Utf16(std::string_view text) {
   std::u16string units;
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + extra >= text.size())
+    const std::size_t extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+    if ((lead >= 0x80 && lead < 0xC0) || i + extra >= text.size())
       throw std::invalid_argument("not UTF-8: " + std::string(text));
     char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
+    for (std::size_t k = 1; k <= extra; ++k) {
       const auto next = static_cast<unsigned char>(text[i + k]);
       if ((next & 0xC0) != 0x80) throw std::invalid_argument("not UTF-8: " + std::string(text));
       code = code << 6 | (next & 0x3F);

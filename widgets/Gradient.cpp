@@ -35,7 +35,7 @@ int Step(int first, int second, int band, int bandCount) {
 
 // Dithers the edge between band `band` and the one above it in the first
 // columns, as soon as band `band` has been drawn.
-void DitherEdge(QImage& image, const std::vector<GradientBand>& bands, int band, int tile,
+void DitherEdge(QImage& image, const std::vector<GradientBand>& bands, std::size_t band, int tile,
                 std::minstd_rand& random) {
   const int height = image.height();
   const int count = static_cast<int>(bands.size());
@@ -55,7 +55,7 @@ void DitherEdge(QImage& image, const std::vector<GradientBand>& bands, int band,
 
 std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int bandCount) {
   std::vector<GradientBand> bands;
-  bands.reserve(bandCount);
+  bands.reserve(std::size_t(std::max(bandCount, 0)));
   for (int i = 0; i < bandCount; ++i) {
     bands.push_back(
         {MulDiv(i, height, bandCount), qRgb(Step(from.red(), to.red(), i, bandCount),
@@ -75,7 +75,7 @@ QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qre
   // Every band is filled down to the bottom and the next one overdraws it, so
   // dithered pixels that reach into a later band are covered by it again.
   std::minstd_rand random(1);
-  for (int i = 0; i < static_cast<int>(bands.size()); ++i) {
+  for (std::size_t i = 0; i < bands.size(); ++i) {
     const int top = bands[i].FirstRow;
     for (int y = top; y < pixels.height(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

@@ -79,7 +79,9 @@ void TmxFlatPanel::paintEvent(QPaintEvent*) {
   painter.fillRect(client, Color());
   painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
   painter.drawText(
-      client, FAlignment | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, FCaption);
+      client,
+      static_cast<int>(FAlignment | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic),
+      FCaption);
   DrawFrame(painter);
 }
 

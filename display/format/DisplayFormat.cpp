@@ -24,7 +24,7 @@ std::string ExponentForm(const Decimal& exact, char decimal) {
   d.digits.resize(ExponentFormDigits, '0');
   const int exponent = d.exponent - 1;
   std::string exponentDigits = std::to_string(std::abs(exponent));
-  exponentDigits.insert(0, std::max<int>(0, 4 - static_cast<int>(exponentDigits.size())), '0');
+  exponentDigits.insert(0, 4 - std::min<std::size_t>(4, exponentDigits.size()), '0');
   return (d.negative ? "-" : "") + d.digits.substr(0, 1) + decimal + d.digits.substr(1) + "E" +
          (exponent < 0 ? "-" : "+") + exponentDigits;
 }

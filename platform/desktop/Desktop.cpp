@@ -76,8 +76,10 @@ template <typename T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   XcbReply<xcb_intern_atom_reply_t> reply(
-      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
-                            nullptr),
+      xcb_intern_atom_reply(
+          connection,
+          xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+          nullptr),
       &std::free);
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
@@ -118,12 +120,13 @@ void WriteState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t ne
   std::vector<xcb_atom_t> atoms;
   if (reply && reply->format == 32) {
     const auto* first = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    atoms.assign(first, first + xcb_get_property_value_length(reply.get()) / sizeof(xcb_atom_t));
+    atoms.assign(first, first + std::size_t(xcb_get_property_value_length(reply.get())) /
+                                    sizeof(xcb_atom_t));
   }
   std::erase(atoms, state);
   if (add) atoms.push_back(state);
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, netWmState, XCB_ATOM_ATOM, 32,
-                      atoms.size(), atoms.data());
+                      static_cast<std::uint32_t>(atoms.size()), atoms.data());
 }
 
 // Adds or removes a _NET_WM_STATE atom of the window; false when not on X11.

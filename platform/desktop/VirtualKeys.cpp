@@ -106,7 +106,7 @@ char32_t UsCharacter(std::uint32_t keycode, bool shifted) {
     const std::string_view keys = shifted ? run.shifted : run.unshifted;
     if (keycode >= run.first && keycode - run.first < keys.size()) {
       const char c = keys[keycode - run.first];
-      return c == ' ' ? 0 : static_cast<char32_t>(c);
+      return c == ' ' ? U'\0' : char32_t(static_cast<unsigned char>(c));
     }
   }
   return 0;

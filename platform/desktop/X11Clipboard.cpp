@@ -45,8 +45,10 @@ public:
 private:
   xcb_atom_t Atom(const char* name) {
     Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(FConnection, xcb_intern_atom(FConnection, 0, std::strlen(name), name),
-                              nullptr),
+        xcb_intern_atom_reply(
+            FConnection,
+            xcb_intern_atom(FConnection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr),
         &std::free);
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
   }

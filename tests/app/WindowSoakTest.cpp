@@ -41,7 +41,7 @@ bool KnownBoxText(const std::string& text) {
 
 TEST_F(Window, SoakOfRandomKeysClicksAndPastes) {
   const long actions = soak::Setting("TALLYON_SOAK_WINDOW_ACTIONS", 20000);
-  std::mt19937_64 random(soak::Setting("TALLYON_SOAK_SEED", 20240601));
+  std::mt19937_64 random(std::uint64_t(soak::Setting("TALLYON_SOAK_SEED", 20240601)));
   MessageBoxWatch boxes(0);
   Open();
   std::map<std::string, long> shown;
@@ -51,7 +51,8 @@ TEST_F(Window, SoakOfRandomKeysClicksAndPastes) {
     if (step == actions / 10) residentAfterWarmUp = soak::ResidentKiB();
     const int roll = std::uniform_int_distribution<int>(0, 999)(random);
     if (roll < 15) {
-      QGuiApplication::clipboard()->setText(kClipboardTexts[roll % std::size(kClipboardTexts)]);
+      QGuiApplication::clipboard()->setText(
+          kClipboardTexts[std::size_t(roll) % std::size(kClipboardTexts)]);
       Type(Qt::Key_Insert, Qt::ShiftModifier);
     } else if (roll < 17) {
       Action("Thousand &separator").trigger();

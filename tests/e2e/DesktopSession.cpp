@@ -161,8 +161,10 @@ void SetXkbRuleNames(const std::string& display, const std::string& layout) {
   xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
   const char* name = "_XKB_RULES_NAMES";
   std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
-                            nullptr),
+      xcb_intern_atom_reply(
+          connection,
+          xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+          nullptr),
       &std::free);
   // rules, model, layout, variant, options, each ended by a NUL
   const std::string names =
@@ -170,7 +172,7 @@ void SetXkbRuleNames(const std::string& display, const std::string& layout) {
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
   if (atom)
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, root, atom->atom, XCB_ATOM_STRING, 8,
-                        names.size(), names.data());
+                        static_cast<std::uint32_t>(names.size()), names.data());
   xcb_flush(connection);
   xcb_disconnect(connection);
 }

@@ -268,7 +268,7 @@ TEST_F(Tallyon, EndedWhileClosingLeavesAWholeSettingsFile) {
     Launch();
     session->Keys(std::string("Delete ") + keys[run % 2]);
     session->ShellStatus("xdotool key --delay 30 alt+f e >/dev/null 2>&1 &");
-    ::usleep(delay(random));
+    ::usleep(static_cast<useconds_t>(delay(random)));
     program->Stop();
     ::usleep(100'000); // the keys are gone before the next start
     const auto file = platform::RegistryFile::Parse(ReadFile(session->SettingsFile()));

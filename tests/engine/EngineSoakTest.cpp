@@ -61,7 +61,7 @@ TCalcAction RandomAction(std::mt19937_64& random) {
 
 TEST(EngineSoak, RandomActionsFollowTheStateTableWithoutGrowing) {
   const long actions = soak::Setting("TALLYON_SOAK_ACTIONS", 200000);
-  std::mt19937_64 random(soak::Setting("TALLYON_SOAK_SEED", 20240601));
+  std::mt19937_64 random(std::uint64_t(soak::Setting("TALLYON_SOAK_SEED", 20240601)));
   SetCurrentSeparators({});
   const std::vector<std::string> texts = OutsideTexts();
   TCVCalculator calculator;
@@ -73,7 +73,7 @@ TEST(EngineSoak, RandomActionsFollowTheStateTableWithoutGrowing) {
     const Snapshot before = Snapshot::Of(calculator);
     std::string unexpected, violation;
     const int roll = std::uniform_int_distribution<int>(0, 999)(random);
-    const std::string& text = texts[roll % texts.size()];
+    const std::string& text = texts[std::size_t(roll) % texts.size()];
     if (roll < 10) {
       const Outcome outcome = Attempt([&] { calculator.SetValue(text); }, unexpected);
       violation = Checker(before, calculator, '.').SetValue(text, outcome);

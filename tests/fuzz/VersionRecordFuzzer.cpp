@@ -22,8 +22,8 @@
 
 namespace {
 
-void Put(std::string& out, std::size_t at, std::uint64_t number, int bytes) {
-  for (int i = 0; i < bytes; ++i)
+void Put(std::string& out, std::size_t at, std::uint64_t number, std::size_t bytes) {
+  for (std::size_t i = 0; i < bytes; ++i)
     out[at + i] = char(number >> (8 * i) & 0xFF);
 }
 
@@ -58,9 +58,9 @@ std::string ElfWithSection(std::string_view section) {
 bool IsUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
-    if (extra < 0 || lead > 0xF4 || i + extra >= text.size()) return false;
-    for (int k = 1; k <= extra; ++k)
+    const std::size_t extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+    if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || i + extra >= text.size()) return false;
+    for (std::size_t k = 1; k <= extra; ++k)
       if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
     i += extra + 1;
   }
@@ -127,7 +127,9 @@ void CheckShortBlock(const std::string& path, std::uint8_t fraction) {
   const std::uint32_t size = platform::GetFileVersionInfoSizeA(path.c_str(), &handle);
   if (size == 0) return;
   std::vector<unsigned char> block(std::max<std::uint32_t>(1, size * fraction / 255));
-  if (!platform::GetFileVersionInfoA(path.c_str(), handle, block.size(), block.data())) return;
+  if (!platform::GetFileVersionInfoA(path.c_str(), handle, static_cast<std::uint32_t>(block.size()),
+                                     block.data()))
+    return;
   for (const char* query :
        {"\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904E4\\ProductName",
         "\\StringFileInfo\\040904E4\\Comments"}) {

@@ -51,9 +51,9 @@ std::string Elf(const std::vector<std::pair<std::string, std::string>>& sections
   entries.back()[2] = names.size();
   body += names;
   const std::uint64_t tableOffset = headerSize + body.size();
-  auto put = [](std::string& out, std::size_t at, std::uint64_t value, int size) {
+  auto put = [](std::string& out, std::size_t at, std::uint64_t value, std::size_t size) {
     if (out.size() < at + size) out.resize(at + size, '\0');
-    for (int i = 0; i < size; ++i)
+    for (std::size_t i = 0; i < size; ++i)
       out[at + i] = char(value >> (8 * i) & 0xFF);
   };
   std::string file("\x7f"
@@ -119,7 +119,8 @@ TEST_F(VersionInfo, RecordReadsBackFromElf32AndElf64) {
   }
   std::vector<unsigned char> block(
       GetFileVersionInfoSizeA(WriteElf(Elf({{kVersionSection, kRecord}})).c_str(), nullptr));
-  ASSERT_TRUE(GetFileVersionInfoA((Root() / "program").c_str(), 0, block.size(), block.data()));
+  ASSERT_TRUE(GetFileVersionInfoA((Root() / "program").c_str(), 0,
+                                  static_cast<std::uint32_t>(block.size()), block.data()));
   void* value = nullptr;
   std::uint32_t length = 0;
   ASSERT_TRUE(VerQueryValueA(block.data(), "\\", &value, &length));
@@ -166,7 +167,7 @@ TEST_F(VersionInfo, LyingElfHeadersAreRefused) {
   const struct {
     std::size_t at;
     std::uint64_t value;
-    int size;
+    std::size_t size;
   } lies[] = {
       {40, 1u << 30, 8},                // section table past the end
       {40, ~0ull, 8},                   // ... and an offset that overflows
@@ -181,7 +182,7 @@ TEST_F(VersionInfo, LyingElfHeadersAreRefused) {
   };
   for (const auto& lie : lies) {
     std::string bytes = whole;
-    for (int i = 0; i < lie.size; ++i)
+    for (std::size_t i = 0; i < lie.size; ++i)
       bytes[lie.at + i] = char(lie.value >> (8 * i) & 0xFF);
     EXPECT_EQ(ReadAll(WriteElf(bytes)), "0") << lie.at;
   }

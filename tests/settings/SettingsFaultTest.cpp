@@ -224,7 +224,7 @@ TEST_F(SettingsFaults, ASaveKilledAtAnyMomentLeavesAWholeFile) {
     char flag = 0;
     ASSERT_EQ(::read(ready[0], &flag, 1), 1);
     ::close(ready[0]);
-    ::usleep(delay(random));
+    ::usleep(static_cast<useconds_t>(delay(random)));
     ::kill(child, SIGKILL);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -237,12 +237,12 @@ TEST_F(SettingsFaults, ASaveKilledAtAnyMomentLeavesAWholeFile) {
     }
     ASSERT_EQ(values.size(), 5u) << "run " << run << ": " << stored;
     // Values 1..k from one set, the rest from the other (or all from one).
-    int k = 0;
+    std::size_t k = 0;
     const auto& newer = values[0] == sets[0][0] ? sets[0] : sets[1];
     const auto& older = &newer == &sets[0] ? sets[1] : sets[0];
     while (k < 5 && values[k] == newer[k])
       ++k;
-    for (int i = k; i < 5; ++i)
+    for (std::size_t i = k; i < 5; ++i)
       ASSERT_EQ(values[i], older[i]) << "run " << run << ": " << stored;
     torn += k < 5 && k > 0 ? 1 : 0;
     // A kill between making and renaming a temporary leaves it behind.

@@ -91,7 +91,7 @@ protected:
     std::string result;
     char buffer[4096];
     for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-      result.append(buffer, n);
+      result.append(buffer, std::size_t(n));
     ::close(channel[0]);
     int status = 0;
     ::waitpid(child, &status, 0);

@@ -38,7 +38,7 @@ TEST(GradientBands, MiddleQualityFaceOf23Rows) {
                           {242, 239, 236}, {241, 238, 234}, {240, 236, 233}, {239, 235, 231}};
   const auto bands = GradientBands(QColor(255, 255, 255), QColor(239, 235, 231), 23, 16);
   ASSERT_EQ(bands.size(), 16u);
-  for (int i = 0; i < 16; ++i) {
+  for (std::size_t i = 0; i < 16; ++i) {
     EXPECT_EQ(bands[i].FirstRow, rows[i]) << "band " << i;
     EXPECT_EQ(Rgb(bands[i].Color), colors[i]) << "band " << i;
   }
@@ -67,9 +67,9 @@ TEST(GradientBands, LowGradientStacksBandsOnSharedRows) {
 }
 
 // Which band covers `row`: the last one starting at or above it.
-int BandOfRow(const std::vector<GradientBand>& bands, int row) {
-  int band = 0;
-  for (int i = 0; i < static_cast<int>(bands.size()); ++i)
+std::size_t BandOfRow(const std::vector<GradientBand>& bands, int row) {
+  std::size_t band = 0;
+  for (std::size_t i = 0; i < bands.size(); ++i)
     if (bands[i].FirstRow <= row) band = i;
   return band;
 }
@@ -93,7 +93,7 @@ TEST(BuildGradient, HighQualityDithersBandEdgesInRepeatedTiles) {
   const auto bands = GradientBands(from, to, 200, 64);
   int dithered = 0;
   for (int y = 0; y < 200; ++y) {
-    const int band = BandOfRow(bands, y);
+    const std::size_t band = BandOfRow(bands, y);
     for (int x = 0; x < 70; ++x) {
       const Rgb pixel = image.pixel(x, y);
       EXPECT_EQ(pixel, Rgb(image.pixel(x % 16, y))) << "tile at " << x << ", " << y;
