@@ -1,10 +1,10 @@
 #pragma once
 // TFCalc: the calculator's main window. It owns the engine, the two number
-// displays, the 27 keys, the functions panel, the menus and the tray icon. Every key click, bound
-// key and menu command becomes one engine action or one window command; after
-// an engine action the window reads the engine back (UpdateIndicators). The
-// window holds no calculator logic of its own: the engine computes, USet
-// keeps the settings, the displays format.
+// displays, the 27 keys, the functions panel, the menus and the tray icon.
+// Every key click, bound key and menu command becomes one engine action or
+// one window command; after an engine action the window reads the engine
+// back (UpdateIndicators). The window holds no calculator logic of its own:
+// the engine computes, USet keeps the settings, the displays format.
 
 #include "app/MenuTable.h"
 #include "engine/Calculator.h"
@@ -53,6 +53,7 @@ private:
   void BuildFunctions();
   TdxButton* AddKey(QWidget& parent, const char* name, QRect geometry, const QString& caption,
                     TKeyGroup group, int captionPixels = 11);
+  void ConnectAction(TdxButton& key, TCalcAction action);
   QAction* MakeAction(const TMenuEntry& entry);
   friend struct MenuTable;
 

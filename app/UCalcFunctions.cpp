@@ -136,9 +136,7 @@ void TFCalc::BuildFunctions() {
     TdxButton* button = AddKey(*frame->Client(), key.name, place, QString::fromUtf16(key.caption),
                                TKeyGroup::Green);
     button->setAccessibleDescription(Translated(key.description));
-    const TCalcAction action = key.action;
-    connect(button, &TdxButton::OnClick, this,
-            [this, action] { Guarded(this, [this, action] { ButtonClick(action); }); });
+    ConnectAction(*button, key.action);
   }
   for (const AngleKey& key : AngleKeys) {
     const QRect place(Left + key.measure * (AngleWidth + 3), AngleTop, AngleWidth, KeyHeight);

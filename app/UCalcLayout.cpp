@@ -107,10 +107,13 @@ void TFCalc::BuildKeypad() {
     } else {
       button->setAccessibleDescription(tr(key.description));
     }
-    const TCalcAction action = key.action;
-    connect(button, &TdxButton::OnClick, this,
-            [this, action] { Guarded(this, [this, action] { ButtonClick(action); }); });
+    ConnectAction(*button, key.action);
   }
+}
+
+void TFCalc::ConnectAction(TdxButton& key, TCalcAction action) {
+  connect(&key, &TdxButton::OnClick, this,
+          [this, action] { Guarded(this, [this, action] { ButtonClick(action); }); });
 }
 
 // A key of the window: no tab stop, a bold caption, the group's colours.
