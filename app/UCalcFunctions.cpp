@@ -193,6 +193,7 @@ void TFCalc::ShowAngleKeys(TAngularMeasure chosen) {
     const bool isChosen = key.measure == chosen;
     ApplyKeyColors(button, isChosen ? TKeyGroup::Red : TKeyGroup::Green);
     button.SetCaption((isChosen ? QStringLiteral("\u2022 ") : QString()) + Translated(key.caption));
+    button.setAccessibleName(Translated(key.caption)); // the mark is not read out
     button.setAccessibleDescription(isChosen ? tr("Angles in %1, chosen").arg(Translated(key.unit))
                                              : tr("Angles in %1").arg(Translated(key.unit)));
     TellTextChanged(&button);

@@ -216,8 +216,11 @@ TEST_F(Window, TheNewKeysAreNamedForAssistiveTechnology) {
     EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << name;
     EXPECT_FALSE(face->text(QAccessible::Description).isEmpty()) << name;
   }
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(&Button("btRad"))->text(QAccessible::Description),
-            "Angles in radians, chosen");
+  QAccessibleInterface* radians = QAccessible::queryAccessibleInterface(&Button("btRad"));
+  EXPECT_EQ(radians->text(QAccessible::Name), "Rad");
+  EXPECT_EQ(radians->text(QAccessible::Description), "Angles in radians, chosen");
+  ClickFunctionKey("btDeg");
+  EXPECT_EQ(radians->text(QAccessible::Description), "Angles in radians");
 }
 
 TEST_F(Window, TheKeyboardEntryListsTheKeys) {
