@@ -13,6 +13,15 @@ using namespace platform::vk;
 constexpr Binding ShiftBindings[] = {
     {Digit0 + 5, caPerCent}, // Shift+5 on the main keyboard
     {Digit0 + 8, caMulty},   // Shift+8 on the main keyboard
+    {Digit0 + 2, caSqrt},    // "@" on a US keyboard
+};
+
+// The memory keys as the calculator shipped with Windows binds them.
+constexpr Binding CtrlBindings[] = {
+    {'L', caMemClear},
+    {'R', caMemRecall},
+    {'P', caMemPlus},
+    {'Q', caMemMinus},
 };
 
 // clang-format off
@@ -29,6 +38,7 @@ constexpr Binding Bindings[] = {
     {Multiply, caMulty},     {Add, caPlus},           {Subtract, caMinus},
     {Decimal, caDecSep},     {Divide, caDivide},
     {OemComma, caDecSep},    {OemPeriod, caDecSep},
+    {Back, caBackSpace},     {F1 + 8, caSignChange},  {'R', caInverse},
 };
 // clang-format on
 
@@ -36,21 +46,94 @@ constexpr Binding CharacterBindings[] = {
     {'0', ca0},      {'1', ca1},       {'2', ca2},    {'3', ca3},     {'4', ca4},
     {'5', ca5},      {'6', ca6},       {'7', ca7},    {'8', ca8},     {'9', ca9},
     {'.', caDecSep}, {',', caDecSep},  {'+', caPlus}, {'-', caMinus}, {'*', caMulty},
-    {'/', caDivide}, {'%', caPerCent},
+    {'/', caDivide}, {'%', caPerCent}, {'@', caSqrt},
 };
 
-template <std::size_t N>
-std::optional<TCalcAction> Find(const Binding (&table)[N], int virtualKey) {
-  for (const auto& [key, action] : table)
-    if (key == virtualKey) return action;
+// The functions panel's keys, while it shows.
+constexpr Binding FunctionShiftBindings[] = {
+    {Digit0 + 3, caX3},        // "#"
+    {Digit0 + 1, caFactorial}, // "!"
+    {Digit0 + 6, caXY},        // "^"
+};
+
+constexpr Binding FunctionCharacterBindings[] = {
+    {'#', caX3},
+    {'!', caFactorial},
+    {'^', caXY},
+};
+
+// A letter, with Shift for the inverse, Ctrl for the hyperbolic function and
+// Ctrl+Shift for its inverse; an empty place is left to the other tables.
+struct LetterBinding {
+  int letter;
+  std::optional<TCalcAction> plain, shifted, ctrl, ctrlShifted;
+};
+
+constexpr LetterBinding FunctionLetters[] = {
+    {'S', caSin, caArcSin, caSh, caArSh},
+    {'O', caCos, caArcCos, caCh, caArCh},
+    {'T', caTg, caArcTg, caTh, caArTh},
+    {'K', caCtg, caArcCtg, caCth, caArCth},
+    {'E', caSec, {}, caSech, {}},
+    {'W', caCosec, {}, caCosech, {}},
+    {'N', caLn, {}, {}, {}},
+    {'L', caLg, {}, {}, {}},
+    {'G', caLog, {}, {}, {}},
+    {'X', caExp, {}, {}, {}},
+    {'B', ca3root, {}, {}, {}},
+    {'Q', caSqr, {}, {}, {}},
+    {'Y', caXY, {}, {}, {}},
+    {'P', caPI, {}, {}, {}},
+};
+
+// F2 degrees, F3 radians, F4 grads as in the calculator shipped with
+// Windows; F5 turns.
+constexpr std::pair<int, TAngularMeasure> AngleBindings[] = {
+    {F1 + 1, amDeg},
+    {F1 + 2, amRad},
+    {F1 + 3, amGrad},
+    {F1 + 4, amCycle},
+};
+
+template <typename Value, std::size_t N>
+std::optional<Value> Find(const std::pair<int, Value> (&table)[N], int key) {
+  for (const auto& [from, value] : table)
+    if (from == key) return value;
+  return std::nullopt;
+}
+
+std::optional<TCalcAction> FunctionLetter(int virtualKey, TKeyModifiers held) {
+  if (held.alt) return std::nullopt; // Alt and a letter open the menus
+  for (const LetterBinding& row : FunctionLetters)
+    if (row.letter == virtualKey)
+      return held.ctrl ? (held.shift ? row.ctrlShifted : row.ctrl)
+                       : (held.shift ? row.shifted : row.plain);
   return std::nullopt;
 }
 
 } // namespace
 
-std::optional<TCalcAction> KeyAction(int virtualKey, bool shiftAlone, char32_t layoutCharacter) {
-  if (layoutCharacter != 0)
-    if (const auto action = Find(CharacterBindings, static_cast<int>(layoutCharacter)))
-      return action;
-  return shiftAlone ? Find(ShiftBindings, virtualKey) : Find(Bindings, virtualKey);
+std::optional<TCalcAction> KeyAction(int virtualKey, TKeyModifiers held, char32_t layoutCharacter,
+                                     bool functionsShown) {
+  const int character = static_cast<int>(layoutCharacter);
+  if (layoutCharacter != 0) {
+    if (const auto action = Find(CharacterBindings, character)) return action;
+    if (functionsShown)
+      if (const auto action = Find(FunctionCharacterBindings, character)) return action;
+  }
+  if (functionsShown)
+    if (const auto action = FunctionLetter(virtualKey, held)) return action;
+  if (held.ctrl && !held.shift && !held.alt)
+    if (const auto action = Find(CtrlBindings, virtualKey)) return action;
+  if (held.shift && !held.ctrl && !held.alt) {
+    if (functionsShown)
+      if (const auto action = Find(FunctionShiftBindings, virtualKey)) return action;
+    return Find(ShiftBindings, virtualKey);
+  }
+  return Find(Bindings, virtualKey);
+}
+
+std::optional<TAngularMeasure> KeyAngle(int virtualKey, TKeyModifiers held, bool functionsShown) {
+  if (!functionsShown || held.ctrl || held.alt) return std::nullopt;
+  return Find(AngleBindings, virtualKey);
 }

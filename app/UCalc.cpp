@@ -58,6 +58,8 @@ void TFCalc::FormCreate() {
   UpdateIndicators();
   FViewStayOnTop->setChecked(USet::StayOnTop);
   ApplyStayOnTop(USet::StayOnTop);
+  SetAngularMeasure(static_cast<TAngularMeasure>(USet::AngularMeasure));
+  ShowFunctions();
 }
 
 void TFCalc::UpdateIndicators() {
@@ -71,9 +73,9 @@ void TFCalc::UpdateIndicators() {
   case coMinus: sign = QStringLiteral(" -"); break;
   case coMulty: sign = QStringLiteral(" \u00D7"); break;
   case coDivide: sign = QStringLiteral(" \u00F7"); break;
-  case coNone:
-  case coPower:
-  case coLog: break;
+  case coPower: sign = QStringLiteral(" ^"); break;
+  case coLog: sign = QStringLiteral(" log"); break;
+  case coNone: break;
   }
   FPanelIndicator->SetCaption(sign);
   ShowTrayToolTip();
@@ -91,7 +93,12 @@ void TFCalc::FormKeyDown(const QKeyEvent& key) {
   // A focused key takes Enter for itself before the window sees it.
   const auto* focused = qobject_cast<const TdxButton*>(QApplication::focusWidget());
   if (code == platform::vk::Return && focused != nullptr && focused->window() == this) return;
-  const auto action = KeyAction(code, platform::ShiftAlone(key), platform::LayoutCharacter(key));
+  const platform::KeyModifiers held = platform::HeldModifiers(key);
+  if (const auto measure = KeyAngle(code, held, FunctionsShown())) {
+    SetAngularMeasure(*measure);
+    return;
+  }
+  const auto action = KeyAction(code, held, platform::LayoutCharacter(key), FunctionsShown());
   if (action) ButtonClick(*action);
 }
 

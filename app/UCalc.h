@@ -1,11 +1,12 @@
 #pragma once
 // TFCalc: the calculator's main window. It owns the engine, the two number
-// displays, the 27 keys, the menus and the tray icon. Every key click, bound
-// key and menu command becomes one engine action or one window command; after
-// an engine action the window reads the engine back (UpdateIndicators). The
-// window holds no calculator logic of its own: the engine computes, USet
-// keeps the settings, the displays format.
+// displays, the 27 keys, the functions panel, the menus and the tray icon.
+// Every key click, bound key and menu command becomes one engine action or
+// one window command; after an engine action the window reads the engine
+// back (UpdateIndicators). The window holds no calculator logic of its own:
+// the engine computes, USet keeps the settings, the displays format.
 
+#include "app/MenuTable.h"
 #include "engine/Calculator.h"
 
 #include <QWidget>
@@ -21,6 +22,7 @@ class TCVCalcIndicator;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
+enum class TKeyGroup;
 
 class TFCalc : public QWidget {
   Q_OBJECT
@@ -34,6 +36,7 @@ public:
   TCVCalcIndicator& MemoryIndicator() const { return *FMemoryIndicator; }
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
   QSystemTrayIcon& TrayIcon() const { return *FTrayIcon; }
+  QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,14 +50,19 @@ private:
   void BuildMemoryArea();
   void BuildMenus();
   void BuildTrayIcon();
-  QAction* AddAction(QMenu& menu, const QString& caption, void (TFCalc::*command)(),
-                     bool checkable = false);
+  void BuildFunctions();
+  TdxButton* AddKey(QWidget& parent, const char* name, QRect geometry, const QString& caption,
+                    TKeyGroup group, int captionPixels = 11);
+  void ConnectAction(TdxButton& key, TCalcAction action);
+  QAction* MakeAction(const TMenuEntry& entry);
+  friend struct MenuTable;
 
   // Start-up, refresh and keys.
   void FormCreate();
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
   void FormKeyDown(const QKeyEvent& key);
+  bool FunctionsShown() const;
   void PanelIndicatorClick();
 
   // Window commands.
@@ -64,6 +72,12 @@ private:
   void ViewThouSepExecute();
   void ShowThouSep();
   void ViewStayOnTopExecute();
+  void ViewFunctionsExecute();
+  void ShowFunctions();
+  void SetAngularMeasure(TAngularMeasure measure);
+  void ShowAngularMeasure();
+  void ShowAngleKeys(TAngularMeasure chosen);
+  void HelpKeyboardExecute();
   void ViewShowTaskSystemExecute();
   void ViewShowTaskbarExecute();
   void ViewShowSystemExecute();
@@ -92,9 +106,13 @@ private:
   TmxFlatPanel* FMemoryPanel = nullptr;
   TCVCalcIndicator* FMainIndicator = nullptr;
   TCVCalcIndicator* FMemoryIndicator = nullptr;
+  TdxContainer* FFunctionArea = nullptr;
+  std::array<TdxButton*, amCycle + 1> FAngleKeys{};
   QMenuBar* FMenuBar = nullptr;
+  std::array<QAction*, std::size_t(TMenuCommand::Count)> FMenuActions{};
   QAction* FViewThouSep = nullptr;
   QAction* FViewStayOnTop = nullptr;
+  QAction* FViewFunctions = nullptr;
   std::array<QAction*, 3> FViewShowIn{};
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr;

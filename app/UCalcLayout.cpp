@@ -97,13 +97,8 @@ void TFCalc::BuildKeypad() {
           [this] { Run(&TFCalc::PanelIndicatorClick); });
 
   for (const KeyLayout& key : Buttons) {
-    auto* button = new TdxButton(FKeypad);
-    button->setObjectName(key.name);
-    button->setGeometry(key.left, key.top, key.width, key.height);
-    button->SetTabStop(false);
-    button->setFont(TypefaceFont(TTypeface::MSSansSerif, key.captionPixels, true));
-    button->SetCaption(QString::fromUtf16(key.caption));
-    ApplyKeyColors(*button, key.group);
+    TdxButton* button = AddKey(*FKeypad, key.name, QRect(key.left, key.top, key.width, key.height),
+                               QString::fromUtf16(key.caption), key.group, key.captionPixels);
     if (key.action == caSqrt) {
       button->SetGlyph(RadicalSign(devicePixelRatioF()));
       button->SetLayout(blGlyphRight);
@@ -112,10 +107,26 @@ void TFCalc::BuildKeypad() {
     } else {
       button->setAccessibleDescription(tr(key.description));
     }
-    const TCalcAction action = key.action;
-    connect(button, &TdxButton::OnClick, this,
-            [this, action] { Guarded(this, [this, action] { ButtonClick(action); }); });
+    ConnectAction(*button, key.action);
   }
+}
+
+void TFCalc::ConnectAction(TdxButton& key, TCalcAction action) {
+  connect(&key, &TdxButton::OnClick, this,
+          [this, action] { Guarded(this, [this, action] { ButtonClick(action); }); });
+}
+
+// A key of the window: no tab stop, a bold caption, the group's colours.
+TdxButton* TFCalc::AddKey(QWidget& parent, const char* name, QRect geometry, const QString& caption,
+                          TKeyGroup group, int captionPixels) {
+  auto* button = new TdxButton(&parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  button->SetTabStop(false);
+  button->setFont(TypefaceFont(TTypeface::MSSansSerif, captionPixels, true));
+  button->SetCaption(caption);
+  ApplyKeyColors(*button, group);
+  return button;
 }
 
 void TFCalc::BuildMemoryArea() {

@@ -1,28 +1,121 @@
-// The main window's menu bar and the tray menu.
+// The main window's menu bar and the tray menu, both built from one table of
+// commands: each command is one action, and a command that both menus offer
+// (Home Page, About, Exit) is the same action in both.
 
-#include "app/Pictures.h"
+#include "app/MenuTable.h"
 #include "app/UCalc.h"
 #include "widgets/look/Fonts.h"
 
 #include <QAction>
-#include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
+using enum TMenuCommand;
+
+// A friend of the window, so that the table can name its commands.
+struct MenuTable {
+  // clang-format off
+  static constexpr TMenuTable Entries = {{
+      {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, MenuPicture::Exit, {}},
+      {EditCopy, QT_TRANSLATE_NOOP("TFCalc", "&Copy"), &TFCalc::EditCopyExecute, MenuPicture::Copy,
+       Qt::CTRL | Qt::Key_Insert},
+      {EditPaste, QT_TRANSLATE_NOOP("TFCalc", "&Paste"), &TFCalc::EditPasteExecute, MenuPicture::Paste,
+       Qt::SHIFT | Qt::Key_Insert},
+      {ViewShowTaskSystem, QT_TRANSLATE_NOOP("TFCalc", "&Taskbar and system tray"),
+       &TFCalc::ViewShowTaskSystemExecute, {}, {}, true},
+      {ViewShowTaskbar, QT_TRANSLATE_NOOP("TFCalc", "T&askbar only"), &TFCalc::ViewShowTaskbarExecute,
+       {}, {}, true},
+      {ViewShowSystem, QT_TRANSLATE_NOOP("TFCalc", "&System tray only"), &TFCalc::ViewShowSystemExecute,
+       {}, {}, true},
+      {ViewThouSep, QT_TRANSLATE_NOOP("TFCalc", "Thousand &separator"), &TFCalc::ViewThouSepExecute,
+       {}, {}, true},
+      {ViewStayOnTop, QT_TRANSLATE_NOOP("TFCalc", "Stay On &Top"), &TFCalc::ViewStayOnTopExecute,
+       {}, {}, true},
+      {ViewFunctions, QT_TRANSLATE_NOOP("TFCalc", "&Functions"), &TFCalc::ViewFunctionsExecute,
+       {}, {}, true},
+      {HelpKeyboard, QT_TRANSLATE_NOOP("TFCalc", "&Keyboard"), &TFCalc::HelpKeyboardExecute, {}, {}},
+      {HelpHomePage1, QT_TRANSLATE_NOOP("TFCalc", "&Home Page"), &TFCalc::HelpHomePage1Execute,
+       MenuPicture::HomePage, {}},
+      {HelpAbout1, QT_TRANSLATE_NOOP("TFCalc", "&About"), &TFCalc::HelpAbout1Execute,
+       MenuPicture::About, {}},
+      {TrayIconOpen, QT_TRANSLATE_NOOP("TFCalc", "&Open"), &TFCalc::TrayIconOpenExecute, {}, {}},
+  }};
+  // clang-format on
+  static_assert(RowsInCommandOrder(Entries));
+};
+
+namespace {
+
+const char* const File = QT_TRANSLATE_NOOP("TFCalc", "&File");
+const char* const Edit = QT_TRANSLATE_NOOP("TFCalc", "&Edit");
+const char* const View = QT_TRANSLATE_NOOP("TFCalc", "&View");
+const char* const ShowIn = QT_TRANSLATE_NOOP("TFCalc", "Sh&ow Tallyon In");
+const char* const Help = QT_TRANSLATE_NOOP("TFCalc", "&Help");
+
+// clang-format off
+const TMenuPlace MenuBarPlaces[] = {
+    {File, nullptr, FileExit},
+    {Edit, nullptr, EditCopy},
+    {Edit, nullptr, EditPaste},
+    {View, ShowIn,  ViewShowTaskSystem},
+    {View, ShowIn,  ViewShowTaskbar},
+    {View, ShowIn,  ViewShowSystem},
+    {View, nullptr, std::nullopt},
+    {View, nullptr, ViewThouSep},
+    {View, nullptr, ViewStayOnTop},
+    {View, nullptr, ViewFunctions},
+    {Help, nullptr, HelpKeyboard},
+    {Help, nullptr, HelpHomePage1},
+    {Help, nullptr, HelpAbout1},
+};
+// clang-format on
+
+const std::optional<TMenuCommand> TrayPlaces[] = {
+    TrayIconOpen, std::nullopt, HelpHomePage1, HelpAbout1, std::nullopt, FileExit,
+};
+
+QString Translated(const char* text) {
+  return QCoreApplication::translate("TFCalc", text);
+}
+
+void Place(QMenu& menu, QAction* action) {
+  if (action != nullptr)
+    menu.addAction(action);
+  else
+    menu.addSeparator();
+}
+
+} // namespace
+
 // A checkable entry's command sets the mark itself, from the mark it finds,
 // so the toolkit's own toggle is undone before the command runs.
-QAction* TFCalc::AddAction(QMenu& menu, const QString& caption, void (TFCalc::*command)(),
-                           bool checkable) {
-  QAction* action = menu.addAction(caption);
-  action->setCheckable(checkable);
-  connect(action, &QAction::triggered, this, [this, action, command] {
+QAction* TFCalc::MakeAction(const TMenuEntry& entry) {
+  auto* action = new QAction(Translated(entry.caption), this);
+  if (entry.icon) action->setIcon(MenuIcon(*entry.icon));
+  action->setCheckable(entry.checkable);
+  if (entry.shortcut.key() != Qt::Key_unknown) {
+    action->setShortcut(QKeySequence(entry.shortcut));
+    addAction(action); // the window is the shortcut's context, menus closed or open
+  }
+  const auto execute = entry.execute;
+  connect(action, &QAction::triggered, this, [this, action, execute] {
     if (action->isCheckable()) action->toggle();
-    Run(command);
+    Run(execute);
   });
   return action;
 }
 
 void TFCalc::BuildMenus() {
+  for (const TMenuEntry& entry : MenuTable::Entries)
+    FMenuActions[std::size_t(entry.command)] = MakeAction(entry);
+  FViewShowIn = {&MenuAction(ViewShowTaskSystem), &MenuAction(ViewShowTaskbar),
+                 &MenuAction(ViewShowSystem)};
+  FViewThouSep = &MenuAction(ViewThouSep);
+  FViewThouSep->setChecked(true);
+  FViewStayOnTop = &MenuAction(ViewStayOnTop);
+  FViewFunctions = &MenuAction(ViewFunctions);
+
   FMenuBar = new QMenuBar(this);
   FMenuBar->setNativeMenuBar(false); // the window draws its own, as laid out
   // A menu bar outside a main window follows its parent's size on its own;
@@ -32,49 +125,25 @@ void TFCalc::BuildMenus() {
   FMenuBar->setStyleSheet(
       QStringLiteral("QMenuBar { background: white; color: black; }"
                      "QMenuBar::item:selected { background: rgb(247, 246, 238); color: black; }"));
-
-  QMenu* file = FMenuBar->addMenu(tr("&File"));
-  AddAction(*file, tr("&Exit"), &TFCalc::FileExitExecute)->setIcon(MenuIcon(MenuPicture::Exit));
-
-  QMenu* edit = FMenuBar->addMenu(tr("&Edit"));
-  QAction* copy = AddAction(*edit, tr("&Copy"), &TFCalc::EditCopyExecute);
-  copy->setIcon(MenuIcon(MenuPicture::Copy));
-  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
-  QAction* paste = AddAction(*edit, tr("&Paste"), &TFCalc::EditPasteExecute);
-  paste->setIcon(MenuIcon(MenuPicture::Paste));
-  paste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Insert));
-  // The window is the shortcuts' context, so they work with the menus closed.
-  addAction(copy);
-  addAction(paste);
-
-  QMenu* view = FMenuBar->addMenu(tr("&View"));
-  QMenu* showIn = view->addMenu(tr("Sh&ow Tallyon In"));
-  FViewShowIn = {
-      AddAction(*showIn, tr("&Taskbar and system tray"), &TFCalc::ViewShowTaskSystemExecute, true),
-      AddAction(*showIn, tr("T&askbar only"), &TFCalc::ViewShowTaskbarExecute, true),
-      AddAction(*showIn, tr("&System tray only"), &TFCalc::ViewShowSystemExecute, true)};
-  view->addSeparator();
-  FViewThouSep = AddAction(*view, tr("Thousand &separator"), &TFCalc::ViewThouSepExecute, true);
-  FViewThouSep->setChecked(true);
-  FViewStayOnTop = AddAction(*view, tr("Stay On &Top"), &TFCalc::ViewStayOnTopExecute, true);
-
-  QMenu* help = FMenuBar->addMenu(tr("&Help"));
-  AddAction(*help, tr("&Home Page"), &TFCalc::HelpHomePage1Execute)
-      ->setIcon(MenuIcon(MenuPicture::HomePage));
-  AddAction(*help, tr("&About"), &TFCalc::HelpAbout1Execute)->setIcon(MenuIcon(MenuPicture::About));
+  QMenu* menu = nullptr;
+  QMenu* submenu = nullptr;
+  for (const TMenuPlace& place : MenuBarPlaces) {
+    if (menu == nullptr || menu->title() != Translated(place.menu)) {
+      menu = FMenuBar->addMenu(Translated(place.menu));
+      submenu = nullptr;
+    }
+    if (place.submenu != nullptr && submenu == nullptr)
+      submenu = menu->addMenu(Translated(place.submenu));
+    Place(place.submenu != nullptr ? *submenu : *menu,
+          place.command ? &MenuAction(*place.command) : nullptr);
+  }
 
   FTrayMenu = new QMenu(this);
-  QAction* open = AddAction(*FTrayMenu, tr("&Open"), &TFCalc::TrayIconOpenExecute);
+  for (const auto& command : TrayPlaces)
+    Place(*FTrayMenu, command ? &MenuAction(*command) : nullptr);
+  QAction* open = &MenuAction(TrayIconOpen);
   QFont bold = open->font();
   bold.setBold(true);
   open->setFont(bold);
   FTrayMenu->setDefaultAction(open);
-  FTrayMenu->addSeparator();
-  AddAction(*FTrayMenu, tr("&Home Page"), &TFCalc::HelpHomePage1Execute)
-      ->setIcon(MenuIcon(MenuPicture::HomePage));
-  AddAction(*FTrayMenu, tr("&About"), &TFCalc::HelpAbout1Execute)
-      ->setIcon(MenuIcon(MenuPicture::About));
-  FTrayMenu->addSeparator();
-  AddAction(*FTrayMenu, tr("&Exit"), &TFCalc::FileExitExecute)
-      ->setIcon(MenuIcon(MenuPicture::Exit));
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/: the real program under Xvfb with openbox,
 # at device-pixel ratio 1 (docs/tallyon-1x.png) and 2 (docs/tallyon-2x.png),
-# each of the window with its frame, at the first start (default value).
+# each of the window with its frame, at the first start (default value); and
+# the same with the functions panel shown, angles in degrees
+# (docs/tallyon-functions-1x.png, docs/tallyon-functions-2x.png).
 #   desktop/screenshots.sh [PROGRAM]   (default: build/bin/tallyon)
 # Needs ImageMagick's import (package imagemagick) besides the test tools.
 set -euo pipefail
@@ -24,15 +26,27 @@ openbox --sm-disable --startup "touch $work/wm-ready" &
 pids+=($!)
 for _ in $(seq 100); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
 
-for ratio in 1 2; do
+# shoot NAME RATIO [SETTINGS]: the window at that ratio into docs/NAME-RATIOx.png,
+# started from a settings file holding SETTINGS (none: a first start).
+shoot() {
   rm -rf "$work/.config"
-  QT_SCALE_FACTOR=$ratio "$program" &
+  if [ -n "${3:-}" ]; then
+    mkdir -p "$work/.config/Corvane"
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n%b' "$3" \
+      >"$work/.config/Corvane/Tallyon.reg"
+  fi
+  QT_SCALE_FACTOR=$2 "$program" &
   pid=$!
   window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tallyon - Freeware$' | head -n1)
   xdotool mousemove 1000 700 # no key under the pointer
   sleep 0.5 # the first paint
-  import -window "$window" -frame "docs/tallyon-${ratio}x.png"
+  import -window "$window" -frame "docs/$1-$2x.png"
   kill "$pid"
   wait "$pid" || true
+  echo "docs/$1-$2x.png"
+}
+
+for ratio in 1 2; do
+  shoot tallyon $ratio
+  shoot tallyon-functions $ratio '"Functions"=dword:00000001\n"AngularMeasure"=dword:00000001\n'
 done
-echo "docs/tallyon-1x.png docs/tallyon-2x.png"

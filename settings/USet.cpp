@@ -12,6 +12,8 @@ std::string Memory;
 bool ThouSep = false;
 bool StayOnTop = false;
 std::int32_t ShowIn = 0;
+bool Functions = false;
+std::int32_t AngularMeasure = 0;
 
 namespace {
 
@@ -22,6 +24,8 @@ struct ViewOptions {
   bool thouSep;
   bool stayOnTop;
   std::int32_t showIn;
+  bool functions;
+  std::int32_t angularMeasure;
 };
 std::optional<ViewOptions> Known;
 
@@ -36,6 +40,14 @@ std::int32_t ReadOrWriteBack(platform::TRegistry& registry, const char* name,
   if (registry.ValueExists(name)) return registry.ReadInteger(name);
   registry.WriteInteger(name, byDefault);
   return byDefault;
+}
+
+// As ReadOrWriteBack, with the default also for a stored integer outside
+// [first, last].
+std::int32_t ReadInRange(platform::TRegistry& registry, const char* name, std::int32_t first,
+                         std::int32_t last) {
+  const std::int32_t value = ReadOrWriteBack(registry, name, first);
+  return value >= first && value <= last ? value : first;
 }
 
 bool IsUtf8(std::string_view text) {
@@ -95,6 +107,8 @@ void LoadSettings() {
     ThouSep = true;
     StayOnTop = false;
     ShowIn = 1;
+    Functions = false;
+    AngularMeasure = 0;
     Known.reset();
     if (registry.OpenFailure()) Unusable = Described(*registry.OpenFailure());
     UnusableAtStart = true;
@@ -112,8 +126,10 @@ void LoadSettings() {
   ThouSep = ReadOrWriteBack(registry, "ThouSep", 1) != 0;
   StayOnTop = ReadOrWriteBack(registry, "StayOnTop", 0) != 0;
   ShowIn = ReadOrWriteBack(registry, "ShowIn", 1);
+  Functions = ReadInRange(registry, "Functions", 0, 1) != 0;
+  AngularMeasure = ReadInRange(registry, "AngularMeasure", 0, 3);
   registry.EndUpdate();
-  Known = ViewOptions{ThouSep, StayOnTop, ShowIn};
+  Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure};
   registry.CloseKey();
 }
 
@@ -132,16 +148,22 @@ void SaveSettings() {
   const bool stayOnTop =
       Chosen(registry, "StayOnTop", StayOnTop, known(&ViewOptions::stayOnTop)) != 0;
   const std::int32_t showIn = Chosen(registry, "ShowIn", ShowIn, known(&ViewOptions::showIn));
-  // One replacement of the file: all five values are stored, or none.
+  const bool functions =
+      Chosen(registry, "Functions", Functions, known(&ViewOptions::functions)) != 0;
+  const std::int32_t angularMeasure =
+      Chosen(registry, "AngularMeasure", AngularMeasure, known(&ViewOptions::angularMeasure));
+  // One replacement of the file: all seven values are stored, or none.
   registry.BeginUpdate();
   registry.WriteString("Value", Value);
   registry.WriteString("Memory", Memory);
   registry.WriteInteger("ThouSep", thouSep ? 1 : 0);
   registry.WriteInteger("StayOnTop", stayOnTop ? 1 : 0);
   registry.WriteInteger("ShowIn", showIn);
+  registry.WriteInteger("Functions", functions ? 1 : 0);
+  registry.WriteInteger("AngularMeasure", angularMeasure);
   registry.EndUpdate();
   registry.CloseKey();
-  Known = ViewOptions{ThouSep, StayOnTop, ShowIn};
+  Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure};
 }
 
 std::string TakeSettingsNotice() {

@@ -1,5 +1,5 @@
 #pragma once
-// USet: the program's five persistent settings, process-wide for the whole
+// USet: the program's seven persistent settings, process-wide for the whole
 // run, and their store under HKEY_CURRENT_USER\Software\Corvane\Tallyon.
 // LoadSettings runs once as the main window is made, SaveSettings once as it
 // closes; in between the settings are plain variables that the window, the
@@ -22,6 +22,10 @@ extern std::string Memory;  // the memory display's number text
 extern bool ThouSep;        // digit grouping in both displays
 extern bool StayOnTop;      // the windows stay above other windows
 extern std::int32_t ShowIn; // one of the three below (others act as ShowInTray)
+// Start values until LoadSettings: false, 0. A file from before they were
+// kept has neither: the panel is off and angles are in radians.
+extern bool Functions;              // the functions panel shows
+extern std::int32_t AngularMeasure; // the engine's angle unit by ordinal, 0 to 3
 
 // Where the window shows, as ShowIn stores it.
 inline constexpr std::int32_t ShowInTaskbarAndTray = 1;
@@ -33,13 +37,15 @@ inline constexpr const char* DefaultValue = "1234567890E+1234";
 
 // Fills the settings from the key, with "1234567890E+1234" and "0" for empty
 // texts (and, with a notice, for texts that are not UTF-8); a missing
-// ThouSep, StayOnTop or ShowIn becomes true, false or 1 and is written back
-// at once. A value of the wrong type stops the load there.
+// ThouSep, StayOnTop, ShowIn, Functions or AngularMeasure becomes true,
+// false, 1, false or 0 and is written back at once. A Functions other than 0
+// and 1 or an AngularMeasure outside 0 to 3 takes its default. A value of
+// the wrong type stops the load there.
 void LoadSettings();
 
-// Stores Value, Memory, ThouSep, StayOnTop and ShowIn in one replacement of
-// the file: all five or none. A view option this run did not change since it
-// was loaded or saved is stored as the file now holds it, so that another
+// Stores Value, Memory, ThouSep, StayOnTop, ShowIn, Functions and
+// AngularMeasure in one replacement of the file: all seven or none. A view option this run did not
+// change since it was loaded or saved is stored as the file now holds it, so that another
 // instance's change survives; the value and the memory are always this run's.
 void SaveSettings();
 

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Quit Without Saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -101,6 +108,194 @@
     <message>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;digits, decimal separator&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (keypad)&lt;/td&gt;&lt;td&gt;operations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+5, Shift+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Enter, Esc, Delete&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Backspace, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, square root&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Insert, Shift+Insert&lt;/td&gt;&lt;td&gt;copy, paste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Functions panel&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, log to the base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, cube root, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y or ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrees, radians, grads, turns&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <source>Cosine</source>
+        <translation>Kosinus</translation>
+    </message>
+    <message>
+        <source>Tangent</source>
+        <translation>Tangens</translation>
+    </message>
+    <message>
+        <source>Cotangent</source>
+        <translation>Kotangens</translation>
+    </message>
+    <message>
+        <source>Secant</source>
+        <translation>Sekans</translation>
+    </message>
+    <message>
+        <source>Cosecant</source>
+        <translation>Kosekans</translation>
+    </message>
+    <message>
+        <source>Arcsine</source>
+        <translation>Arkussinus</translation>
+    </message>
+    <message>
+        <source>Arccosine</source>
+        <translation>Arkuskosinus</translation>
+    </message>
+    <message>
+        <source>Arctangent</source>
+        <translation>Arkustangens</translation>
+    </message>
+    <message>
+        <source>Arccotangent</source>
+        <translation>Arkuskotangens</translation>
+    </message>
+    <message>
+        <source>Hyperbolic sine</source>
+        <translation>Sinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Hyperbolic cosine</source>
+        <translation>Kosinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Hyperbolic tangent</source>
+        <translation>Tangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Hyperbolic cotangent</source>
+        <translation>Kotangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Hyperbolic secant</source>
+        <translation>Sekans hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Hyperbolic cosecant</source>
+        <translation>Kosekans hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Inverse hyperbolic sine</source>
+        <translation>Areasinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Inverse hyperbolic cosine</source>
+        <translation>Areakosinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Inverse hyperbolic tangent</source>
+        <translation>Areatangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Inverse hyperbolic cotangent</source>
+        <translation>Areakotangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>Natural logarithm</source>
+        <translation>Natürlicher Logarithmus</translation>
+    </message>
+    <message>
+        <source>Common logarithm</source>
+        <translation>Dekadischer Logarithmus</translation>
+    </message>
+    <message>
+        <source>Logarithm to the base y</source>
+        <translation>Logarithmus zur Basis y</translation>
+    </message>
+    <message>
+        <source>Exponential</source>
+        <translation>Exponentialfunktion</translation>
+    </message>
+    <message>
+        <source>Cube root</source>
+        <translation>Kubikwurzel</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>Kubikzahl</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenz</translation>
+    </message>
+    <message>
+        <source>Factorial</source>
+        <translation>Fakultät</translation>
+    </message>
+    <message>
+        <source>Pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>Rad</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>radians</source>
+        <translation>Bogenmaß</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Grad</source>
+        <translation>Gon</translation>
+    </message>
+    <message>
+        <source>grads</source>
+        <translation>Gon</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Umdr</translation>
+    </message>
+    <message>
+        <source>turns</source>
+        <translation>Umdrehungen</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>Funktionen</translation>
+    </message>
+    <message>
+        <source>Value, angles in %1</source>
+        <translation>Wert, Winkel in %1</translation>
+    </message>
+    <message>
+        <source>Angles in %1, chosen</source>
+        <translation>Winkel in %1, gewählt</translation>
+    </message>
+    <message>
+        <source>Angles in %1</source>
+        <translation>Winkel in %1</translation>
+    </message>
+    <message>
+        <source>&amp;Functions</source>
+        <translation>&amp;Funktionen</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Tastatur</translation>
+    </message>
+    <message>
+        <source>Wayland offers no stay-on-top request; run Tallyon through X (QT_QPA_PLATFORM=xcb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Wayland the taskbar button stays while the window is on screen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Quit Without Saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -101,6 +108,194 @@
     <message>
         <source>&amp;Open</source>
         <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;digits, decimal separator&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (keypad)&lt;/td&gt;&lt;td&gt;operations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+5, Shift+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Enter, Esc, Delete&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Backspace, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, square root&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Insert, Shift+Insert&lt;/td&gt;&lt;td&gt;copy, paste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Functions panel&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, log to the base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, cube root, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y or ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrees, radians, grads, turns&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <source>Cosine</source>
+        <translation>Cosinus</translation>
+    </message>
+    <message>
+        <source>Tangent</source>
+        <translation>Tangente</translation>
+    </message>
+    <message>
+        <source>Cotangent</source>
+        <translation>Cotangente</translation>
+    </message>
+    <message>
+        <source>Secant</source>
+        <translation>Sécante</translation>
+    </message>
+    <message>
+        <source>Cosecant</source>
+        <translation>Cosécante</translation>
+    </message>
+    <message>
+        <source>Arcsine</source>
+        <translation>Arc sinus</translation>
+    </message>
+    <message>
+        <source>Arccosine</source>
+        <translation>Arc cosinus</translation>
+    </message>
+    <message>
+        <source>Arctangent</source>
+        <translation>Arc tangente</translation>
+    </message>
+    <message>
+        <source>Arccotangent</source>
+        <translation>Arc cotangente</translation>
+    </message>
+    <message>
+        <source>Hyperbolic sine</source>
+        <translation>Sinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>Hyperbolic cosine</source>
+        <translation>Cosinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>Hyperbolic tangent</source>
+        <translation>Tangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>Hyperbolic cotangent</source>
+        <translation>Cotangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>Hyperbolic secant</source>
+        <translation>Sécante hyperbolique</translation>
+    </message>
+    <message>
+        <source>Hyperbolic cosecant</source>
+        <translation>Cosécante hyperbolique</translation>
+    </message>
+    <message>
+        <source>Inverse hyperbolic sine</source>
+        <translation>Argument sinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>Inverse hyperbolic cosine</source>
+        <translation>Argument cosinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>Inverse hyperbolic tangent</source>
+        <translation>Argument tangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>Inverse hyperbolic cotangent</source>
+        <translation>Argument cotangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>Natural logarithm</source>
+        <translation>Logarithme népérien</translation>
+    </message>
+    <message>
+        <source>Common logarithm</source>
+        <translation>Logarithme décimal</translation>
+    </message>
+    <message>
+        <source>Logarithm to the base y</source>
+        <translation>Logarithme de base y</translation>
+    </message>
+    <message>
+        <source>Exponential</source>
+        <translation>Exponentielle</translation>
+    </message>
+    <message>
+        <source>Cube root</source>
+        <translation>Racine cubique</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>Cube</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Factorial</source>
+        <translation>Factorielle</translation>
+    </message>
+    <message>
+        <source>Pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>Rad</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>radians</source>
+        <translation>radians</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Deg</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Grad</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>grads</source>
+        <translation>grades</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>turns</source>
+        <translation>tours</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>Fonctions</translation>
+    </message>
+    <message>
+        <source>Value, angles in %1</source>
+        <translation>Valeur, angles en %1</translation>
+    </message>
+    <message>
+        <source>Angles in %1, chosen</source>
+        <translation>Angles en %1, choisi</translation>
+    </message>
+    <message>
+        <source>Angles in %1</source>
+        <translation>Angles en %1</translation>
+    </message>
+    <message>
+        <source>&amp;Functions</source>
+        <translation>&amp;Fonctions</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Clavier</translation>
+    </message>
+    <message>
+        <source>Wayland offers no stay-on-top request; run Tallyon through X (QT_QPA_PLATFORM=xcb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Wayland the taskbar button stays while the window is on screen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,7 @@ constexpr std::pair<std::uint32_t, int> MainRowKeycodes[] = {
 
 // The toolkit's keys, for events without native information. Shifted
 // main-row characters are taken as they lie on a US keyboard.
+// clang-format off
 constexpr std::pair<int, int> ToolkitKeys[] = {
     {Qt::Key_Backspace, vk::Back}, {Qt::Key_Tab, vk::Tab},        {Qt::Key_Return, vk::Return},
     {Qt::Key_Enter, vk::Return},   {Qt::Key_Escape, vk::Escape},  {Qt::Key_Space, vk::Space},
@@ -73,7 +74,10 @@ constexpr std::pair<int, int> ToolkitKeys[] = {
     {Qt::Key_Delete, vk::Delete},  {Qt::Key_Comma, vk::OemComma}, {Qt::Key_Period, vk::OemPeriod},
     {Qt::Key_Minus, vk::OemMinus}, {Qt::Key_Equal, vk::OemPlus},  {Qt::Key_Plus, vk::OemPlus},
     {Qt::Key_Slash, vk::Oem2},     {Qt::Key_Percent, 53},         {Qt::Key_Asterisk, 56},
+    {Qt::Key_Exclam, 49},          {Qt::Key_At, 50},              {Qt::Key_NumberSign, 51},
+    {Qt::Key_AsciiCircum, 54},
 };
+// clang-format on
 
 constexpr std::pair<int, int> ToolkitKeypadKeys[] = {
     {Qt::Key_Asterisk, vk::Multiply}, {Qt::Key_Plus, vk::Add},      {Qt::Key_Minus, vk::Subtract},
@@ -116,6 +120,7 @@ int ToolkitKeyCode(int key, bool keypad) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9)
     return (keypad ? vk::Numpad0 : vk::Digit0) + (key - Qt::Key_0);
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return vk::F1 + (key - Qt::Key_F1);
   if (keypad)
     if (const auto code = Find(ToolkitKeypadKeys, key)) return *code;
   return Find(ToolkitKeys, key).value_or(0);
@@ -149,10 +154,10 @@ char32_t LayoutCharacter(const QKeyEvent& event) {
                          typed.front());
 }
 
-bool ShiftAlone(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers held =
-      event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-  return held == Qt::ShiftModifier;
+KeyModifiers HeldModifiers(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers held = event.modifiers();
+  return {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
+          held.testFlag(Qt::AltModifier)};
 }
 
 } // namespace platform

@@ -56,6 +56,7 @@ enum : int {
   Subtract = 109,
   Decimal = 110,
   Divide = 111,
+  F1 = 112, // to F24 = 135
   OemPlus = 187,
   OemComma = 188,
   OemMinus = 189,
@@ -67,8 +68,13 @@ enum : int {
 // The virtual-key code of a key press; 0 for a key without one.
 int VirtualKeyOf(const QKeyEvent& event);
 
-// Shift held and neither Ctrl nor Alt, as the key map tests the modifiers.
-bool ShiftAlone(const QKeyEvent& event);
+// The modifiers the key map tells apart.
+struct KeyModifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+};
+KeyModifiers HeldModifiers(const QKeyEvent& event);
 
 // The character the key typed, when a US keyboard types another one at the
 // same X keycode with the same Shift state; 0 when they agree, when the key

@@ -58,6 +58,10 @@ const LayoutRow Rows[] = {
     {"us: Shift+1 and Shift+= do nothing",
      {Main(14, "5"), Shifted(10, "!"), Shifted(21, "+")},
      "5"},
+    {"us: Shift+2 (@) is the square root", {Main(10, "8"), Main(11, "1"), Shifted(11, "@")}, "9"},
+    {"us: Backspace is BACK, R is 1/x",
+     {Main(13, "4"), Main(14, "5"), {22, 0xFF08, "\b"}, Main(27, "r")},
+     "0.25"},
     {"us: keypad point and digits",
      {Pad(87, 0xFFB1, "1"), Pad(91, 0xFFAE, "."), Pad(84, 0xFFB5, "5")},
      "1.5"},
@@ -83,6 +87,10 @@ const LayoutRow Rows[] = {
      {Main(17, "8"), Shifted(16, "/"), Main(11, "2"), Main(35, "+"), Main(10, "1"),
       Shifted(35, "*"), Main(12, "3"), Main(61, "-"), Main(14, "5"), Return},
      "10"},
+    {"de: AltGr+Q (@) is the square root", {Main(10, "1"), Main(15, "6"), Main(24, "@")}, "4"},
+    {"fr: AltGr+\u00e0 (@) is the square root",
+     {Shifted(10, "1"), Shifted(15, "6"), Main(19, "@")},
+     "4"},
     {"de: the keypad comma separates", {Main(10, "1"), Pad(91, 0xFFAC, ","), Main(14, "5")}, "1.5"},
     {"de: Shift+8 types ( and keeps its place: multiply",
      {Main(15, "6"), Shifted(17, "("), Main(16, "7"), Return},
@@ -99,6 +107,7 @@ protected:
     int key = text.toUpper().front().unicode();
     if (native.keysym == 0xFFFF) key = Qt::Key_Delete;
     if (native.keysym == 0xFF0D) key = Qt::Key_Return;
+    if (native.keysym == 0xFF08) key = Qt::Key_Backspace;
     QKeyEvent press(QEvent::KeyPress, key, modifiers, native.keycode, native.keysym, 0, text);
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
     QApplication::sendEvent(target, &press);

@@ -32,25 +32,26 @@ Texts TextsOf(TFCalc& window) {
 
 const Texts English{"",
                     "&File|&Edit|&View|&Help|",
-                    "Sh&ow Tallyon In||Thousand &separator|Stay On &Top|",
+                    "Sh&ow Tallyon In||Thousand &separator|Stay On &Top|&Functions|",
                     "Tallyon - Freeware",
                     " Memory =",
                     "Submit",
                     "Cancel"};
 const Texts German{"",
                    "&Datei|&Bearbeiten|&Ansicht|&Hilfe|",
-                   "Tallyon &zeigen in||&Tausendertrennzeichen|Immer im &Vordergrund|",
+                   "Tallyon &zeigen in||&Tausendertrennzeichen|Immer im &Vordergrund|&Funktionen|",
                    "Tallyon - Freeware",
                    " Speicher =",
                    "Zahl eingeben",
                    "Abbrechen"};
-const Texts French{"",
-                   "&Fichier|É&dition|Affic&hage|&Aide|",
-                   "&Montrer Tallyon dans||&Séparateur des milliers|Toujours au &premier plan|",
-                   "Tallyon - Gratuiciel",
-                   " Mémoire =",
-                   "Saisir un nombre",
-                   "Annuler"};
+const Texts French{
+    "",
+    "&Fichier|É&dition|Affic&hage|&Aide|",
+    "&Montrer Tallyon dans||&Séparateur des milliers|Toujours au &premier plan|&Fonctions|",
+    "Tallyon - Gratuiciel",
+    " Mémoire =",
+    "Saisir un nombre",
+    "Annuler"};
 
 Texts With(Texts texts, const char* language) {
   texts.language = QString::fromLatin1(language);

@@ -142,26 +142,33 @@ TEST_F(Window, TheModifierRule) {
   const Case cases[] = {
       {"ctrl+5 enters 5", Qt::Key_5, Qt::ControlModifier, "5"},
       {"alt+6 enters 6", Qt::Key_6, Qt::AltModifier, "56"},
-      {"shift+2 does nothing", Qt::Key_2, Qt::ShiftModifier, "56"},
+      {"shift+3 does nothing", Qt::Key_3, Qt::ShiftModifier, "56"},
       {"shift+enter does nothing", Qt::Key_Return, Qt::ShiftModifier, "56"},
       {"shift+keypad 1 does nothing", Qt::Key_1, Qt::ShiftModifier | Qt::KeypadModifier, "56"},
-      {"backspace does nothing", Qt::Key_Backspace, Qt::NoModifier, "56"},
+      {"shift+backspace does nothing", Qt::Key_Backspace, Qt::ShiftModifier, "56"},
       {"main = does nothing", Qt::Key_Equal, Qt::NoModifier, "56"},
       {"main - does nothing", Qt::Key_Minus, Qt::NoModifier, "56"},
       {"main / does nothing", Qt::Key_Slash, Qt::NoModifier, "56"},
       {"ctrl+c does nothing", Qt::Key_C, Qt::ControlModifier, "56"},
+      {"ctrl+v does nothing", Qt::Key_V, Qt::ControlModifier, "56"},
+      {"s does nothing with the panel hidden", Qt::Key_S, Qt::NoModifier, "56"},
+      {"f2 does nothing with the panel hidden", Qt::Key_F2, Qt::NoModifier, "56"},
+      {"shift+1 does nothing with the panel hidden", Qt::Key_Exclam, Qt::ShiftModifier, "56"},
       {"keypad 7", Qt::Key_7, Qt::KeypadModifier, "567"},
-      {"comma is the separator", Qt::Key_Comma, Qt::NoModifier, "567."},
-      {"keypad point too, once", Qt::Key_Period, Qt::KeypadModifier, "567."},
-      {"shift+8 multiplies", Qt::Key_8, Qt::ShiftModifier, "567."},
-      {"keypad enter is equal", Qt::Key_Enter, Qt::KeypadModifier, "321489"},
+      {"backspace is BACK", Qt::Key_Backspace, Qt::NoModifier, "56"},
+      {"alt+backspace too", Qt::Key_Backspace, Qt::AltModifier, "5"},
+      {"keypad 7 again", Qt::Key_7, Qt::KeypadModifier, "57"},
+      {"comma is the separator", Qt::Key_Comma, Qt::NoModifier, "57."},
+      {"keypad point too, once", Qt::Key_Period, Qt::KeypadModifier, "57."},
+      {"shift+8 multiplies", Qt::Key_8, Qt::ShiftModifier, "57."},
+      {"keypad enter is equal", Qt::Key_Enter, Qt::KeypadModifier, "3249"},
   };
   for (const Case& c : cases) {
     Type(c.key, c.modifiers);
     EXPECT_EQ(Value(), c.value) << c.tag;
   }
-  EXPECT_EQ(KeyAction(53, true), caPerCent);
-  EXPECT_EQ(KeyAction(108, false), std::nullopt); // the keypad separator key
+  EXPECT_EQ(KeyAction(53, {.shift = true}), caPerCent);
+  EXPECT_EQ(KeyAction(108, {}), std::nullopt); // the keypad separator key
 }
 
 TEST_F(Window, AFocusedKeyTakesEnterForItself) {

@@ -115,11 +115,13 @@ protected:
   QString Sign() const { return window->PanelIndicator().Caption(); }
 
   // A token of the key-sequence table as the user would give it: a key, or
-  // a click on a key that has no binding, after which the focus leaves the
-  // clicked key so that Enter means Equal again; paste=TEXT puts TEXT on the
-  // clipboard and pastes it. False for tokens the window does not offer (the
-  // engine's function actions, value=).
+  // a click on a key of the functions panel (shown first, from the View
+  // menu), after which the focus leaves the clicked key so that Enter means
+  // Equal again; angle=UNIT clicks the unit's key; paste=TEXT puts TEXT on
+  // the clipboard and pastes it. False for tokens the window does not offer
+  // (value=, memory=, caPower).
   bool Perform(const std::string& token);
+  void ClickFunctionKey(const char* name);
 
   fs::path home;
   std::unique_ptr<TFCalc> window;
@@ -141,17 +143,41 @@ inline bool Window::Perform(const std::string& token) {
       {caPerCent, Qt::Key_5, Qt::ShiftModifier},
       {caClear, Qt::Key_Delete, Qt::NoModifier},
       {caClearEntr, Qt::Key_Escape, Qt::NoModifier},
+      {caBackSpace, Qt::Key_Backspace, Qt::NoModifier},
+      {caSignChange, Qt::Key_F9, Qt::NoModifier},
+      {caInverse, Qt::Key_R, Qt::NoModifier},
+      {caSqrt, Qt::Key_At, Qt::ShiftModifier},
+      {caMemClear, Qt::Key_L, Qt::ControlModifier},
+      {caMemRecall, Qt::Key_R, Qt::ControlModifier},
+      {caMemPlus, Qt::Key_P, Qt::ControlModifier},
+      {caMemMinus, Qt::Key_Q, Qt::ControlModifier},
   };
-  static const std::pair<TCalcAction, const char*> buttons[] = {
-      {caSqrt, "btSqrt"},           {caInverse, "btInverse"},   {caSignChange, "btSignChange"},
-      {caBackSpace, "btBackSpace"}, {caMemClear, "btMemClear"}, {caMemRecall, "btMemRecall"},
-      {caMemPlus, "btMemPlus"},     {caMemMinus, "btMemMinus"},
+  // Some functions by their letters, the others by a click.
+  static const KeyOf functionKeys[] = {
+      {caSin, Qt::Key_S, Qt::NoModifier},
+      {caArcCos, Qt::Key_O, Qt::ShiftModifier},
+      {caTg, Qt::Key_T, Qt::NoModifier},
+      {caLog, Qt::Key_G, Qt::NoModifier},
+      {caXY, Qt::Key_Y, Qt::NoModifier},
+      {caPI, Qt::Key_P, Qt::NoModifier},
+      {caFactorial, Qt::Key_Exclam, Qt::ShiftModifier},
   };
+  static const std::pair<TAngularMeasure, const char*> angleKeys[] = {
+      {amRad, "btRad"}, {amDeg, "btDeg"}, {amGrad, "btGrad"}, {amCycle, "btCycle"}};
   const std::optional<KeyToken> parsed = ParseKeyToken(token);
   if (!parsed) return false;
   if (parsed->kind == KeyToken::Paste) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(parsed->text));
     Type(Qt::Key_Insert, Qt::ShiftModifier);
+    return true;
+  }
+  const bool function = parsed->kind == KeyToken::Angle ||
+                        (parsed->kind == KeyToken::Action && parsed->action >= caSin);
+  if (function && !window->MenuAction(TMenuCommand::ViewFunctions).isChecked())
+    window->MenuAction(TMenuCommand::ViewFunctions).trigger();
+  if (parsed->kind == KeyToken::Angle) {
+    for (const auto& [measure, button] : angleKeys)
+      if (measure == parsed->unit) ClickFunctionKey(button);
     return true;
   }
   if (parsed->kind != KeyToken::Action) return false;
@@ -165,13 +191,20 @@ inline bool Window::Perform(const std::string& token) {
       Type(k.key, k.modifiers);
       return true;
     }
-  for (const auto& [buttonAction, button] : buttons)
-    if (action == buttonAction) {
-      Click(button);
-      Button(button).clearFocus();
+  for (const KeyOf& k : functionKeys)
+    if (action == k.action) {
+      Type(k.key, k.modifiers);
       return true;
     }
-  return false;
+  if (action == caPower) return false; // caXY's twin has no key of its own
+  const std::string name = "bt" + std::string(ActionName(action)).substr(2);
+  ClickFunctionKey(name.c_str());
+  return true;
+}
+
+inline void Window::ClickFunctionKey(const char* name) {
+  Click(name);
+  Button(name).clearFocus();
 }
 
 } // namespace apptest

@@ -485,6 +485,24 @@ TEST_F(KeyboardAlone, EveryBoundKeyAndTheMenus) {
       {"Shift+8 multiplies, Shift+5 is percent", {"Delete", "2 0 0 #86 1 0 shift+5"}, "220"},
       {"Enter repeats", {"Delete", "3 #86 4 Return Return"}, "11"},
       {"Edit menu by its letters", {"Delete", "8 alt+e c Delete alt+e p"}, "8"},
+      {"Backspace is BACK", {"Delete", "1 2 3 BackSpace"}, "12"},
+      {"F9 changes the sign", {"Delete", "5 F9"}, "-5"},
+      {"R is 1/x", {"Delete", "4 r"}, "0.25"},
+      {"@ is the square root", {"Delete", "9 shift+2"}, "3"},
+      {"Ctrl+L, P, Q, R are MC, M+, M-, MR",
+       {"Delete", "ctrl+l 4 ctrl+p ctrl+p 1 ctrl+q Delete ctrl+r"},
+       "7"},
+      {"letters do nothing without the panel", {"Delete", "6 s shift+1 F2 shift+3"}, "6"},
+      // The functions panel from the View menu, and its letters and units.
+      {"View > Functions, degrees, sin", {"alt+v f", "Delete F2 3 0 s"}, "0.5"},
+      {"grads, sin", {"Delete F4 1 0 0 s"}, "1"},
+      {"turns, arccos", {"Delete F5 1 F9 shift+o"}, "0.5"},
+      {"power", {"Delete 2 y 1 0 Return"}, "1024"},
+      {"logarithm to a base", {"Delete 8 g 2 Return"}, "3"},
+      {"factorial", {"Delete 5 shift+1"}, "120"},
+      {"cube", {"Delete 2 shift+3"}, "8"},
+      {"hyperbolic cosine", {"Delete 0 ctrl+o"}, "1"},
+      {"pi", {"Delete p"}, "3.14159265358979"},
   };
   Launch();
   session->SetNumLock(true);
@@ -499,6 +517,46 @@ TEST_F(KeyboardAlone, EveryBoundKeyAndTheMenus) {
   const std::string saved = ReadFile(session->SettingsFile());
   EXPECT_NE(saved.find("\"ThouSep\"=dword:00000000"), std::string::npos) << saved;
   EXPECT_NE(saved.find("\"ShowIn\"=dword:00000002"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\"Functions\"=dword:00000001"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\"AngularMeasure\"=dword:00000003"), std::string::npos) << saved;
+}
+
+// The functions panel with the mouse: the window grows to the right without
+// moving, a unit and a function are clicked, a failing function shows the
+// box and keeps the value.
+TEST_F(Tallyon, TheFunctionsPanelByMouse) {
+  Launch();
+  const auto geometry = [&] { return session->Shell("xdotool getwindowgeometry " + window); };
+  const auto position = [](const std::string& info) {
+    return info.substr(info.find("Position:"), info.find('(') - info.find("Position:"));
+  };
+  const std::string before = geometry();
+  ASSERT_NE(before.find("260x225"), std::string::npos) << before;
+  session->Keys("alt+v f");
+  std::string after;
+  EXPECT_TRUE(session->Eventually([&] {
+    return (after = geometry()).find("520x225") != std::string::npos;
+  })) << after;
+  EXPECT_EQ(position(after), position(before));
+  // Client coordinates of the keys' centres: Deg in the unit row, sin and
+  // tan in the first row of functions.
+  const auto click = [&](int x, int y) {
+    session->ShellStatus("xdotool mousemove --window " + window + " " + std::to_string(x) + " " +
+                         std::to_string(y) + " click 1");
+  };
+  session->SetClipboardText("6E20");
+  session->Keys("shift+Insert");
+  click(356, 39); // Deg
+  click(387, 67); // tan
+  EXPECT_TRUE(session->Eventually([&] {
+    return session->ShellStatus("xdotool search --onlyvisible --name '^Tallyon$'") == 0;
+  })) << "no message box";
+  session->Keys("Return");
+  EXPECT_EQ(CopiedValue(), "6E20");
+  session->Keys("Delete 3 0");
+  click(289, 67); // sin
+  EXPECT_EQ(CopiedValue(), "0.5");
+  Exit();
 }
 
 // At a device-pixel ratio of 2 the window is the same window, twice the

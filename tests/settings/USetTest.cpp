@@ -74,12 +74,16 @@ TEST_F(SettingsStore, FirstStartWritesTheIntegersAtOnceAndTheTextsAtClose) {
   EXPECT_EQ(Settings::Current().Text(), kFirstStart.Text());
   EXPECT_EQ(Read(File()), std::string(kHead) + "\"ThouSep\"=dword:00000001\n"
                                                "\"StayOnTop\"=dword:00000000\n"
-                                               "\"ShowIn\"=dword:00000001\n\n");
+                                               "\"ShowIn\"=dword:00000001\n"
+                                               "\"Functions\"=dword:00000000\n"
+                                               "\"AngularMeasure\"=dword:00000000\n\n");
   USet::Value = "-12.5";
   USet::SaveSettings();
   EXPECT_EQ(Read(File()), std::string(kHead) + "\"ThouSep\"=dword:00000001\n"
                                                "\"StayOnTop\"=dword:00000000\n"
                                                "\"ShowIn\"=dword:00000001\n"
+                                               "\"Functions\"=dword:00000000\n"
+                                               "\"AngularMeasure\"=dword:00000000\n"
                                                "\"Value\"=\"-12.5\"\n"
                                                "\"Memory\"=\"0\"\n\n");
   kStart.MakeCurrent();
@@ -156,6 +160,39 @@ TEST_F(SettingsStore, AValueOfTheWrongTypeStopsTheLoadThere) {
   const std::string before = Read(File());
   EXPECT_EQ(LoadError(), "Invalid data type for 'Value'");
   EXPECT_EQ(Read(File()), before);
+}
+
+// The functions panel and its angle unit: a file from before them shows the
+// panel off with radians; a value out of range takes the default, one of the
+// wrong type stops the load and keeps the old value.
+TEST_F(SettingsStore, TheFunctionsPanelAndItsAngleUnit) {
+  const struct {
+    const char* lines;
+    bool functions;
+    std::int32_t measure;
+    const char* error;
+  } table[] = {
+      {"\"ShowIn\"=dword:00000002\n", false, 0, ""},
+      {"\"Functions\"=dword:00000001\n\"AngularMeasure\"=dword:00000003\n", true, 3, ""},
+      {"\"Functions\"=dword:00000000\n\"AngularMeasure\"=dword:00000001\n", false, 1, ""},
+      {"\"Functions\"=dword:00000005\n\"AngularMeasure\"=dword:00000004\n", false, 0, ""},
+      {"\"Functions\"=dword:ffffffff\n\"AngularMeasure\"=dword:ffffffff\n", false, 0, ""},
+      {"\"Functions\"=\"1\"\n", true, 2, "Invalid data type for 'Functions'"},
+      {"\"Functions\"=dword:00000000\n\"AngularMeasure\"=hex:01\n", false, 2,
+       "Invalid data type for 'AngularMeasure'"},
+  };
+  for (const auto& row : table) {
+    WriteValues(row.lines);
+    USet::Functions = true; // the old values, kept by a value of the wrong type
+    USet::AngularMeasure = 2;
+    EXPECT_EQ(LoadError(), row.error) << row.lines;
+    EXPECT_EQ(USet::Functions, row.functions) << row.lines;
+    EXPECT_EQ(USet::AngularMeasure, row.measure) << row.lines;
+    // Missing values are written back at once.
+    const std::string file = Read(File());
+    EXPECT_TRUE(*row.error != 0 || file.find("\"AngularMeasure\"=dword:") != std::string::npos)
+        << file;
+  }
 }
 
 TEST_F(SettingsStore, AKeyThatCannotBeOpenedGivesTheFirstStartsSettings) {
@@ -317,6 +354,8 @@ TEST_F(SettingsStore, OtherKeysAndUnknownValuesSurviveASave) {
                           "\"ShowIn\"=dword:00000002\r\n"
                           "\"ThouSep\"=dword:00000001\r\n"
                           "\"StayOnTop\"=dword:00000000\r\n"
+                          "\"Functions\"=dword:00000000\r\n"
+                          "\"AngularMeasure\"=dword:00000000\r\n"
                           "\"Memory\"=\"0\"\r\n\r\n"
                           "[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon\\Later]\r\n"
                           "@=\"x\"\r\n");

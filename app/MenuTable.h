@@ -1,0 +1,59 @@
+#pragma once
+// The window's menu commands: one row each, with its caption, icon, shortcut
+// and check mark, shared by the menu bar and the tray menu, which show the
+// same command through the same action. The table is indexed by the command
+// and sized by its count, so a missing or misplaced row fails to compile.
+
+#include "app/Pictures.h"
+
+#include <QKeyCombination>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+class TFCalc;
+
+enum class TMenuCommand : std::uint8_t {
+  FileExit,
+  EditCopy,
+  EditPaste,
+  ViewShowTaskSystem,
+  ViewShowTaskbar,
+  ViewShowSystem,
+  ViewThouSep,
+  ViewStayOnTop,
+  ViewFunctions,
+  HelpKeyboard,
+  HelpHomePage1,
+  HelpAbout1,
+  TrayIconOpen,
+  Count
+};
+
+struct TMenuEntry {
+  TMenuCommand command; // the row's own index
+  const char* caption;  // in the "TFCalc" translation context
+  void (TFCalc::*execute)();
+  std::optional<MenuPicture> icon;
+  QKeyCombination shortcut; // Qt::Key_unknown: none
+  bool checkable = false;
+};
+
+using TMenuTable = std::array<TMenuEntry, std::size_t(TMenuCommand::Count)>;
+
+// Row i is the row of command i.
+constexpr bool RowsInCommandOrder(const TMenuTable& table) {
+  for (std::size_t i = 0; i < table.size(); ++i)
+    if (std::size_t(table[i].command) != i) return false;
+  return true;
+}
+
+// Where a command shows: a menu bar entry names its menu and, inside it, a
+// submenu; a null command is a separator.
+struct TMenuPlace {
+  const char* menu;
+  const char* submenu;
+  std::optional<TMenuCommand> command;
+};
