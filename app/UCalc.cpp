@@ -30,7 +30,7 @@ TFCalc::TFCalc(QWidget* parent)
   setWindowIcon(ProgramIcon());
   setFont(TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
-  LoadCalculatorForm(FCalculator);
+  engine::LoadCalculatorForm(FCalculator);
   BuildMenus();
   BuildKeypad();
   BuildMemoryArea();

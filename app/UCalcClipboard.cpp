@@ -18,9 +18,9 @@ void TFCalc::EditCopyExecute() {
 void TFCalc::EditPasteExecute() {
   const std::optional<std::string> clipboard = platform::ReadClipboardText();
   if (!clipboard) return;
-  const std::optional<Extended> number = ReadForeignNumber(*clipboard);
+  const std::optional<Extended> number = engine::ReadForeignNumber(*clipboard);
   if (!number) return;
-  USet::Value = NumberToText(*number);
+  USet::Value = engine::NumberToText(*number);
   FCalculator.EnterNumber(USet::Value);
   FMainIndicator->SetText(USet::Value);
 }

@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   const TTranslations translations(platform::UserMessageLanguages());
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
-  SetCurrentSeparators(SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
+  engine::SetCurrentSeparators(
+      engine::SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
   TFCalc window;
   Endings::Install(window);
   window.show();

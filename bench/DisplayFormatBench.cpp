@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+using namespace engine;
+using namespace display;
+
 namespace {
 
 const NumberSeparators Separators{'.', ","};

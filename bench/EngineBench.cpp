@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace engine;
+
 namespace {
 
 void BM_DigitEntry(benchmark::State& state) {

@@ -11,6 +11,8 @@
 #include <array>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 using namespace CVMath;

@@ -12,6 +12,9 @@
 #include <random>
 #include <string>
 
+using namespace engine;
+using namespace display;
+
 namespace {
 
 const NumberSeparators Separators{'.', ","};

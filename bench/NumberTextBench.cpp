@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace engine;
+
 namespace {
 
 std::vector<Extended> OrdinaryNumbers() {

@@ -47,7 +47,7 @@ private:
   // makes it; the calculator is left alone.
   bool Show(std::string_view text, bool thouSep) {
     try {
-      const std::string shown = DisplayTextOf(text, thouSep, CurrentSeparators());
+      const std::string shown = display::DisplayTextOf(text, thouSep, engine::CurrentSeparators());
       FOut << "ok\t" << shown << '\n';
     } catch (const EConvertError& error) {
       FOut << "error\t" << error.what() << '\n';
@@ -57,19 +57,19 @@ private:
   }
 
   std::optional<std::function<void()>> StepOf(std::string_view token) {
-    const std::optional<KeyToken> key = ParseKeyToken(token);
+    const std::optional<engine::KeyToken> key = engine::ParseKeyToken(token);
     if (!key) return std::nullopt;
-    return [this, key] { PerformKeyToken(*FCalculator, *key); };
+    return [this, key] { engine::PerformKeyToken(*FCalculator, *key); };
   }
 
   std::string State() {
     return FCalculator->Value() + '\t' + FCalculator->Memory().Value() + '\t' +
-           std::string(OperationName(FCalculator->Operation()));
+           std::string(engine::OperationName(FCalculator->Operation()));
   }
 
   void Reset() {
     FCalculator = std::make_unique<TCVCalculator>();
-    LoadCalculatorForm(*FCalculator);
+    engine::LoadCalculatorForm(*FCalculator);
   }
 
   std::ostream& FOut;

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   const ProgramCommandLine commandLine{
       .name = "tallyon-engine", .usage = kUsage, .takeOption = takeSeparator};
   if (const std::optional<int> status = AnswerCommandLine(commandLine, argc, argv)) return *status;
-  SetCurrentSeparators(SeparatorsFrom(decimal, thousands));
+  engine::SetCurrentSeparators(engine::SeparatorsFrom(decimal, thousands));
   std::ios::sync_with_stdio(false);
   return RunEngineDriver(std::cin, std::cout);
 }

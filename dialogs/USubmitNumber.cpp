@@ -125,7 +125,7 @@ void TFSubmitNumber::BuildInput() {
 }
 
 std::string TFSubmitNumber::RemoveNonNumber(std::string_view text) {
-  return ::RemoveNonNumber(text);
+  return engine::RemoveNonNumber(text);
 }
 
 void TFSubmitNumber::SeparateNumber(std::string_view text) {

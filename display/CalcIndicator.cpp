@@ -48,14 +48,14 @@ TCVCalcIndicator::TCVCalcIndicator(QWidget* owner) : QWidget(owner) {
 }
 
 std::string TCVCalcIndicator::Text() const {
-  return RemoveNonNumber(FText, CurrentSeparators().decimal);
+  return engine::RemoveNonNumber(FText, engine::CurrentSeparators().decimal);
 }
 
 void TCVCalcIndicator::SetText(std::string_view value) {
   if (value == FText) return;
   // Formatted before anything is stored, so a text that fails leaves the
   // display as it was.
-  FText = DisplayTextOf(value, FThouSep, CurrentSeparators());
+  FText = display::DisplayTextOf(value, FThouSep, engine::CurrentSeparators());
   Invalidate();
   TellIndicatorChanged(this);
 }

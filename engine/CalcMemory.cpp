@@ -19,15 +19,15 @@ TCVCalcMemory::TCVCalcMemory() {
 }
 
 std::string TCVCalcMemory::Value() {
-  FValue = RemoveNonNumber(ActiveText());
-  FNumber = TextToNumber(FValue);
+  FValue = engine::RemoveNonNumber(ActiveText());
+  FNumber = engine::TextToNumber(FValue);
   return FValue;
 }
 
 void TCVCalcMemory::SetValue(const std::string& text) {
-  FValue = RemoveNonNumber(text.empty() ? "0" : text);
+  FValue = engine::RemoveNonNumber(text.empty() ? "0" : text);
   // An unreadable text is not stored: the cell keeps its number text.
-  if (const auto number = TryTextToNumber(FValue)) {
+  if (const auto number = engine::TryTextToNumber(FValue)) {
     FNumber = *number;
     ActiveText() = FValue;
   }
@@ -48,7 +48,7 @@ void TCVCalcMemory::SetActiveCell(int cell) {
   RequireCell(cell, FCellsQuantity);
   FActiveCell = cell;
   FValue = ActiveText();
-  FNumber = TextToNumber(FValue);
+  FNumber = engine::TextToNumber(FValue);
 }
 
 const std::string& TCVCalcMemory::Cell(int cell) const {

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+namespace engine {
+
 namespace {
 
 constexpr std::array<std::string_view, coLog + 1> OperationNames = {
@@ -88,3 +90,5 @@ std::optional<TCalcAction> ActionFromToken(std::string_view token) {
 std::optional<TAngularMeasure> AngularMeasureFromName(std::string_view name) {
   return FindName<TAngularMeasure>(AngularMeasureNames, name);
 }
+
+} // namespace engine

@@ -28,6 +28,8 @@ enum TCalcAction : std::uint8_t {
 
 inline constexpr int CalcActionCount = caPI + 1;
 
+namespace engine {
+
 // OperationName(coPlus) -> "coPlus"; an ordinal out of range -> "".
 std::string_view OperationName(TCalcOperation operation);
 // ActionName(caMemPlus) -> "caMemPlus"; ActionFromName("caPI") -> caPI;
@@ -39,3 +41,5 @@ std::optional<TCalcAction> ActionFromName(std::string_view name);
 std::optional<TCalcAction> ActionFromToken(std::string_view token);
 // AngularMeasureFromName("amDeg") -> amDeg.
 std::optional<TAngularMeasure> AngularMeasureFromName(std::string_view name);
+
+} // namespace engine

@@ -56,7 +56,7 @@ struct TCVCalculator::Dispatch {
 };
 
 std::string TCVCalculator::Value() const {
-  return RemoveNonNumber(FValue);
+  return engine::RemoveNonNumber(FValue);
 }
 
 void TCVCalculator::SetValue(const std::string& text) {
@@ -69,8 +69,8 @@ void TCVCalculator::SetValue(const std::string& text) {
 
 // An unreadable text is kept as written; the number stays the previous one.
 void TCVCalculator::StoreText(const std::string& text) {
-  FValue = RemoveNonNumber(text.empty() ? "0" : text);
-  if (const auto number = TryTextToNumber(FValue)) FNumber = *number;
+  FValue = engine::RemoveNonNumber(text.empty() ? "0" : text);
+  if (const auto number = engine::TryTextToNumber(FValue)) FNumber = *number;
 }
 
 void TCVCalculator::EnterNumber(const std::string& text) {
@@ -93,7 +93,7 @@ void TCVCalculator::SetAction(TCalcAction action) {
 }
 
 void TCVCalculator::ShowNumber() {
-  FValue = NumberToText(FNumber);
+  FValue = engine::NumberToText(FNumber);
 }
 
 bool TCVCalculator::OperandAwaited() const {
@@ -111,11 +111,11 @@ void TCVCalculator::SupplyOperand() {
 }
 
 bool TCVCalculator::HasDecimalSeparator() const {
-  return FValue.find(CurrentSeparators().decimal) != std::string::npos;
+  return FValue.find(engine::CurrentSeparators().decimal) != std::string::npos;
 }
 
 void TCVCalculator::EnterDigit(char digit) {
-  FNumber = TextToNumber(FValue);
+  FNumber = engine::TextToNumber(FValue);
   if (FNumber >= EntryLimit) return;
   if (!FEntering) {
     FValue = std::string(1, digit);
@@ -127,7 +127,7 @@ void TCVCalculator::EnterDigit(char digit) {
   if (FValue == "0" || FValue == "-0") FValue.pop_back();
   FValue += digit;
   // A text that no longer reads keeps the appended digit and the old number.
-  const auto number = TryTextToNumber(FValue);
+  const auto number = engine::TryTextToNumber(FValue);
   if (!number) return;
   FNumber = *number;
   if (FNumber == 0 && !HasDecimalSeparator()) { // "00" and the like collapse
@@ -139,13 +139,13 @@ void TCVCalculator::EnterDigit(char digit) {
 
 void TCVCalculator::EnterDecSep() {
   if (HasDecimalSeparator()) return;
-  const std::string zeroEntry = std::string("0") + CurrentSeparators().decimal;
+  const std::string zeroEntry = std::string("0") + engine::CurrentSeparators().decimal;
   if (!FEntering) {
     FValue = zeroEntry;
     FNumber = 0;
   } else {
-    FValue += CurrentSeparators().decimal;
-    FNumber = TextToNumber(FValue);
+    FValue += engine::CurrentSeparators().decimal;
+    FNumber = engine::TextToNumber(FValue);
     if (FNumber == 0) FValue = zeroEntry;
   }
   FEntering = true;
@@ -173,8 +173,8 @@ void TCVCalculator::Calculate() {
   const Extended b = FLastOperand;
   switch (FOperation) {
   case coNone: break;
-  case coPlus: FNumber = DecimalAdd(a, b); break;
-  case coMinus: FNumber = DecimalSubtract(a, b); break;
+  case coPlus: FNumber = engine::DecimalAdd(a, b); break;
+  case coMinus: FNumber = engine::DecimalSubtract(a, b); break;
   case coMulty: FNumber = CVMath::Multiply(a, b); break;
   case coDivide: FNumber = CVMath::Divide(a, b); break;
   case coPower: FNumber = CVMath::Power(a, b); break;
@@ -226,10 +226,10 @@ void TCVCalculator::DoPerCent() {
     const Extended b = FLastOperand;
     switch (FOperation) {
     case coPlus:
-      FNumber = DecimalAdd(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
+      FNumber = engine::DecimalAdd(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
       break;
     case coMinus:
-      FNumber = DecimalSubtract(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
+      FNumber = engine::DecimalSubtract(a, CVMath::Divide(CVMath::Multiply(a, b), PerCentBase));
       break;
     case coMulty: FNumber = CVMath::Divide(CVMath::Multiply(a, b), PerCentBase); break;
     case coDivide: FNumber = CVMath::Multiply(CVMath::Divide(a, b), PerCentBase); break;
@@ -251,7 +251,7 @@ void TCVCalculator::DoPerCent() {
 // Works on the number of the text as shown, not on a full-precision result,
 // and keeps an entry open.
 void TCVCalculator::DoSignChange() {
-  FNumber = TextToNumber(FValue);
+  FNumber = engine::TextToNumber(FValue);
   FNumber = FNumber * -1;
   ShowNumber();
   if (OperandAwaited()) FOperandSupplied = true;
@@ -284,7 +284,7 @@ void TCVCalculator::DoBackSpace() {
   }
   FValue.pop_back();
   if (length == 2 && FValue == "-") FValue = "0";
-  FNumber = TextToNumber(FValue);
+  FNumber = engine::TextToNumber(FValue);
 }
 
 // A function pressed on the right operand of a pending operation transforms

@@ -7,9 +7,13 @@
 
 #include "engine/Calculator.h"
 
+namespace engine {
+
 inline void LoadCalculatorForm(TCVCalculator& calculator) {
   calculator.SetValue("0");
   calculator.Memory().SetValue("0");
   calculator.Memory().SetCellsQuantity(10);
   calculator.SetAction(ca0);
 }
+
+} // namespace engine

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string_view>
 
+namespace engine {
+
 namespace {
 
 // The exponent of to_chars' scientific text "d.ddde+X".
@@ -86,3 +88,5 @@ std::string FixedNotation(const Decimal& d, char separator) {
   const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent);
   return (d.negative ? "-" : "") + FixedDigits(d, decimals, separator);
 }
+
+} // namespace engine

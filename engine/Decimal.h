@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace engine {
+
 struct Decimal {
   bool negative = false;
   std::string digits;
@@ -46,3 +48,5 @@ std::string FixedDigits(const Decimal& d, int decimals, char separator,
 // d in fixed notation with its sign and every digit it has.
 //   {"125", 2} -> "12.5"   {true, "15", -5} -> "-0.0000015"   {"15", 4} -> "1500"
 std::string FixedNotation(const Decimal& d, char separator);
+
+} // namespace engine

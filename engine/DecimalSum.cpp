@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+namespace engine {
+
 namespace {
 
 // Significant digits a decimal operand carries below its leading digit.
@@ -53,3 +55,5 @@ Extended DecimalAdd(Extended a, Extended b) {
 Extended DecimalSubtract(Extended a, Extended b) {
   return RoundCancelled(CVMath::Subtract(a, b), a, -b);
 }
+
+} // namespace engine

@@ -13,5 +13,9 @@
 
 #include "math/Extended.h"
 
+namespace engine {
+
 Extended DecimalAdd(Extended a, Extended b);
 Extended DecimalSubtract(Extended a, Extended b);
+
+} // namespace engine

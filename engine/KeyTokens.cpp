@@ -5,6 +5,8 @@
 #include <array>
 #include <utility>
 
+namespace engine {
+
 std::optional<KeyToken> ParseKeyToken(std::string_view token) {
   static constexpr std::array<std::pair<std::string_view, KeyToken::Kind>, 3> Texts = {{
       {"value=", KeyToken::Value},
@@ -36,3 +38,5 @@ void PerformKeyToken(TCVCalculator& calculator, const KeyToken& token) {
   case KeyToken::Angle: calculator.SetAngularMeasure(token.unit); break;
   }
 }
+
+} // namespace engine

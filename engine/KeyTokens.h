@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+namespace engine {
+
 struct KeyToken {
   enum Kind { Action, Value, Memory, Paste, Angle };
   Kind kind = Action;
@@ -31,3 +33,5 @@ std::optional<KeyToken> ParseKeyToken(std::string_view token);
 // Performs the token on the engine; a failing action's error passes out as
 // from SetAction.
 void PerformKeyToken(TCVCalculator& calculator, const KeyToken& token);
+
+} // namespace engine

@@ -20,14 +20,14 @@ void TCVCalculator::CompleteRunningOperation() {
 
 void TCVCalculator::DoMemPlus() {
   CompleteRunningOperation();
-  FMemory.FNumber = DecimalAdd(FMemory.FNumber, FNumber);
-  FMemory.SetValue(NumberToText(FMemory.FNumber));
+  FMemory.FNumber = engine::DecimalAdd(FMemory.FNumber, FNumber);
+  FMemory.SetValue(engine::NumberToText(FMemory.FNumber));
 }
 
 void TCVCalculator::DoMemMinus() {
   CompleteRunningOperation();
-  FMemory.FNumber = DecimalSubtract(FMemory.FNumber, FNumber);
-  FMemory.SetValue(NumberToText(FMemory.FNumber));
+  FMemory.FNumber = engine::DecimalSubtract(FMemory.FNumber, FNumber);
+  FMemory.SetValue(engine::NumberToText(FMemory.FNumber));
 }
 
 // The recalled number is the memory's cached number, not a fresh reading of

@@ -11,6 +11,8 @@
 #include <optional>
 #include <utility>
 
+namespace engine {
+
 namespace {
 
 NumberSeparators& Separators() {
@@ -224,3 +226,5 @@ std::optional<Extended> ReadForeignNumber(std::string_view text) {
   plain.append(text.substr(copied));
   return TryTextToNumber(RemoveNonNumber(plain));
 }
+
+} // namespace engine

@@ -16,6 +16,8 @@ public:
   explicit EConvertError(const std::string& message) : std::runtime_error(message) {}
 };
 
+namespace engine {
+
 // The separators of the user's locale. The decimal separator is one byte; the
 // thousands separator, used only by the displays, may be several (a no-break
 // space in UTF-8, say).
@@ -76,3 +78,5 @@ std::optional<Extended> TryTextToNumber(std::string_view text);
 // remains does not read.
 //   "$ -12.00" -> -12     "\u22125" -> -5     "abc" -> nothing
 std::optional<Extended> ReadForeignNumber(std::string_view text);
+
+} // namespace engine

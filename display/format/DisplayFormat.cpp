@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+namespace display {
+
 namespace {
 
 // Magnitudes at or beyond these show in exponent form. The lower one is the
@@ -19,8 +21,8 @@ constexpr int ExponentFormDigits = 13;
 
 // "-" if negative, the first digit, the separator, 12 more digits, "E", the
 // exponent's sign and at least four exponent digits.
-std::string ExponentForm(const Decimal& exact, char decimal) {
-  Decimal d = RoundedTo(exact, ExponentFormDigits);
+std::string ExponentForm(const engine::Decimal& exact, char decimal) {
+  engine::Decimal d = engine::RoundedTo(exact, ExponentFormDigits);
   d.digits.resize(ExponentFormDigits, '0');
   const int exponent = d.exponent - 1;
   std::string exponentDigits = std::to_string(std::abs(exponent));
@@ -40,31 +42,34 @@ int ShownDecimals(std::string_view s, char decimal) {
 }
 
 // d rounded to `decimals` fraction digits, its integer digits grouped or not.
-std::string FixedForm(const Decimal& d, int decimals, bool thouSep,
-                      const NumberSeparators& separators) {
-  const Decimal rounded = RoundedTo(d, d.exponent + decimals);
-  return (d.negative ? "-" : "") + FixedDigits(rounded, decimals, separators.decimal,
-                                               thouSep ? &separators.thousands : nullptr);
+std::string FixedForm(const engine::Decimal& d, int decimals, bool thouSep,
+                      const engine::NumberSeparators& separators) {
+  const engine::Decimal rounded = engine::RoundedTo(d, d.exponent + decimals);
+  return (d.negative ? "-" : "") + engine::FixedDigits(rounded, decimals, separators.decimal,
+                                                       thouSep ? &separators.thousands : nullptr);
 }
 
 } // namespace
 
 std::string FormatDisplayText(std::string_view s, bool thouSep,
-                              const NumberSeparators& separators) {
+                              const engine::NumberSeparators& separators) {
   const char decimal = separators.decimal;
-  const Extended x = TextToNumber(s, decimal);
+  const Extended x = engine::TextToNumber(s, decimal);
   if (x == 0) return s.find(decimal) != std::string_view::npos ? std::string(s) : "0";
-  const Decimal exact = ToDecimal18(x);
+  const engine::Decimal exact = engine::ToDecimal18(x);
   const Extended magnitude = std::fabs(x);
   if (magnitude <= LowerBound || magnitude >= UpperBound) return ExponentForm(exact, decimal);
   if (s.find_first_of("Ee") == std::string_view::npos)
     return FixedForm(exact, ShownDecimals(s, decimal), thouSep, separators);
   // The digits NumberToText keeps, shown as if the user had typed them out.
-  const Decimal kept = GeneralDigits(exact);
-  return FixedForm(kept, ShownDecimals(FixedNotation(kept, decimal), decimal), thouSep, separators);
+  const engine::Decimal kept = engine::GeneralDigits(exact);
+  return FixedForm(kept, ShownDecimals(engine::FixedNotation(kept, decimal), decimal), thouSep,
+                   separators);
 }
 
 std::string DisplayTextOf(std::string_view value, bool thouSep,
-                          const NumberSeparators& separators) {
-  return FormatDisplayText(RemoveNonNumber(value, separators.decimal), thouSep, separators);
+                          const engine::NumberSeparators& separators) {
+  return FormatDisplayText(engine::RemoveNonNumber(value, separators.decimal), thouSep, separators);
 }
+
+} // namespace display

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace display {
+
 // The display text of the cleaned number text `s` (see RemoveNonNumber), with
 // digit grouping on or off. With "." as decimal and "," as thousands separator:
 //
@@ -30,8 +32,12 @@
 // is that of NumberToText: exact to 18 significant digits, then a 5 or more
 // in the next digit rounds up. An empty thousands separator groups nothing.
 // Text that does not read fails with TextToNumber's EConvertError.
-std::string FormatDisplayText(std::string_view s, bool thouSep, const NumberSeparators& separators);
+std::string FormatDisplayText(std::string_view s, bool thouSep,
+                              const engine::NumberSeparators& separators);
 
 // Number text as a display shows it: RemoveNonNumber, then FormatDisplayText.
 //   "1a2b3" -> "123"   "1 234,5" -> "1.234,5" (with "," and ".")   "abc" -> EConvertError ("''")
-std::string DisplayTextOf(std::string_view value, bool thouSep, const NumberSeparators& separators);
+std::string DisplayTextOf(std::string_view value, bool thouSep,
+                          const engine::NumberSeparators& separators);
+
+} // namespace display

@@ -15,6 +15,9 @@
 #include <string>
 #include <sys/stat.h>
 
+using namespace engine;
+using namespace display;
+
 namespace {
 
 using apptest::MessageBoxWatch;

@@ -31,6 +31,9 @@
 #include <memory>
 #include <sstream>
 
+using namespace engine;
+using namespace display;
+
 namespace {
 
 using apptest::MessageBoxWatch;

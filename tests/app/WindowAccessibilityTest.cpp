@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 
+using namespace engine;
+
 namespace {
 
 class WindowAccessibility : public testsupport::TemporaryHome {

@@ -64,7 +64,7 @@ protected:
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     home = pattern;
     ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
-    SetCurrentSeparators({});
+    engine::SetCurrentSeparators({});
     USet::Value.clear();
     USet::Memory.clear();
     USet::ThouSep = USet::StayOnTop = false;
@@ -164,23 +164,23 @@ inline bool Window::Perform(const std::string& token) {
   };
   static const std::pair<TAngularMeasure, const char*> angleKeys[] = {
       {amRad, "btRad"}, {amDeg, "btDeg"}, {amGrad, "btGrad"}, {amCycle, "btCycle"}};
-  const std::optional<KeyToken> parsed = ParseKeyToken(token);
+  const std::optional<engine::KeyToken> parsed = engine::ParseKeyToken(token);
   if (!parsed) return false;
-  if (parsed->kind == KeyToken::Paste) {
+  if (parsed->kind == engine::KeyToken::Paste) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(parsed->text));
     Type(Qt::Key_Insert, Qt::ShiftModifier);
     return true;
   }
-  const bool function = parsed->kind == KeyToken::Angle ||
-                        (parsed->kind == KeyToken::Action && parsed->action >= caSin);
+  const bool function = parsed->kind == engine::KeyToken::Angle ||
+                        (parsed->kind == engine::KeyToken::Action && parsed->action >= caSin);
   if (function && !window->MenuAction(TMenuCommand::ViewFunctions).isChecked())
     window->MenuAction(TMenuCommand::ViewFunctions).trigger();
-  if (parsed->kind == KeyToken::Angle) {
+  if (parsed->kind == engine::KeyToken::Angle) {
     for (const auto& [measure, button] : angleKeys)
       if (measure == parsed->unit) ClickFunctionKey(button);
     return true;
   }
-  if (parsed->kind != KeyToken::Action) return false;
+  if (parsed->kind != engine::KeyToken::Action) return false;
   const TCalcAction action = parsed->action;
   if (action <= ca9) {
     Type(Qt::Key_0 + static_cast<int>(action));
@@ -197,7 +197,7 @@ inline bool Window::Perform(const std::string& token) {
       return true;
     }
   if (action == caPower) return false; // caXY's twin has no key of its own
-  const std::string name = "bt" + std::string(ActionName(action)).substr(2);
+  const std::string name = "bt" + std::string(engine::ActionName(action)).substr(2);
   ClickFunctionKey(name.c_str());
   return true;
 }

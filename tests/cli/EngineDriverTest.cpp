@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 struct DriverRun {

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <memory>
 
+using namespace engine;
+
 int ChannelDistance(QRgb a, QRgb b) {
   return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                    std::abs(qBlue(a) - qBlue(b))});

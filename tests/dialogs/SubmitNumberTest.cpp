@@ -17,6 +17,8 @@
 #include <memory>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 class SubmitNumber : public DialogTest {

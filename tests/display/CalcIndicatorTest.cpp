@@ -17,6 +17,8 @@
 #include <cstdlib>
 #include <memory>
 
+using namespace engine;
+
 namespace {
 
 const QColor Background(30, 160, 90);

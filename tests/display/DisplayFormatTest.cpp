@@ -5,6 +5,9 @@
 #include <initializer_list>
 #include <string>
 
+using namespace engine;
+using namespace display;
+
 namespace {
 
 const NumberSeparators Point{'.', ","};

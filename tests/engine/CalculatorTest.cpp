@@ -10,6 +10,8 @@
 #include <sstream>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 // Performs the tokens of a key sequence; a failing key is reported by its

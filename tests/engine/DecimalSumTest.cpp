@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 Extended Read(const std::string& text) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace engine;
+
 namespace {
 
 Decimal Of(const char* digits, int exponent) {

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+using namespace engine;
+
 namespace {
 
 using namespace enginemodel;

@@ -10,6 +10,8 @@
 #include <tuple>
 #include <vector>
 
+using namespace engine;
+
 namespace {
 
 // 2^-100 and 11 * 2^-100 written out exactly: the tangent and arctangent of

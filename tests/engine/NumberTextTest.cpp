@@ -9,6 +9,8 @@
 #include <random>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 struct ToText {

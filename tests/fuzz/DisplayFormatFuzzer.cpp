@@ -9,6 +9,9 @@
 #include <cmath>
 #include <string>
 
+using namespace engine;
+using namespace display;
+
 namespace {
 
 const char* const kThousands[] = {",", ".", " ", "'", "\xC2\xA0", ""};

@@ -9,6 +9,8 @@
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/EngineModel.h"
 
+using namespace engine;
+
 namespace {
 
 // Byte values that are not actions: 0-63 are action ordinals (58-63 past

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 bool IsNumberCharacter(char c, char separator) {

@@ -121,11 +121,11 @@ public:
       Function(failed);
     else
       Expect(!failed && Same(), "an ordinal past caPI does nothing");
-    Expect(TryTextToNumber(a.memory, sep).has_value(), "the memory always reads");
+    Expect(engine::TryTextToNumber(a.memory, sep).has_value(), "the memory always reads");
     Expect(std::isfinite(a.number) && std::isfinite(a.accumulator) && std::isfinite(a.lastOperand),
            "every number is finite");
     Expect(!a.supplied || a.OperandAwaited(), "only a pending operation has a supplied operand");
-    return FViolation.empty() ? "" : std::string(ActionName(action)) + ": " + FViolation;
+    return FViolation.empty() ? "" : std::string(engine::ActionName(action)) + ": " + FViolation;
   }
 
   // After SetValue(text).
@@ -134,9 +134,9 @@ public:
     if (text == b.value) {
       Expect(Same(), "the same text changes nothing");
     } else {
-      const std::string cleaned = RemoveNonNumber(text.empty() ? "0" : text, sep);
+      const std::string cleaned = engine::RemoveNonNumber(text.empty() ? "0" : text, sep);
       Expect(a.value == cleaned, "the cleaned text is stored");
-      const std::optional<Extended> number = TryTextToNumber(cleaned, sep);
+      const std::optional<Extended> number = engine::TryTextToNumber(cleaned, sep);
       Expect(Bits(a.number, number.value_or(b.number)), "a text that does not read keeps X");
       Expect(!a.entering && !a.awaiting && !a.supplied,
              "a new value ends entry and the running operand");
@@ -177,8 +177,9 @@ private:
   }
   // The value written as the number's own text, which always reads.
   void ShowsNumber() {
-    Expect(a.value == NumberToText(a.number, sep), "the value is the number's 15-digit text");
-    Expect(TryTextToNumber(a.value, sep).has_value(), "the value text reads");
+    Expect(a.value == engine::NumberToText(a.number, sep),
+           "the value is the number's 15-digit text");
+    Expect(engine::TryTextToNumber(a.value, sep).has_value(), "the value text reads");
   }
 
   void Digit(char digit, const Outcome& outcome) {
@@ -190,7 +191,7 @@ private:
       Expect(Same(), "a digit that fails to read the text changes nothing");
       return;
     }
-    const Extended x = TextToNumber(b.value, sep);
+    const Extended x = engine::TextToNumber(b.value, sep);
     if (x >= FromBits(0x7FFB, 0xBD5A88BDFF79F7E7)) { // the entry limit, 1.1e4931
       Expect(a.value == b.value && a.entering == b.entering, "digits stop at the entry limit");
     } else if (!b.entering) {
@@ -319,7 +320,8 @@ private:
       return;
     }
     ShowsNumber();
-    Expect(Bits(a.number, TextToNumber(b.value, sep) * -1), "the sign change negates the text");
+    Expect(Bits(a.number, engine::TextToNumber(b.value, sep) * -1),
+           "the sign change negates the text");
   }
 
   void Clear(bool all, bool failed) {
@@ -371,7 +373,7 @@ private:
   void MemRecall(bool failed) {
     Expect(!failed, "recalling never fails");
     ShowsNumber();
-    Expect(Bits(a.number, TextToNumber(b.memory, sep)) && Bits(a.lastOperand, a.number),
+    Expect(Bits(a.number, engine::TextToNumber(b.memory, sep)) && Bits(a.lastOperand, a.number),
            "the memory becomes the value and the operand");
     Expect(a.operation == b.operation && !a.entering && a.awaiting == b.awaiting &&
                a.equalEnabled == b.equalEnabled && Bits(a.accumulator, b.accumulator),
@@ -382,7 +384,7 @@ private:
 
   void MemClear(bool failed) {
     Expect(!failed, "clearing the memory never fails");
-    Expect(a.memory == "0" && Bits(a.accumulator, TextToNumber(b.memory, sep)),
+    Expect(a.memory == "0" && Bits(a.accumulator, engine::TextToNumber(b.memory, sep)),
            "the old memory becomes the accumulator");
     Expect(SameValue() && a.operation == b.operation && !a.entering && a.awaiting &&
                a.equalEnabled == b.equalEnabled && Bits(a.lastOperand, b.lastOperand),
