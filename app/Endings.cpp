@@ -88,7 +88,7 @@ bool SaveForClose(QWidget& window) {
     USet::SaveSettings();
   } catch (const std::exception& error) {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                    QString::fromStdString(ErrorBoxText(error.what())), QMessageBox::NoButton,
+                    QString::fromStdString(app::ErrorBoxText(error.what())), QMessageBox::NoButton,
                     &window);
     const QPushButton* quit =
         box.addButton(QObject::tr("&Quit Without Saving"), QMessageBox::DestructiveRole);

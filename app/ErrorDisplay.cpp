@@ -49,23 +49,24 @@ QString Breakable(const QString& text) {
 
 } // namespace
 
-std::string ErrorBoxText(const std::string& message) {
+std::string app::ErrorBoxText(const std::string& message) {
   const std::string shown = Shortened(message);
   if (!shown.empty() && static_cast<unsigned char>(shown.back()) > '.') return shown + '.';
   return shown;
 }
 
-void ShowErrorBox(QWidget* parent, const std::string& message) {
+void app::ShowErrorBox(QWidget* parent, const std::string& message) {
   QMessageBox::critical(parent, QApplication::applicationName(),
-                        Breakable(QString::fromStdString(ErrorBoxText(message))), QMessageBox::Ok);
+                        Breakable(QString::fromStdString(app::ErrorBoxText(message))),
+                        QMessageBox::Ok);
 }
 
-bool Guarded(QWidget* parent, const std::function<void()>& command) {
+bool app::Guarded(QWidget* parent, const std::function<void()>& command) {
   try {
     command();
     return true;
   } catch (const std::exception& error) {
-    ShowErrorBox(parent, error.what());
+    app::ShowErrorBox(parent, error.what());
     return false;
   }
 }

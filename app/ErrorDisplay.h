@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace app {
+
 // The message as the box shows it: a full stop appended when the last
 // character sorts after ".".  "Overflow" -> "Overflow.";  "1." -> "1.".
 // A message longer than 300 bytes keeps only its first and last 120 bytes,
@@ -21,3 +23,5 @@ void ShowErrorBox(QWidget* parent, const std::string& message);
 // Runs a command; an exception it lets out is shown by ShowErrorBox.
 // Returns false when the command failed.
 bool Guarded(QWidget* parent, const std::function<void()>& command);
+
+} // namespace app

@@ -113,8 +113,8 @@ std::optional<TCalcAction> FunctionLetter(int virtualKey, TKeyModifiers held) {
 
 } // namespace
 
-std::optional<TCalcAction> KeyAction(int virtualKey, TKeyModifiers held, char32_t layoutCharacter,
-                                     bool functionsShown) {
+std::optional<TCalcAction> app::KeyAction(int virtualKey, TKeyModifiers held,
+                                          char32_t layoutCharacter, bool functionsShown) {
   const int character = static_cast<int>(layoutCharacter);
   if (layoutCharacter != 0) {
     if (const auto action = Find(CharacterBindings, character)) return action;
@@ -133,7 +133,8 @@ std::optional<TCalcAction> KeyAction(int virtualKey, TKeyModifiers held, char32_
   return Find(Bindings, virtualKey);
 }
 
-std::optional<TAngularMeasure> KeyAngle(int virtualKey, TKeyModifiers held, bool functionsShown) {
+std::optional<TAngularMeasure> app::KeyAngle(int virtualKey, TKeyModifiers held,
+                                             bool functionsShown) {
   if (!functionsShown || held.ctrl || held.alt) return std::nullopt;
   return Find(AngleBindings, virtualKey);
 }

@@ -36,7 +36,11 @@
 
 using TKeyModifiers = platform::KeyModifiers;
 
+namespace app {
+
 std::optional<TCalcAction> KeyAction(int virtualKey, TKeyModifiers held,
                                      char32_t layoutCharacter = 0, bool functionsShown = false);
 
 std::optional<TAngularMeasure> KeyAngle(int virtualKey, TKeyModifiers held, bool functionsShown);
+
+} // namespace app

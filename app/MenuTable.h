@@ -36,12 +36,14 @@ struct TMenuEntry {
   TMenuCommand command; // the row's own index
   const char* caption;  // in the "TFCalc" translation context
   void (TFCalc::*execute)();
-  std::optional<MenuPicture> icon;
+  std::optional<app::MenuPicture> icon;
   QKeyCombination shortcut; // Qt::Key_unknown: none
   bool checkable = false;
 };
 
 using TMenuTable = std::array<TMenuEntry, std::size_t(TMenuCommand::Count)>;
+
+namespace app {
 
 // Row i is the row of command i.
 constexpr bool RowsInCommandOrder(const TMenuTable& table) {
@@ -49,6 +51,8 @@ constexpr bool RowsInCommandOrder(const TMenuTable& table) {
     if (std::size_t(table[i].command) != i) return false;
   return true;
 }
+
+} // namespace app
 
 // Where a command shows: a menu bar entry names its menu and, inside it, a
 // submenu; a null command is a separator.

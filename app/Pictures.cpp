@@ -111,22 +111,22 @@ void DrawExit(QPainter& p) {
 
 } // namespace
 
-QIcon ProgramIcon() {
+QIcon app::ProgramIcon() {
   return VectorIcon(DrawCalculator);
 }
 
-QIcon MenuIcon(MenuPicture picture) {
+QIcon app::MenuIcon(app::MenuPicture picture) {
   switch (picture) {
-  case MenuPicture::HomePage: return VectorIcon(DrawHomePage);
-  case MenuPicture::About: return VectorIcon(DrawAbout);
-  case MenuPicture::Copy: return VectorIcon(DrawCopy);
-  case MenuPicture::Paste: return VectorIcon(DrawPaste);
-  case MenuPicture::Exit: return VectorIcon(DrawExit);
+  case app::MenuPicture::HomePage: return VectorIcon(DrawHomePage);
+  case app::MenuPicture::About: return VectorIcon(DrawAbout);
+  case app::MenuPicture::Copy: return VectorIcon(DrawCopy);
+  case app::MenuPicture::Paste: return VectorIcon(DrawPaste);
+  case app::MenuPicture::Exit: return VectorIcon(DrawExit);
   }
   return {};
 }
 
-QImage RadicalSign(qreal scale) {
+QImage app::RadicalSign(qreal scale) {
   // Smoothed edges are shades of the ground they are drawn on; on white they
   // would stay as a light fringe on the button once white is made
   // transparent, so the smooth sign is drawn on a transparent ground.

@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QImage>
 
+namespace app {
+
 enum class MenuPicture { HomePage, About, Copy, Paste, Exit };
 
 QIcon ProgramIcon();
@@ -17,3 +19,5 @@ QIcon MenuIcon(MenuPicture picture);
 // (19 x 15) * scale pixels, that ratio, and smooth black strokes on a
 // transparent ground (its bottom-left colour again).
 QImage RadicalSign(qreal scale = 1);
+
+} // namespace app

@@ -19,7 +19,7 @@ TTranslations::~TTranslations() {
 // QTranslator::load falls back from "de_DE" to "de" on its own.
 bool TTranslations::Load(const QString& language) {
   auto own = std::make_unique<QTranslator>();
-  if (!own->load(QStringLiteral("tallyon_") + language, TranslationsFolder())) return false;
+  if (!own->load(QStringLiteral("tallyon_") + language, app::TranslationsFolder())) return false;
   QCoreApplication::installTranslator(own.get());
   FTranslators.push_back(std::move(own));
   // Without Qt's own translations installed, its standard texts stay English.
@@ -33,6 +33,6 @@ bool TTranslations::Load(const QString& language) {
   return true;
 }
 
-QString TranslationsFolder() {
+QString app::TranslationsFolder() {
   return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tallyon/translations");
 }

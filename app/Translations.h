@@ -35,6 +35,10 @@ private:
   std::vector<std::unique_ptr<QTranslator>> FTranslators;
 };
 
+namespace app {
+
 // Tallyon's translations: share/tallyon/translations beside the program's
 // folder, in the build tree (build/bin) and the installed one (/usr/bin) alike.
 QString TranslationsFolder();
+
+} // namespace app

@@ -27,8 +27,8 @@ TFCalc::TFCalc(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
   setWindowTitle(tr("Tallyon - Freeware"));
-  setWindowIcon(ProgramIcon());
-  setFont(TypefaceFont(TTypeface::MSSansSerif, 11, false));
+  setWindowIcon(app::ProgramIcon());
+  setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
   engine::LoadCalculatorForm(FCalculator);
   BuildMenus();
@@ -46,7 +46,7 @@ TFCalc::~TFCalc() {
 }
 
 void TFCalc::Run(void (TFCalc::*command)()) {
-  Guarded(this, [this, command] { (this->*command)(); });
+  app::Guarded(this, [this, command] { (this->*command)(); });
 }
 
 // A failing step is reported and skips the rest; the window opens all the same.
@@ -94,11 +94,11 @@ void TFCalc::FormKeyDown(const QKeyEvent& key) {
   const auto* focused = qobject_cast<const TdxButton*>(QApplication::focusWidget());
   if (code == platform::vk::Return && focused != nullptr && focused->window() == this) return;
   const platform::KeyModifiers held = platform::HeldModifiers(key);
-  if (const auto measure = KeyAngle(code, held, FunctionsShown())) {
+  if (const auto measure = app::KeyAngle(code, held, FunctionsShown())) {
     SetAngularMeasure(*measure);
     return;
   }
-  const auto action = KeyAction(code, held, platform::LayoutCharacter(key), FunctionsShown());
+  const auto action = app::KeyAction(code, held, platform::LayoutCharacter(key), FunctionsShown());
   if (action) ButtonClick(*action);
 }
 
@@ -115,7 +115,7 @@ bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
     const QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
     if (target == first && target->window() == this) {
       const auto& key = *static_cast<QKeyEvent*>(event);
-      Guarded(this, [this, &key] { FormKeyDown(key); });
+      app::Guarded(this, [this, &key] { FormKeyDown(key); });
     }
   }
   return false; // the key goes on to the focused control

@@ -29,7 +29,7 @@ void TFCalc::PanelIndicatorClick() {
 // with its placeholders.
 void TFCalc::HelpAbout1Execute() {
   TAboutBox box(this);
-  Guarded(this, [&box] { box.FormCreate(); });
+  app::Guarded(this, [&box] { box.FormCreate(); });
   box.exec();
 }
 

@@ -144,8 +144,9 @@ void TFCalc::BuildFunctions() {
         AddKey(*frame->Client(), key.name, place, Translated(key.caption), TKeyGroup::Green);
     FAngleKeys[key.measure] = button;
     const TAngularMeasure measure = key.measure;
-    connect(button, &TdxButton::OnClick, this,
-            [this, measure] { Guarded(this, [this, measure] { SetAngularMeasure(measure); }); });
+    connect(button, &TdxButton::OnClick, this, [this, measure] {
+      app::Guarded(this, [this, measure] { SetAngularMeasure(measure); });
+    });
   }
 }
 
@@ -184,18 +185,18 @@ void TFCalc::ShowAngularMeasure() {
   FMainIndicator->setAccessibleDescription(
       FunctionsShown() ? tr("Value, angles in %1").arg(Translated(AngleKeys[chosen].unit))
                        : tr("Value"));
-  TellTextChanged(FMainIndicator);
+  widgets::TellTextChanged(FMainIndicator);
 }
 
 void TFCalc::ShowAngleKeys(TAngularMeasure chosen) {
   for (const AngleKey& key : AngleKeys) {
     TdxButton& button = *FAngleKeys[key.measure];
     const bool isChosen = key.measure == chosen;
-    ApplyKeyColors(button, isChosen ? TKeyGroup::Red : TKeyGroup::Green);
+    look::ApplyKeyColors(button, isChosen ? TKeyGroup::Red : TKeyGroup::Green);
     button.SetCaption((isChosen ? QStringLiteral("\u2022 ") : QString()) + Translated(key.caption));
     button.setAccessibleName(Translated(key.caption)); // the mark is not read out
     button.setAccessibleDescription(isChosen ? tr("Angles in %1, chosen").arg(Translated(key.unit))
                                              : tr("Angles in %1").arg(Translated(key.unit)));
-    TellTextChanged(&button);
+    widgets::TellTextChanged(&button);
   }
 }

@@ -74,7 +74,7 @@ TmxFlatPanel* MakePanel(QWidget* parent, QRect geometry, const QString& caption,
 TCVCalcIndicator* MakeIndicator(TmxFlatPanel* panel) {
   auto* indicator = new TCVCalcIndicator(panel->Client());
   indicator->setGeometry(46, 4, 198, 20);
-  indicator->setFont(IndicatorFont());
+  indicator->setFont(look::IndicatorFont());
   return indicator;
 }
 
@@ -85,7 +85,7 @@ void TFCalc::BuildKeypad() {
   FKeypad->setGeometry(0, 20, 257, 171);
   FKeypad->setAccessibleName(tr("Keypad"));
   FPanelIndicator = MakePanel(FKeypad, QRect(5, 4, 250, 27), QStringLiteral(" ="),
-                              TypefaceFont(TTypeface::MSSansSerif, 13, true));
+                              look::TypefaceFont(TTypeface::MSSansSerif, 13, true));
   FPanelIndicator->setObjectName("PanelIndicator");
   FPanelIndicator->setAccessibleName(tr("Value"));
   FMainIndicator = MakeIndicator(FPanelIndicator);
@@ -100,7 +100,7 @@ void TFCalc::BuildKeypad() {
     TdxButton* button = AddKey(*FKeypad, key.name, QRect(key.left, key.top, key.width, key.height),
                                QString::fromUtf16(key.caption), key.group, key.captionPixels);
     if (key.action == caSqrt) {
-      button->SetGlyph(RadicalSign(devicePixelRatioF()));
+      button->SetGlyph(app::RadicalSign(devicePixelRatioF()));
       button->SetLayout(blGlyphRight);
       // It has no caption to read out, so what it does is its name.
       button->setAccessibleName(tr(key.description));
@@ -113,7 +113,7 @@ void TFCalc::BuildKeypad() {
 
 void TFCalc::ConnectAction(TdxButton& key, TCalcAction action) {
   connect(&key, &TdxButton::OnClick, this,
-          [this, action] { Guarded(this, [this, action] { ButtonClick(action); }); });
+          [this, action] { app::Guarded(this, [this, action] { ButtonClick(action); }); });
 }
 
 // A key of the window: no tab stop, a bold caption, the group's colours.
@@ -123,9 +123,9 @@ TdxButton* TFCalc::AddKey(QWidget& parent, const char* name, QRect geometry, con
   button->setObjectName(name);
   button->setGeometry(geometry);
   button->SetTabStop(false);
-  button->setFont(TypefaceFont(TTypeface::MSSansSerif, captionPixels, true));
+  button->setFont(look::TypefaceFont(TTypeface::MSSansSerif, captionPixels, true));
   button->SetCaption(caption);
-  ApplyKeyColors(*button, group);
+  look::ApplyKeyColors(*button, group);
   return button;
 }
 
@@ -134,7 +134,7 @@ void TFCalc::BuildMemoryArea() {
   FMemoryArea->setGeometry(0, 191, 257, 31);
   FMemoryArea->setAccessibleName(tr("Memory"));
   FMemoryPanel = MakePanel(FMemoryArea, QRect(4, 2, 250, 27), tr(" Memory ="),
-                           TypefaceFont(TTypeface::MSSansSerif, 11, false));
+                           look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   FMemoryPanel->setObjectName("mxFlatPanel1");
   FMemoryPanel->setAccessibleName(tr("Memory"));
   FMemoryIndicator = MakeIndicator(FMemoryPanel);

@@ -17,10 +17,10 @@ using enum TMenuCommand;
 struct MenuTable {
   // clang-format off
   static constexpr TMenuTable Entries = {{
-      {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, MenuPicture::Exit, {}},
-      {EditCopy, QT_TRANSLATE_NOOP("TFCalc", "&Copy"), &TFCalc::EditCopyExecute, MenuPicture::Copy,
+      {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, app::MenuPicture::Exit, {}},
+      {EditCopy, QT_TRANSLATE_NOOP("TFCalc", "&Copy"), &TFCalc::EditCopyExecute, app::MenuPicture::Copy,
        Qt::CTRL | Qt::Key_Insert},
-      {EditPaste, QT_TRANSLATE_NOOP("TFCalc", "&Paste"), &TFCalc::EditPasteExecute, MenuPicture::Paste,
+      {EditPaste, QT_TRANSLATE_NOOP("TFCalc", "&Paste"), &TFCalc::EditPasteExecute, app::MenuPicture::Paste,
        Qt::SHIFT | Qt::Key_Insert},
       {ViewShowTaskSystem, QT_TRANSLATE_NOOP("TFCalc", "&Taskbar and system tray"),
        &TFCalc::ViewShowTaskSystemExecute, {}, {}, true},
@@ -36,13 +36,13 @@ struct MenuTable {
        {}, {}, true},
       {HelpKeyboard, QT_TRANSLATE_NOOP("TFCalc", "&Keyboard"), &TFCalc::HelpKeyboardExecute, {}, {}},
       {HelpHomePage1, QT_TRANSLATE_NOOP("TFCalc", "&Home Page"), &TFCalc::HelpHomePage1Execute,
-       MenuPicture::HomePage, {}},
+       app::MenuPicture::HomePage, {}},
       {HelpAbout1, QT_TRANSLATE_NOOP("TFCalc", "&About"), &TFCalc::HelpAbout1Execute,
-       MenuPicture::About, {}},
+       app::MenuPicture::About, {}},
       {TrayIconOpen, QT_TRANSLATE_NOOP("TFCalc", "&Open"), &TFCalc::TrayIconOpenExecute, {}, {}},
   }};
   // clang-format on
-  static_assert(RowsInCommandOrder(Entries));
+  static_assert(app::RowsInCommandOrder(Entries));
 };
 
 namespace {
@@ -92,7 +92,7 @@ void Place(QMenu& menu, QAction* action) {
 // so the toolkit's own toggle is undone before the command runs.
 QAction* TFCalc::MakeAction(const TMenuEntry& entry) {
   auto* action = new QAction(Translated(entry.caption), this);
-  if (entry.icon) action->setIcon(MenuIcon(*entry.icon));
+  if (entry.icon) action->setIcon(app::MenuIcon(*entry.icon));
   action->setCheckable(entry.checkable);
   if (entry.shortcut.key() != Qt::Key_unknown) {
     action->setShortcut(QKeySequence(entry.shortcut));
@@ -121,7 +121,7 @@ void TFCalc::BuildMenus() {
   // A menu bar outside a main window follows its parent's size on its own;
   // fixing its size keeps it to the layout's 260 x 24.
   FMenuBar->setFixedSize(260, 24);
-  FMenuBar->setFont(TypefaceFont(TTypeface::Tahoma, 11, false));
+  FMenuBar->setFont(look::TypefaceFont(TTypeface::Tahoma, 11, false));
   FMenuBar->setStyleSheet(
       QStringLiteral("QMenuBar { background: white; color: black; }"
                      "QMenuBar::item:selected { background: rgb(247, 246, 238); color: black; }"));

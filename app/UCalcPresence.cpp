@@ -30,7 +30,7 @@
 #include <cstddef>
 
 void TFCalc::BuildTrayIcon() {
-  FTrayIcon = new QSystemTrayIcon(ProgramIcon(), this);
+  FTrayIcon = new QSystemTrayIcon(app::ProgramIcon(), this);
   FTrayIcon->setContextMenu(FTrayMenu);
   connect(FTrayIcon, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason reason) {

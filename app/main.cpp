@@ -40,7 +40,7 @@ std::optional<int> AnswerTallyonCommandLine(int argc, char** argv) {
     sessionId = !sessionId && argument == "-session";
     return taken;
   };
-  const std::optional<int> answer = AnswerCommandLine(
+  const std::optional<int> answer = cli::AnswerCommandLine(
       {.name = "tallyon", .usage = kUsage, .takeOption = takeSession}, argc, argv);
   if (answer || !sessionId) return answer;
   std::cerr << "tallyon: '-session' needs the session's id\n" << kUsage;

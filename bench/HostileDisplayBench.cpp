@@ -12,6 +12,8 @@
 
 #include <string>
 
+using namespace look;
+
 namespace {
 
 std::string LongZero(std::size_t decimals, const char* exponent) {

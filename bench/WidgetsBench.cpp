@@ -11,6 +11,8 @@
 
 #include <QPainter>
 
+using namespace widgets;
+
 namespace {
 
 void BM_BuildGradient(benchmark::State& state) {

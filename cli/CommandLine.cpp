@@ -6,7 +6,7 @@
 
 namespace {
 
-int PrintVersion(const ProgramCommandLine& program, std::ostream& out, std::ostream& err) {
+int PrintVersion(const cli::ProgramCommandLine& program, std::ostream& out, std::ostream& err) {
   TFileVersionInfo record;
   try {
     record.SetFilename(program.versionRecordFile);
@@ -20,9 +20,9 @@ int PrintVersion(const ProgramCommandLine& program, std::ostream& out, std::ostr
 
 } // namespace
 
-std::optional<int> AnswerCommandLine(const ProgramCommandLine& program,
-                                     std::span<const char* const> arguments, std::ostream& out,
-                                     std::ostream& err) {
+std::optional<int> cli::AnswerCommandLine(const cli::ProgramCommandLine& program,
+                                          std::span<const char* const> arguments, std::ostream& out,
+                                          std::ostream& err) {
   for (const std::string_view argument : arguments) {
     if (argument == "--help") {
       out << program.usage;
@@ -37,9 +37,9 @@ std::optional<int> AnswerCommandLine(const ProgramCommandLine& program,
   return std::nullopt;
 }
 
-std::optional<int> AnswerCommandLine(const ProgramCommandLine& program, int argc,
-                                     const char* const* argv) {
+std::optional<int> cli::AnswerCommandLine(const cli::ProgramCommandLine& program, int argc,
+                                          const char* const* argv) {
   const std::span<const char* const> arguments(argv, argc > 0 ? static_cast<std::size_t>(argc) : 0);
-  return AnswerCommandLine(program, arguments.empty() ? arguments : arguments.subspan(1), std::cout,
-                           std::cerr);
+  return cli::AnswerCommandLine(program, arguments.empty() ? arguments : arguments.subspan(1),
+                                std::cout, std::cerr);
 }

@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 
+namespace cli {
+
 struct ProgramCommandLine {
   std::string_view name;  // the program's name, as --version prints it
   std::string_view usage; // the text --help prints, ending in a newline
@@ -41,3 +43,5 @@ std::optional<int> AnswerCommandLine(const ProgramCommandLine& program,
 // The same for main()'s arguments, on standard output and standard error.
 std::optional<int> AnswerCommandLine(const ProgramCommandLine& program, int argc,
                                      const char* const* argv);
+
+} // namespace cli

@@ -78,7 +78,7 @@ private:
 
 } // namespace
 
-int RunEngineDriver(std::istream& in, std::ostream& out) {
+int cli::RunEngineDriver(std::istream& in, std::ostream& out) {
   Driver driver(out);
   bool allKnown = true;
   std::string line;

@@ -23,5 +23,9 @@
 
 #include <iosfwd>
 
+namespace cli {
+
 // Runs the driver until `in` ends; returns 1 if any token was unknown, else 0.
 int RunEngineDriver(std::istream& in, std::ostream& out);
+
+} // namespace cli

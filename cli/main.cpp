@@ -42,10 +42,11 @@ int main(int argc, char** argv) {
     return TakeValue(argument, "--decimal-separator=", decimal) ||
            TakeValue(argument, "--thousands-separator=", thousands);
   };
-  const ProgramCommandLine commandLine{
+  const cli::ProgramCommandLine commandLine{
       .name = "tallyon-engine", .usage = kUsage, .takeOption = takeSeparator};
-  if (const std::optional<int> status = AnswerCommandLine(commandLine, argc, argv)) return *status;
+  if (const std::optional<int> status = cli::AnswerCommandLine(commandLine, argc, argv))
+    return *status;
   engine::SetCurrentSeparators(engine::SeparatorsFrom(decimal, thousands));
   std::ios::sync_with_stdio(false);
-  return RunEngineDriver(std::cin, std::cout);
+  return cli::RunEngineDriver(std::cin, std::cout);
 }

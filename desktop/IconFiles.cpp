@@ -19,29 +19,32 @@ bool MakeFolderOf(const QString& path) {
 
 } // namespace
 
-QString PngIconPath(const QString& folder, int size) {
-  return QStringLiteral("%1/%2x%2/apps/%3.png").arg(folder).arg(size).arg(QLatin1String(IconName));
+QString desktop::PngIconPath(const QString& folder, int size) {
+  return QStringLiteral("%1/%2x%2/apps/%3.png")
+      .arg(folder)
+      .arg(size)
+      .arg(QLatin1String(desktop::IconName));
 }
 
-QString SvgIconPath(const QString& folder) {
-  return QStringLiteral("%1/scalable/apps/%2.svg").arg(folder, QLatin1String(IconName));
+QString desktop::SvgIconPath(const QString& folder) {
+  return QStringLiteral("%1/scalable/apps/%2.svg").arg(folder, QLatin1String(desktop::IconName));
 }
 
-QImage ProgramIconImage(int size) {
+QImage desktop::ProgramIconImage(int size) {
   QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
-  ProgramIcon().paint(&painter, image.rect());
+  app::ProgramIcon().paint(&painter, image.rect());
   return image;
 }
 
-bool WritePngIcon(const QString& folder, int size) {
-  const QString path = PngIconPath(folder, size);
-  return MakeFolderOf(path) && ProgramIconImage(size).save(path, "PNG");
+bool desktop::WritePngIcon(const QString& folder, int size) {
+  const QString path = desktop::PngIconPath(folder, size);
+  return MakeFolderOf(path) && desktop::ProgramIconImage(size).save(path, "PNG");
 }
 
-bool WriteSvgIcon(const QString& folder) {
-  const QString path = SvgIconPath(folder);
+bool desktop::WriteSvgIcon(const QString& folder) {
+  const QString path = desktop::SvgIconPath(folder);
   if (!MakeFolderOf(path)) return false;
   QSvgGenerator svg;
   svg.setFileName(path);
@@ -51,6 +54,6 @@ bool WriteSvgIcon(const QString& folder) {
   svg.setDescription(QStringLiteral("The Tallyon calculator's program icon"));
   QPainter painter;
   if (!painter.begin(&svg)) return false;
-  ProgramIcon().paint(&painter, QRect(0, 0, SvgCanvas, SvgCanvas));
+  app::ProgramIcon().paint(&painter, QRect(0, 0, SvgCanvas, SvgCanvas));
   return painter.end();
 }

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+namespace desktop {
+
 // The name the launcher and the metainfo give as the icon.
 inline constexpr const char* IconName = "tallyon";
 
@@ -20,3 +22,5 @@ bool WriteSvgIcon(const QString& folder);
 // Where WritePngIcon and WriteSvgIcon put their files.
 QString PngIconPath(const QString& folder, int size);
 QString SvgIconPath(const QString& folder);
+
+} // namespace desktop

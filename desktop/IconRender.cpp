@@ -24,12 +24,12 @@ int main(int argc, char** argv) {
   const QString folder = QString::fromLocal8Bit(argv[1]);
   for (int i = 2; i < argc; ++i) {
     const int size = std::atoi(argv[i]);
-    if (size <= 0 || !WritePngIcon(folder, size)) {
+    if (size <= 0 || !desktop::WritePngIcon(folder, size)) {
       std::fprintf(stderr, "tallyon-icons: cannot write the %s pixel icon\n", argv[i]);
       return 1;
     }
   }
-  if (!WriteSvgIcon(folder)) {
+  if (!desktop::WriteSvgIcon(folder)) {
     std::fprintf(stderr, "tallyon-icons: cannot write the scalable icon\n");
     return 1;
   }

@@ -33,15 +33,15 @@ QImage Drawn(QSize size, const std::function<void(QPainter&)>& draw) {
 
 } // namespace
 
-QByteArray AboutBannerJpeg() {
+QByteArray dialogs::AboutBannerJpeg() {
   return Resource(":/dialogs/AboutBanner.jpg");
 }
 
-QByteArray AboutPictureJpeg() {
+QByteArray dialogs::AboutPictureJpeg() {
   return Resource(":/dialogs/AboutPicture.jpg");
 }
 
-QImage SubmitGlyph() {
+QImage dialogs::SubmitGlyph() {
   return Drawn({16, 16}, [](QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0, 128, 0), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -49,7 +49,7 @@ QImage SubmitGlyph() {
   });
 }
 
-QImage CancelGlyph() {
+QImage dialogs::CancelGlyph() {
   return Drawn({16, 16}, [](QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(200, 0, 0), 2.4, Qt::SolidLine, Qt::RoundCap));
@@ -58,19 +58,19 @@ QImage CancelGlyph() {
   });
 }
 
-QImage HelpGlyph() {
+QImage dialogs::HelpGlyph() {
   return Drawn({16, 16}, [](QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 80, 150));
     p.drawEllipse(QRectF(1, 1, 14, 14));
     p.setPen(Qt::white);
-    p.setFont(TypefaceFont(TTypeface::Arial, 12, true));
+    p.setFont(look::TypefaceFont(TTypeface::Arial, 12, true));
     p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
   });
 }
 
-QImage MultiplicationSign() {
+QImage dialogs::MultiplicationSign() {
   return Drawn({8, 8}, [](QPainter& p) {
     p.setPen(Qt::black);
     p.drawLine(1, 1, 6, 6);

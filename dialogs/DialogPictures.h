@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QImage>
 
+namespace dialogs {
+
 // The undecoded JPEG files: the 462 x 100 banner and the 118 x 100 picture.
 QByteArray AboutBannerJpeg();
 QByteArray AboutPictureJpeg();
@@ -18,3 +20,5 @@ QImage HelpGlyph();
 
 // The 8 x 8 multiplication sign between the mantissa and "10".
 QImage MultiplicationSign();
+
+} // namespace dialogs

@@ -2,9 +2,10 @@
 
 #include "widgets/look/Fonts.h"
 
-void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize client) {
+void dialogs::SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption,
+                               QSize client) {
   dialog.setObjectName(name);
   dialog.setWindowTitle(caption);
-  dialog.setFont(TypefaceFont(TTypeface::MSSansSerif, 11, false));
+  dialog.setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   dialog.setFixedSize(client);
 }

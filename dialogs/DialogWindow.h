@@ -5,9 +5,13 @@
 
 #include <QDialog>
 
+namespace dialogs {
+
 inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
                                                     Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                     Qt::WindowCloseButtonHint;
 
 // Names, captions and sizes a dialog made with FixedDialogFlags.
 void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize client);
+
+} // namespace dialogs

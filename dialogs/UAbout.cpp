@@ -35,7 +35,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int pi
                   bool rightAligned, bool underlined = false) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
-  QFont font = TypefaceFont(TTypeface::MSSansSerif, pixels, true);
+  QFont font = look::TypefaceFont(TTypeface::MSSansSerif, pixels, true);
   font.setUnderline(underlined);
   label->setFont(font);
   SetTextColor(*label, LabelColor);
@@ -88,8 +88,8 @@ QLabel* MakePicture(QWidget* parent, const char* name, QRect geometry, const QBy
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
-  SetUpFixedDialog(*this, "AboutBox", tr("About"), {458, 291});
+TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, dialogs::FixedDialogFlags) {
+  dialogs::SetUpFixedDialog(*this, "AboutBox", tr("About"), {458, 291});
   QPalette background = palette();
   background.setColor(QPalette::Window, QColor(140, 170, 230));
   setPalette(background);
@@ -107,9 +107,9 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
 }
 
 void TAboutBox::BuildPictures() {
-  FImage1 = MakePicture(this, "Image1", {-2, -2, 463, 100}, AboutBannerJpeg(),
+  FImage1 = MakePicture(this, "Image1", {-2, -2, 463, 100}, dialogs::AboutBannerJpeg(),
                         QStringLiteral("Tallyon banner"));
-  FImage2 = MakePicture(this, "Image2", {26, 124, 118, 100}, AboutPictureJpeg(),
+  FImage2 = MakePicture(this, "Image2", {26, 124, 118, 100}, dialogs::AboutPictureJpeg(),
                         QStringLiteral("Tallyon picture"));
 }
 

@@ -44,15 +44,15 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
   edit->setGeometry(geometry);
-  edit->setFont(TypefaceFont(TTypeface::MSSansSerif, 11, true));
+  edit->setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, true));
   edit->setMaxLength(std::numeric_limits<int>::max());
   return edit;
 }
 
 } // namespace
 
-TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
-  SetUpFixedDialog(*this, "FSubmitNumber", tr("Submit", "title"), {408, 226});
+TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, dialogs::FixedDialogFlags) {
+  dialogs::SetUpFixedDialog(*this, "FSubmitNumber", tr("Submit", "title"), {408, 226});
   // Where the dialog was placed, not centred on its owner.
   move(288, 196);
   // Made in their tab order: the buttons, then the preview, then the input.
@@ -62,17 +62,18 @@ TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, FixedDialogFlags
 }
 
 void TFSubmitNumber::BuildButtons() {
-  FBtSubmit = MakeButton(this, "btSubmit", tr("Submit", "button"), 196, SubmitGlyph(), mrOk);
-  ApplyKeyColors(*FBtSubmit, TKeyGroup::Green);
+  FBtSubmit =
+      MakeButton(this, "btSubmit", tr("Submit", "button"), 196, dialogs::SubmitGlyph(), mrOk);
+  look::ApplyKeyColors(*FBtSubmit, TKeyGroup::Green);
   connect(FBtSubmit, &TdxButton::OnClick, this, [this] { btSubmitClick(); });
 
-  FBtCancel = MakeButton(this, "btCancel", tr("Cancel"), 267, CancelGlyph(), mrCancel);
-  ApplyKeyColors(*FBtCancel, TKeyGroup::Red);
+  FBtCancel = MakeButton(this, "btCancel", tr("Cancel"), 267, dialogs::CancelGlyph(), mrCancel);
+  look::ApplyKeyColors(*FBtCancel, TKeyGroup::Red);
   FBtCancel->SetCancel(true);
   connect(FBtCancel, &TdxButton::OnClick, this, [this] { btCancelClick(); });
 
-  FBtHelp = MakeButton(this, "btHelp", tr("Help"), 338, HelpGlyph(), mrNone);
-  ApplyKeyColors(*FBtHelp, TKeyGroup::Help);
+  FBtHelp = MakeButton(this, "btHelp", tr("Help"), 338, dialogs::HelpGlyph(), mrNone);
+  look::ApplyKeyColors(*FBtHelp, TKeyGroup::Help);
 }
 
 void TFSubmitNumber::BuildPreview() {
@@ -93,7 +94,7 @@ void TFSubmitNumber::BuildPreview() {
   FPreviewIndicator = new TCVCalcIndicator(panel);
   FPreviewIndicator->setObjectName("PreviewIndicator");
   FPreviewIndicator->setGeometry(101, 5, 277, 20);
-  FPreviewIndicator->setFont(IndicatorFont());
+  FPreviewIndicator->setFont(look::IndicatorFont());
   FPreviewIndicator->setAccessibleDescription(QStringLiteral("Preview"));
   // Grouped whatever the main window's setting says.
   FPreviewIndicator->SetThouSep(true);
@@ -110,10 +111,10 @@ void TFSubmitNumber::BuildInput() {
   auto* multiply = new QLabel(group);
   multiply->setObjectName("ImageMulty");
   multiply->setAccessibleName(QStringLiteral("times"));
-  multiply->setPixmap(QPixmap::fromImage(MultiplicationSign()));
+  multiply->setPixmap(QPixmap::fromImage(dialogs::MultiplicationSign()));
   multiply->setGeometry(253, 70, 8, 8);
   QLabel* base = MakeLabel(group, "LabelBase", QStringLiteral("10"), {266, 64});
-  base->setFont(TypefaceFont(TTypeface::Arial, 16, true));
+  base->setFont(look::TypefaceFont(TTypeface::Arial, 16, true));
   base->adjustSize();
   MakeLabel(group, "LabelExponent", tr("Exponent:"), {290, 22});
   FEditExponent = MakeEdit(group, "EditExponent", {290, 41, 89, 21});

@@ -40,7 +40,7 @@ QString VisibleTail(const QString& text, int right, const QFontMetrics& metrics)
 } // namespace
 
 TCVCalcIndicator::TCVCalcIndicator(QWidget* owner) : QWidget(owner) {
-  InstallIndicatorAccessibility();
+  display::InstallIndicatorAccessibility();
   resize(145, 20);
   // Written before grouping is on; the exponent form ignores grouping anyway.
   SetText("-123456789E-1234");
@@ -57,7 +57,7 @@ void TCVCalcIndicator::SetText(std::string_view value) {
   // display as it was.
   FText = display::DisplayTextOf(value, FThouSep, engine::CurrentSeparators());
   Invalidate();
-  TellIndicatorChanged(this);
+  display::TellIndicatorChanged(this);
 }
 
 void TCVCalcIndicator::SetThouSep(bool value) {

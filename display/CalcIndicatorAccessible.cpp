@@ -26,7 +26,7 @@ QAccessibleInterface* IndicatorFactory(const QString& className, QObject* object
 
 } // namespace
 
-void InstallIndicatorAccessibility() {
+void display::InstallIndicatorAccessibility() {
   static const bool installed = [] {
     QAccessible::installFactory(IndicatorFactory);
     return true;
@@ -34,7 +34,7 @@ void InstallIndicatorAccessibility() {
   (void)installed;
 }
 
-void TellIndicatorChanged(QObject* indicator) {
+void display::TellIndicatorChanged(QObject* indicator) {
   if (!QAccessible::isActive()) return;
   QAccessibleEvent name(indicator, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&name);

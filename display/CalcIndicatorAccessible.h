@@ -7,8 +7,12 @@
 
 class QObject;
 
+namespace display {
+
 void InstallIndicatorAccessibility();
 
 // Tells assistive technology that the display text changed; free while none
 // listens.
 void TellIndicatorChanged(QObject* indicator);
+
+} // namespace display

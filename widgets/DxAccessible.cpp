@@ -17,10 +17,10 @@ public:
     switch (kind) {
     case QAccessible::Name: {
       const QString name = widget()->accessibleName();
-      return name.isEmpty() ? StripMnemonic(Button().Caption()) : name;
+      return name.isEmpty() ? widgets::StripMnemonic(Button().Caption()) : name;
     }
     case QAccessible::Accelerator: {
-      const QChar accel = AccelChar(Button().Caption()).toUpper();
+      const QChar accel = widgets::AccelChar(Button().Caption()).toUpper();
       if (accel.isNull()) return {};
       return QKeySequence(Qt::ALT | Qt::Key(accel.unicode())).toString(QKeySequence::NativeText);
     }
@@ -65,7 +65,7 @@ public:
   // A panel whose owner names it keeps its caption as the description: the
   // value panel's caption is the pending operation's sign.
   QString text(QAccessible::Text kind) const override {
-    const QString caption = StripMnemonic(Panel().Caption()).trimmed();
+    const QString caption = widgets::StripMnemonic(Panel().Caption()).trimmed();
     const QString name = widget()->accessibleName();
     if (kind == QAccessible::Name) return name.isEmpty() ? caption : name;
     if (kind == QAccessible::Description && widget()->accessibleDescription().isEmpty())
@@ -87,7 +87,7 @@ QAccessibleInterface* WidgetSetFactory(const QString& className, QObject* object
 
 } // namespace
 
-QString StripMnemonic(const QString& caption) {
+QString widgets::StripMnemonic(const QString& caption) {
   QString text;
   text.reserve(caption.size());
   for (qsizetype i = 0; i < caption.size(); ++i) {
@@ -98,7 +98,7 @@ QString StripMnemonic(const QString& caption) {
   return text;
 }
 
-void InstallWidgetAccessibility() {
+void widgets::InstallWidgetAccessibility() {
   static const bool installed = [] {
     QAccessible::installFactory(WidgetSetFactory);
     return true;
@@ -106,7 +106,7 @@ void InstallWidgetAccessibility() {
   (void)installed;
 }
 
-void TellTextChanged(QObject* object) {
+void widgets::TellTextChanged(QObject* object) {
   if (!QAccessible::isActive()) return;
   QAccessibleEvent name(object, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&name);

@@ -10,6 +10,8 @@
 
 class QObject;
 
+namespace widgets {
+
 // A caption as it is read out: each "&" that marks an accelerator goes, "&&"
 // becomes "&".
 //   StripMnemonic("&Submit") -> "Submit"    StripMnemonic("Fish && &Chips") -> "Fish & Chips"
@@ -22,3 +24,5 @@ void TellTextChanged(QObject* object);
 
 // Registers the widget set's accessible interfaces with the toolkit, once.
 void InstallWidgetAccessibility();
+
+} // namespace widgets

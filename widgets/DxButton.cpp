@@ -48,16 +48,17 @@ void DrawLineOpenEnd(QPainter& painter, QPoint from, QPoint to, const QColor& co
   const int dx = to.x() - from.x(), dy = to.y() - from.y();
   const int steps = std::max(std::abs(dx), std::abs(dy));
   for (int i = 0; i < steps; ++i) {
-    DrawPixel(painter,
-              {from.x() + static_cast<int>(std::lround(static_cast<double>(dx) * i / steps)),
-               from.y() + static_cast<int>(std::lround(static_cast<double>(dy) * i / steps))},
-              color);
+    widgets::DrawPixel(
+        painter,
+        {from.x() + static_cast<int>(std::lround(static_cast<double>(dx) * i / steps)),
+         from.y() + static_cast<int>(std::lround(static_cast<double>(dy) * i / steps))},
+        color);
   }
 }
 
 } // namespace
 
-QChar AccelChar(const QString& caption) {
+QChar widgets::AccelChar(const QString& caption) {
   QChar accel;
   for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != u'&') continue;
@@ -69,7 +70,7 @@ QChar AccelChar(const QString& caption) {
 
 TdxButton::TdxButton(QWidget* parent)
     : TdxCustomControl(parent), FColors([this] { InvalidateGradients(); }) {
-  InstallWidgetAccessibility();
+  widgets::InstallWidgetAccessibility();
   // Every paint covers the whole button, over the toolkit's own buffer.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(73, 25);
@@ -79,7 +80,7 @@ void TdxButton::SetCaption(const QString& caption) {
   if (caption == FCaption) return;
   FCaption = caption;
   GrabAccelerator();
-  TellTextChanged(this);
+  widgets::TellTextChanged(this);
   update();
 }
 
@@ -89,7 +90,7 @@ void TdxButton::GrabAccelerator() {
   // without Alt arrives as a dialog key.
   if (FAcceleratorId != 0) releaseShortcut(FAcceleratorId);
   FAcceleratorId = 0;
-  const QChar accel = AccelChar(FCaption).toUpper();
+  const QChar accel = widgets::AccelChar(FCaption).toUpper();
   if (!accel.isNull())
     FAcceleratorId = grabShortcut(QKeySequence(Qt::ALT | Qt::Key(accel.unicode())));
 }
@@ -189,7 +190,7 @@ bool TdxButton::DialogKey(const QKeyEvent& key) {
   } else if (key.key() == Qt::Key_Escape) {
     clicks = FCancel && modifiers == Qt::NoModifier;
   } else {
-    const QChar accel = AccelChar(FCaption);
+    const QChar accel = widgets::AccelChar(FCaption);
     if (accel.isNull() || (modifiers & Qt::ControlModifier)) return false;
     QChar typed;
     if (!key.text().isEmpty() && key.text()[0].isPrint())
@@ -226,11 +227,14 @@ void TdxButton::BuildGradients() {
   const QSize face = FFaceInsideRing ? size() - QSize(6, 6) : inner;
   // Built in the screen's own pixels, so they stay sharp at any ratio.
   const qreal r = devicePixelRatioF();
-  FFace = BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
-  FPressedFace = BuildGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality, r);
-  FFocusRing = BuildGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality, r);
+  FFace =
+      widgets::BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
+  FPressedFace =
+      widgets::BuildGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality, r);
+  FFocusRing =
+      widgets::BuildGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality, r);
   FHighlightRing =
-      BuildGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality, r);
+      widgets::BuildGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality, r);
   FBuiltSize = size();
   FBuiltRatio = r;
 }
@@ -282,10 +286,10 @@ void TdxButton::DrawBorder(QPainter& painter) const {
   // A rounded rectangle with 5 x 5 corner ellipses keeps the corner pixel
   // itself out of the outline.
   const QColor line = FColors.BorderLine();
-  DrawPixelLine(painter, {1, 0}, {w - 2, 0}, line);
-  DrawPixelLine(painter, {1, h - 1}, {w - 2, h - 1}, line);
-  DrawPixelLine(painter, {0, 1}, {0, h - 2}, line);
-  DrawPixelLine(painter, {w - 1, 1}, {w - 1, h - 2}, line);
+  widgets::DrawPixelLine(painter, {1, 0}, {w - 2, 0}, line);
+  widgets::DrawPixelLine(painter, {1, h - 1}, {w - 2, h - 1}, line);
+  widgets::DrawPixelLine(painter, {0, 1}, {0, h - 2}, line);
+  widgets::DrawPixelLine(painter, {w - 1, 1}, {w - 1, h - 2}, line);
   DrawLineOpenEnd(painter, {0, 1}, {2, 0}, CornerSilver);
   DrawLineOpenEnd(painter, {w - 2, 0}, {w, 2}, CornerSilver);
   DrawLineOpenEnd(painter, {0, h - 2}, {2, h}, CornerSilver);
@@ -299,12 +303,12 @@ void TdxButton::DrawFocusRect(QPainter& painter) const {
   painter.save();
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   for (int x = left; x <= right; ++x) {
-    if ((x + top) % 2 == 0) DrawPixel(painter, {x, top}, Qt::white);
-    if ((x + bottom) % 2 == 0 && bottom > top) DrawPixel(painter, {x, bottom}, Qt::white);
+    if ((x + top) % 2 == 0) widgets::DrawPixel(painter, {x, top}, Qt::white);
+    if ((x + bottom) % 2 == 0 && bottom > top) widgets::DrawPixel(painter, {x, bottom}, Qt::white);
   }
   for (int y = top + 1; y < bottom; ++y) {
-    if ((left + y) % 2 == 0) DrawPixel(painter, {left, y}, Qt::white);
-    if ((right + y) % 2 == 0 && right > left) DrawPixel(painter, {right, y}, Qt::white);
+    if ((left + y) % 2 == 0) widgets::DrawPixel(painter, {left, y}, Qt::white);
+    if ((right + y) % 2 == 0 && right > left) widgets::DrawPixel(painter, {right, y}, Qt::white);
   }
   painter.restore();
 }

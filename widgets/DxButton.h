@@ -35,11 +35,15 @@ inline constexpr int mrIgnore = 5;
 inline constexpr int mrYes = 6;
 inline constexpr int mrNo = 7;
 
+namespace widgets {
+
 // The accelerator letter of a caption: the character after an "&" that is
 // not itself "&"; the last one counts. Null when there is none.
 //   AccelChar("&Submit") -> 'S'    AccelChar("Fish && &Chips") -> 'C'
 //   AccelChar("R&&D") -> null      AccelChar("Help&") -> null
 QChar AccelChar(const QString& caption);
+
+} // namespace widgets
 
 class TdxButton : public TdxCustomControl {
   Q_OBJECT

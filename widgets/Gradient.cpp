@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <random>
 
-int BandCount(TdxQuality quality) {
+int widgets::BandCount(TdxQuality quality) {
   switch (quality) {
   case bqLow: return 8;
   case bqMiddle: return 16;
@@ -15,7 +15,7 @@ int BandCount(TdxQuality quality) {
   return 16;
 }
 
-int MulDiv(int number, int numerator, int denominator) {
+int widgets::MulDiv(int number, int numerator, int denominator) {
   if (denominator == 0) return -1;
   const long long product = static_cast<long long>(number) * numerator;
   const long long half = std::llabs(denominator) / 2;
@@ -35,8 +35,8 @@ int Step(int first, int second, int band, int bandCount) {
 
 // Dithers the edge between band `band` and the one above it in the first
 // columns, as soon as band `band` has been drawn.
-void DitherEdge(QImage& image, const std::vector<GradientBand>& bands, std::size_t band, int tile,
-                std::minstd_rand& random) {
+void DitherEdge(QImage& image, const std::vector<widgets::GradientBand>& bands, std::size_t band,
+                int tile, std::minstd_rand& random) {
   const int height = image.height();
   const int count = static_cast<int>(bands.size());
   const int pixels = height / (count - 1) + 1;
@@ -53,25 +53,26 @@ void DitherEdge(QImage& image, const std::vector<GradientBand>& bands, std::size
 
 } // namespace
 
-std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int bandCount) {
-  std::vector<GradientBand> bands;
+std::vector<widgets::GradientBand> widgets::GradientBands(QColor from, QColor to, int height,
+                                                          int bandCount) {
+  std::vector<widgets::GradientBand> bands;
   bands.reserve(std::size_t(std::max(bandCount, 0)));
   for (int i = 0; i < bandCount; ++i) {
     bands.push_back(
-        {MulDiv(i, height, bandCount), qRgb(Step(from.red(), to.red(), i, bandCount),
-                                            Step(from.green(), to.green(), i, bandCount),
-                                            Step(from.blue(), to.blue(), i, bandCount))});
+        {widgets::MulDiv(i, height, bandCount), qRgb(Step(from.red(), to.red(), i, bandCount),
+                                                     Step(from.green(), to.green(), i, bandCount),
+                                                     Step(from.blue(), to.blue(), i, bandCount))});
   }
   return bands;
 }
 
-QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio) {
+QImage widgets::BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio) {
   if (size.isEmpty()) return {};
   const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
   const int tile = qRound(16 * ratio);
   QImage image(pixels, QImage::Format_RGB32);
   image.fill(from.rgb());
-  const auto bands = GradientBands(from, to, pixels.height(), BandCount(quality));
+  const auto bands = widgets::GradientBands(from, to, pixels.height(), widgets::BandCount(quality));
   // Every band is filled down to the bottom and the next one overdraws it, so
   // dithered pixels that reach into a later band are covered by it again.
   std::minstd_rand random(1);

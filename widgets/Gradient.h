@@ -15,6 +15,8 @@
 // dithered band edges).
 enum TdxQuality : std::uint8_t { bqLow, bqMiddle, bqHigh };
 
+namespace widgets {
+
 int BandCount(TdxQuality quality);
 
 // number * numerator / denominator, rounded to nearest with halves away from
@@ -45,3 +47,5 @@ std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int 
 //   BuildGradient({40, 23}, from, to, bqMiddle, 2) -> 80 x 46 pixels, ratio 2,
 //     band 2 from row MulDiv(2, 46, 16) = 6
 QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio = 1);
+
+} // namespace widgets

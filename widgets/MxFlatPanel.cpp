@@ -11,23 +11,23 @@ namespace {
 // A one-pixel raised or sunken edge around `rect`: the top and left sides in
 // one colour, the bottom and right sides, corners included, in the other.
 void DrawEdge(QPainter& painter, QRect rect, const QColor& topLeft, const QColor& bottomRight) {
-  DrawPixelLine(painter, rect.topLeft(), {rect.right() - 1, rect.top()}, topLeft);
-  DrawPixelLine(painter, rect.topLeft(), {rect.left(), rect.bottom() - 1}, topLeft);
-  DrawPixelLine(painter, rect.bottomLeft(), rect.bottomRight(), bottomRight);
-  DrawPixelLine(painter, rect.topRight(), rect.bottomRight(), bottomRight);
+  widgets::DrawPixelLine(painter, rect.topLeft(), {rect.right() - 1, rect.top()}, topLeft);
+  widgets::DrawPixelLine(painter, rect.topLeft(), {rect.left(), rect.bottom() - 1}, topLeft);
+  widgets::DrawPixelLine(painter, rect.bottomLeft(), rect.bottomRight(), bottomRight);
+  widgets::DrawPixelLine(painter, rect.topRight(), rect.bottomRight(), bottomRight);
 }
 
 } // namespace
 
 TmxFlatPanel::TmxFlatPanel(QWidget* parent) : QWidget(parent), FClient(new QWidget(this)) {
-  InstallWidgetAccessibility();
+  widgets::InstallWidgetAccessibility();
   setContentsMargins(BorderWidth(), BorderWidth(), BorderWidth(), BorderWidth());
   FClient->setGeometry(contentsRect());
 }
 
 void TmxFlatPanel::SetCaption(const QString& caption) {
   FCaption = caption;
-  TellTextChanged(this);
+  widgets::TellTextChanged(this);
   update();
 }
 
@@ -88,8 +88,8 @@ void TmxFlatPanel::paintEvent(QPaintEvent*) {
 void TmxFlatPanel::DrawFrame(QPainter& painter) const {
   const QRect outer = rect(), inner = rect().adjusted(1, 1, -1, -1);
   const QPalette& colors = palette();
-  DrawPixelRing(painter, outer, Color());
-  DrawPixelRing(painter, inner, Color());
+  widgets::DrawPixelRing(painter, outer, Color());
+  widgets::DrawPixelRing(painter, inner, Color());
   if (!FFlat) {
     DrawEdge(painter, outer, colors.color(QPalette::Active, QPalette::Dark),
              colors.color(QPalette::Active, QPalette::Light));
@@ -98,9 +98,9 @@ void TmxFlatPanel::DrawFrame(QPainter& painter) const {
   } else if (FActivate && (FMouseInside || hasFocus())) {
     DrawEdge(painter, outer, colors.color(QPalette::Active, QPalette::Dark),
              colors.color(QPalette::Active, QPalette::Light));
-    DrawPixelRing(painter, inner, colors.color(QPalette::Active, QPalette::Button));
+    widgets::DrawPixelRing(painter, inner, colors.color(QPalette::Active, QPalette::Button));
   } else if (FShowBorder) {
-    DrawPixelRing(painter, outer, BorderColor());
+    widgets::DrawPixelRing(painter, outer, BorderColor());
   }
 }
 

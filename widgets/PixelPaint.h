@@ -9,6 +9,8 @@
 #include <QPoint>
 #include <QRect>
 
+namespace widgets {
+
 // The pixels from `from` to `to`, both included; the line is horizontal or
 // vertical.
 inline void DrawPixelLine(QPainter& painter, QPoint from, QPoint to, const QColor& color) {
@@ -26,3 +28,5 @@ inline void DrawPixelRing(QPainter& painter, const QRect& rect, const QColor& co
   DrawPixelLine(painter, rect.topLeft(), rect.bottomLeft(), color);
   DrawPixelLine(painter, rect.topRight(), rect.bottomRight(), color);
 }
+
+} // namespace widgets

@@ -7,6 +7,8 @@
 
 #include <QAccessible>
 
+using namespace app;
+
 namespace apptest {
 namespace {
 

@@ -15,6 +15,8 @@
 #include <string>
 #include <sys/stat.h>
 
+using namespace app;
+
 using namespace engine;
 using namespace display;
 

@@ -31,6 +31,8 @@
 #include <memory>
 #include <sstream>
 
+using namespace app;
+
 using namespace engine;
 using namespace display;
 

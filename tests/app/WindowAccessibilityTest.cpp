@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 
+using namespace app;
+
 using namespace engine;
 
 namespace {

@@ -15,6 +15,8 @@
 #include <map>
 #include <random>
 
+using namespace app;
+
 namespace {
 
 using apptest::MessageBoxWatch;

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+using namespace cli;
+
 using namespace engine;
 
 namespace {

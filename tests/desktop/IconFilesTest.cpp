@@ -15,6 +15,9 @@
 
 #include <cstdlib>
 
+using namespace app;
+using namespace desktop;
+
 namespace {
 
 const QString BuiltIcons = QStringLiteral(TALLYON_ICON_FOLDER);

@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+using namespace dialogs;
+
 namespace {
 
 // The error's message, or "(no error)".

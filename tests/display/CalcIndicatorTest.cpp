@@ -17,6 +17,8 @@
 #include <cstdlib>
 #include <memory>
 
+using namespace look;
+
 using namespace engine;
 
 namespace {

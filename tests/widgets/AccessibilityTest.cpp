@@ -11,6 +11,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 
+using namespace widgets;
+
 namespace {
 
 TEST(StripMnemonic, DropsTheMarkersAndKeepsDoubledAmpersands) {

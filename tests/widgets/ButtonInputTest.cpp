@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace widgets;
+
 namespace {
 
 // Counts a button's clicks and mouse-enter notices while it lives.

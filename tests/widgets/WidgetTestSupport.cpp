@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+using namespace widgets;
+
 std::ostream& operator<<(std::ostream& out, const Rgb& color) {
   return out << "rgb(" << color.r << ", " << color.g << ", " << color.b << ")";
 }

@@ -24,7 +24,7 @@
 namespace {
 
 QFont WindowFont(int pixelSize, bool bold) {
-  return TypefaceFont(TTypeface::MSSansSerif, pixelSize, bold);
+  return look::TypefaceFont(TTypeface::MSSansSerif, pixelSize, bold);
 }
 
 // The key colour groups of the program, and the colours a button has at
@@ -42,7 +42,7 @@ const ColourGroup Groups[] = {
 };
 
 void ApplyGroup(TdxButton& button, const ColourGroup& group) {
-  if (group.group) ApplyKeyColors(button, *group.group);
+  if (group.group) look::ApplyKeyColors(button, *group.group);
 }
 
 enum class State { Normal, Hover, Pressed, DraggedAway, Focused, Default, Disabled };

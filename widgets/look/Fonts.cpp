@@ -28,7 +28,7 @@ void RegisterStandIns() {
 
 } // namespace
 
-QStringList TypefaceFamilies(TTypeface typeface) {
+QStringList look::TypefaceFamilies(TTypeface typeface) {
   switch (typeface) {
   case TTypeface::MSSansSerif: return {"MS Sans Serif", "DejaVu Sans"};
   case TTypeface::Tahoma: return {"Tahoma", "DejaVu Sans"};
@@ -37,15 +37,15 @@ QStringList TypefaceFamilies(TTypeface typeface) {
   return {"DejaVu Sans"};
 }
 
-QFont TypefaceFont(TTypeface typeface, int pixelHeight, bool bold) {
+QFont look::TypefaceFont(TTypeface typeface, int pixelHeight, bool bold) {
   if (typeface == TTypeface::Tahoma) RegisterStandIns();
   QFont font;
-  font.setFamilies(TypefaceFamilies(typeface));
+  font.setFamilies(look::TypefaceFamilies(typeface));
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
   return font;
 }
 
-QFont IndicatorFont() {
-  return TypefaceFont(TTypeface::MSSansSerif, 11, true);
+QFont look::IndicatorFont() {
+  return look::TypefaceFont(TTypeface::MSSansSerif, 11, true);
 }

@@ -20,6 +20,8 @@
 
 enum class TTypeface { MSSansSerif, Tahoma, Arial };
 
+namespace look {
+
 // The families asked for, in order:
 //   MSSansSerif -> "MS Sans Serif", "DejaVu Sans"
 //   Tahoma      -> "Tahoma", "DejaVu Sans"
@@ -33,3 +35,5 @@ QFont TypefaceFont(TTypeface typeface, int pixelHeight, bool bold);
 
 // The number displays' font: bold "MS Sans Serif", 11 px.
 QFont IndicatorFont();
+
+} // namespace look

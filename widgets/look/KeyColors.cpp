@@ -14,7 +14,7 @@ void ApplyTint(TdxColors& colors, QColor light, QColor face, QColor focused, QCo
 
 } // namespace
 
-void ApplyKeyColors(TdxButton& button, TKeyGroup group) {
+void look::ApplyKeyColors(TdxButton& button, TKeyGroup group) {
   TdxColors& colors = button.Colors();
   switch (group) {
   case TKeyGroup::Red:

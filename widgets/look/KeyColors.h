@@ -7,6 +7,10 @@
 
 enum class TKeyGroup { Red, Green, Help };
 
+namespace look {
+
 // Sets the colours of the group; the other colours keep their values at
 // creation.
 void ApplyKeyColors(TdxButton& button, TKeyGroup group);
+
+} // namespace look
