@@ -7,23 +7,23 @@ namespace engine {
 
 namespace {
 
-constexpr std::array<std::string_view, coLog + 1> OperationNames = {
-    "coNone", "coPlus", "coMinus", "coMulty", "coDivide", "coPower", "coLog"};
+constexpr auto OperationNames = RowsFor<std::string_view, coLog + 1>(
+    {"coNone", "coPlus", "coMinus", "coMulty", "coDivide", "coPower", "coLog"});
 
-constexpr std::array<std::string_view, amCycle + 1> AngularMeasureNames = {"amRad", "amDeg",
-                                                                           "amGrad", "amCycle"};
+constexpr auto AngularMeasureNames =
+    RowsFor<std::string_view, amCycle + 1>({"amRad", "amDeg", "amGrad", "amCycle"});
 
-constexpr std::array<std::string_view, CalcActionCount> ActionNames = {
-    "ca0",        "ca1",          "ca2",         "ca3",         "ca4",         "ca5",
-    "ca6",        "ca7",          "ca8",         "ca9",         "caDecSep",    "caPlus",
-    "caMinus",    "caMulty",      "caDivide",    "caEqual",     "caSqrt",      "caPerCent",
-    "caInverse",  "caSignChange", "caClear",     "caClearEntr", "caBackSpace", "caMemPlus",
-    "caMemMinus", "caMemRecall",  "caMemClear",  "caSin",       "caCos",       "caTg",
-    "caCtg",      "caSec",        "caCosec",     "caArcSin",    "caArcCos",    "caArcTg",
-    "caArcCtg",   "caSh",         "caCh",        "caTh",        "caCth",       "caSech",
-    "caCosech",   "caArSh",       "caArCh",      "caArTh",      "caArCth",     "caLn",
-    "caLg",       "caLog",        "caExp",       "ca3root",     "caSqr",       "caX3",
-    "caXY",       "caPower",      "caFactorial", "caPI"};
+constexpr auto ActionNames = RowsFor<std::string_view, CalcActionCount>(
+    {"ca0",        "ca1",          "ca2",         "ca3",         "ca4",         "ca5",
+     "ca6",        "ca7",          "ca8",         "ca9",         "caDecSep",    "caPlus",
+     "caMinus",    "caMulty",      "caDivide",    "caEqual",     "caSqrt",      "caPerCent",
+     "caInverse",  "caSignChange", "caClear",     "caClearEntr", "caBackSpace", "caMemPlus",
+     "caMemMinus", "caMemRecall",  "caMemClear",  "caSin",       "caCos",       "caTg",
+     "caCtg",      "caSec",        "caCosec",     "caArcSin",    "caArcCos",    "caArcTg",
+     "caArcCtg",   "caSh",         "caCh",        "caTh",        "caCth",       "caSech",
+     "caCosech",   "caArSh",       "caArCh",      "caArTh",      "caArCth",     "caLn",
+     "caLg",       "caLog",        "caExp",       "ca3root",     "caSqr",       "caX3",
+     "caXY",       "caPower",      "caFactorial", "caPI"});
 
 constexpr std::pair<std::string_view, TCalcAction> Aliases[] = {
     {"0", ca0},

@@ -3,6 +3,8 @@
 // names are the program's vocabulary: the window's layout and the headless
 // driver use them).
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -29,6 +31,19 @@ enum TCalcAction : std::uint8_t {
 inline constexpr int CalcActionCount = caPI + 1;
 
 namespace engine {
+
+// A table with one row for each value of an enumeration, in its order: a
+// missing or extra row fails to compile, where a std::array would take the
+// missing ones as zeros.
+//   constexpr auto Names = RowsFor<std::string_view, amCycle + 1>({"amRad", ...});
+template <class Row, std::size_t Count, std::size_t Given>
+constexpr std::array<Row, Count> RowsFor(const Row (&rows)[Given]) {
+  static_assert(Given == Count, "one row for each value of the enumeration");
+  std::array<Row, Count> table{};
+  for (std::size_t i = 0; i < Count && i < Given; ++i)
+    table[i] = rows[i];
+  return table;
+}
 
 // OperationName(coPlus) -> "coPlus"; an ordinal out of range -> "".
 std::string_view OperationName(TCalcOperation operation);

@@ -22,7 +22,7 @@ struct TCVCalculator::Dispatch {
   template <void (TCVCalculator::*Handler)()> static void Call(TCVCalculator& c) { (c.*Handler)(); }
 
   // clang-format off
-  static constexpr std::array<Behaviour, CalcActionCount> Table = {
+  static constexpr auto Table = engine::RowsFor<Behaviour, CalcActionCount>({
       Enter<'0'>, Enter<'1'>, Enter<'2'>, Enter<'3'>, Enter<'4'>,
       Enter<'5'>, Enter<'6'>, Enter<'7'>, Enter<'8'>, Enter<'9'>,
       Call<&TCVCalculator::EnterDecSep>,
@@ -51,7 +51,7 @@ struct TCVCalculator::Dispatch {
       Begin<coPower>, Begin<coPower>, // caXY and caPower
       Function<caFactorial>,
       Call<&TCVCalculator::DoPI>,
-  };
+  });
   // clang-format on
 };
 

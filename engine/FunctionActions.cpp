@@ -29,12 +29,12 @@ struct UnitFactors {
 constexpr Extended TwoPi = FromBits(0x4001, 0xC90FDAA22168C235);
 // By TAngularMeasure: radians, degrees (pi/180 and 180/pi), grads (pi/200
 // and 200/pi), full turns.
-constexpr std::array<UnitFactors, amCycle + 1> Units = {{
+constexpr auto Units = engine::RowsFor<UnitFactors, amCycle + 1>({
     {1, 1, false},
     {FromBits(0x3FF9, 0x8EFA351294E9C8AE), FromBits(0x4004, 0xE52EE0D31E0FBDC3), false},
     {FromBits(0x3FF9, 0x80ADFC90B938CE36), FromBits(0x4004, 0xFEA5DD5C5A4A6111), false},
     {TwoPi, TwoPi, true},
-}};
+});
 
 // Plain operations: an angle too large for its unit overflows in the
 // environment rather than being refused by the guarded Multiply.
