@@ -226,11 +226,11 @@ void TdxButton::BuildGradients() {
   const QSize face = FFaceInsideRing ? size() - QSize(6, 6) : inner;
   // Built in the screen's own pixels, so they stay sharp at any ratio.
   const qreal r = devicePixelRatioF();
-  FFace = BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
-  FPressedFace = BuildGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality, r);
-  FFocusRing = BuildGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality, r);
+  FFace = SharedGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
+  FPressedFace = SharedGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality, r);
+  FFocusRing = SharedGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality, r);
   FHighlightRing =
-      BuildGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality, r);
+      SharedGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality, r);
   FBuiltSize = size();
   FBuiltRatio = r;
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <random>
 
 int BandCount(TdxQuality quality) {
@@ -92,4 +93,23 @@ QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qre
   // Set last, so the tiles above are copied pixel for pixel.
   image.setDevicePixelRatio(ratio);
   return image;
+}
+
+QImage SharedGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio) {
+  struct Kept {
+    QSize size;
+    QRgb from, to;
+    TdxQuality quality;
+    qreal ratio;
+    QImage image;
+  };
+  static std::deque<Kept> kept;
+  for (const Kept& k : kept)
+    if (k.size == size && k.from == from.rgba() && k.to == to.rgba() && k.quality == quality &&
+        k.ratio == ratio)
+      return k.image;
+  kept.push_back({size, from.rgba(), to.rgba(), quality, ratio,
+                  BuildGradient(size, from, to, quality, ratio)});
+  if (kept.size() > 32) kept.pop_front();
+  return kept.back().image;
 }

@@ -45,3 +45,8 @@ std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int 
 //   BuildGradient({40, 23}, from, to, bqMiddle, 2) -> 80 x 46 pixels, ratio 2,
 //     band 2 from row MulDiv(2, 46, 16) = 6
 QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio = 1);
+
+// BuildGradient's image, built once for every caller that asks for the same
+// gradient: the keys of one size and colour group share one copy (a QImage
+// is shared until it is written to). The last 32 gradients asked for are kept.
+QImage SharedGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio = 1);
