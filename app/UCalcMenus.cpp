@@ -1,5 +1,6 @@
 // The main window's menu bar and the tray menu.
 
+#include "app/MenuBarLook.h"
 #include "app/Pictures.h"
 #include "app/UCalc.h"
 #include "display/Fonts.h"
@@ -29,9 +30,7 @@ void TFCalc::BuildMenus() {
   // fixing its size keeps it to the layout's 260 x 24.
   FMenuBar->setFixedSize(260, 24);
   FMenuBar->setFont(TypefaceFont(TTypeface::Tahoma, 11, false));
-  FMenuBar->setStyleSheet(
-      QStringLiteral("QMenuBar { background: white; color: black; }"
-                     "QMenuBar::item:selected { background: rgb(247, 246, 238); color: black; }"));
+  UseFixedMenuBarLook(*FMenuBar);
 
   QMenu* file = FMenuBar->addMenu(tr("&File"));
   AddAction(*file, tr("&Exit"), &TFCalc::FileExitExecute)->setIcon(MenuIcon(MenuPicture::Exit));
