@@ -33,7 +33,6 @@ public:
   TCVCalcIndicator& MainIndicator() const { return *FMainIndicator; }
   TCVCalcIndicator& MemoryIndicator() const { return *FMemoryIndicator; }
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
-  QSystemTrayIcon& TrayIcon() const { return *FTrayIcon; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,11 +46,13 @@ private:
   void BuildMemoryArea();
   void BuildMenus();
   void BuildTrayIcon();
+  void ShowTrayIcon(bool shown);
   QAction* AddAction(QMenu& menu, const QString& caption, void (TFCalc::*command)(),
                      bool checkable = false);
 
   // Start-up, refresh and keys.
   void FormCreate();
+  void AfterFirstPaint();
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
   void FormKeyDown(const QKeyEvent& key);
@@ -97,8 +98,9 @@ private:
   QAction* FViewStayOnTop = nullptr;
   std::array<QAction*, 3> FViewShowIn{};
   QMenu* FTrayMenu = nullptr;
-  QSystemTrayIcon* FTrayIcon = nullptr;
+  QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
   bool FMinimizeToTray = true;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;
+  bool FPainted = false; // the first frame has been drawn
 };

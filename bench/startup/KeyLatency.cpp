@@ -37,8 +37,8 @@ constexpr char kDigits[] = "12345678";
 std::vector<uint8_t> Capture(const Display& display, const Rect& area) {
   const auto image = Owned(xcb_get_image_reply(
       display.Connection(),
-      xcb_get_image(display.Connection(), XCB_IMAGE_FORMAT_Z_PIXMAP, display.Root(), area.x,
-                    area.y, area.width, area.height, ~0u),
+      xcb_get_image(display.Connection(), XCB_IMAGE_FORMAT_Z_PIXMAP, display.Root(), area.x, area.y,
+                    area.width, area.height, ~0u),
       nullptr));
   if (!image) return {};
   const uint8_t* data = xcb_get_image_data(image.get());
@@ -160,7 +160,8 @@ int main(int argc, char** argv) {
     Settle(display, 200);
     const xcb_keycode_t clear = KeycodeOf(display, options.clear);
     const std::vector<uint8_t> initial = Capture(display, painted->area);
-    for (const char digit : std::string(kDigits)) Type(display, KeycodeOf(display, digit));
+    for (const char digit : std::string(kDigits))
+      Type(display, KeycodeOf(display, digit));
     const auto band = ChangedRows(painted->area, initial, Capture(display, painted->area));
     Type(display, clear);
     if (band) {

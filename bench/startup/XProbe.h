@@ -52,12 +52,11 @@ public:
   Display() : FConnection(xcb_connect(nullptr, nullptr)) {
     if (xcb_connection_has_error(FConnection)) return;
     FScreen = xcb_setup_roots_iterator(xcb_get_setup(FConnection)).data;
-    const xcb_query_extension_reply_t* damage =
-        xcb_get_extension_data(FConnection, &xcb_damage_id);
+    const xcb_query_extension_reply_t* damage = xcb_get_extension_data(FConnection, &xcb_damage_id);
     if (damage == nullptr || !damage->present) return;
     FDamageNotify = damage->first_event + XCB_DAMAGE_NOTIFY;
-    std::free(xcb_damage_query_version_reply(
-        FConnection, xcb_damage_query_version(FConnection, 1, 1), nullptr));
+    std::free(xcb_damage_query_version_reply(FConnection,
+                                             xcb_damage_query_version(FConnection, 1, 1), nullptr));
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(FConnection, Root(), XCB_CW_EVENT_MASK, &mask);
     xcb_damage_create(FConnection, xcb_generate_id(FConnection), Root(),
