@@ -130,9 +130,10 @@ void TFCalc::FormShow() {
   ApplyShowIn(USet::ShowIn);
 }
 
-// What the first frame does not need.
+// What the first frame does not need; the write last, as it may fail.
 void TFCalc::AfterFirstPaint() {
   ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
+  USet::StoreLoadedDefaults();
 }
 
 // Coming back from the minimised state brings the taskbar button back; in

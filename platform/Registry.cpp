@@ -218,7 +218,7 @@ bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
   const fs::path written = target && fs::is_symlink(*file, error) ? *target : *file;
   const std::string name = KeyName(key);
   if (!content.HasKey(name)) {
-    if (!canCreate) return Refuse(*file, "No such key");
+    if (!canCreate) return Refuse(*file, std::string(NoSuchKey));
     content.AddKey(name);
     if (!ReplaceFile(written, content.Text())) return Refuse(written, std::strerror(errno));
   }

@@ -33,9 +33,15 @@ inline constexpr const char* DefaultValue = "1234567890E+1234";
 
 // Fills the settings from the key, with "1234567890E+1234" and "0" for empty
 // texts (and, with a notice, for texts that are not UTF-8); a missing
-// ThouSep, StayOnTop or ShowIn becomes true, false or 1 and is written back
-// at once. A value of the wrong type stops the load there.
+// ThouSep, StayOnTop or ShowIn becomes true, false or 1, to be written back
+// by StoreLoadedDefaults. A value of the wrong type stops the load there.
 void LoadSettings();
+
+// Writes back the defaults the last load gave to missing values, in one
+// replacement of the file flushed to the disk, unless the file holds them
+// by now; nothing when none was missing. The window calls it once its first
+// frame is on screen: the write waits for the disk, the frame need not.
+void StoreLoadedDefaults();
 
 // Stores Value, Memory, ThouSep, StayOnTop and ShowIn in one replacement of
 // the file: all five or none. A view option this run did not change since it
