@@ -149,7 +149,7 @@ echo
 echo "4. window soak (app_tests, offscreen): $soak_actions random keys, clicks and pastes"
 if [ -x "$bin/app_tests" ]; then
   TALLYON_SOAK_WINDOW_ACTIONS=$soak_actions QT_QPA_PLATFORM=offscreen "$bin/app_tests" \
-    --gtest_filter='Window.SoakOfRandomKeysClicksAndPastes' --gtest_brief=1 | grep 'soak:' || true
+    --gtest_filter='Window.SoakOfRandomKeysClicksAndPastes' --gtest_brief=1 2>/dev/null | grep 'soak:' || true
 else
   echo "(not run: $bin/app_tests was not built)"
 fi
