@@ -19,7 +19,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWindow>
 
 TFCalc::TFCalc(QWidget* parent)
@@ -34,7 +34,6 @@ TFCalc::TFCalc(QWidget* parent)
   BuildMenus();
   BuildKeypad();
   BuildMemoryArea();
-  BuildTrayIcon();
   ShowPresenceLimits();
   // Key preview: the window sees every key press before its controls do.
   qApp->installEventFilter(this);
@@ -103,8 +102,14 @@ void TFCalc::FormKeyDown(const QKeyEvent& key) {
 }
 
 bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
-  if (FRestorePresence && event->type() == QEvent::Expose && watched == windowHandle() &&
-      windowHandle()->isExposed()) {
+  const bool exposed =
+      event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed();
+  if (exposed && !FPainted) {
+    FPainted = true;
+    // The exposure paints the window before the loop turns again.
+    QTimer::singleShot(0, this, [this] { Run(&TFCalc::AfterFirstPaint); });
+  }
+  if (exposed && FRestorePresence) {
     FRestorePresence = false;
     Run(&TFCalc::RestorePresence);
   }

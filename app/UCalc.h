@@ -35,7 +35,6 @@ public:
   TCVCalcIndicator& MainIndicator() const { return *FMainIndicator; }
   TCVCalcIndicator& MemoryIndicator() const { return *FMemoryIndicator; }
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
-  QSystemTrayIcon& TrayIcon() const { return *FTrayIcon; }
   QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
 
 protected:
@@ -56,9 +55,11 @@ private:
   void ConnectAction(TdxButton& key, TCalcAction action);
   QAction* MakeAction(const TMenuEntry& entry);
   friend struct MenuTable;
+  void ShowTrayIcon(bool shown);
 
   // Start-up, refresh and keys.
   void FormCreate();
+  void AfterFirstPaint();
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
   void FormKeyDown(const QKeyEvent& key);
@@ -115,8 +116,9 @@ private:
   QAction* FViewFunctions = nullptr;
   std::array<QAction*, 3> FViewShowIn{};
   QMenu* FTrayMenu = nullptr;
-  QSystemTrayIcon* FTrayIcon = nullptr;
+  QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
   bool FMinimizeToTray = true;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;
+  bool FPainted = false; // the first frame has been drawn
 };

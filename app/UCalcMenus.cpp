@@ -2,6 +2,7 @@
 // commands: each command is one action, and a command that both menus offer
 // (Home Page, About, Exit) is the same action in both.
 
+#include "app/MenuBarLook.h"
 #include "app/MenuTable.h"
 #include "app/UCalc.h"
 #include "widgets/look/Fonts.h"
@@ -122,9 +123,7 @@ void TFCalc::BuildMenus() {
   // fixing its size keeps it to the layout's 260 x 24.
   FMenuBar->setFixedSize(260, 24);
   FMenuBar->setFont(look::TypefaceFont(TTypeface::Tahoma, 11, false));
-  FMenuBar->setStyleSheet(
-      QStringLiteral("QMenuBar { background: white; color: black; }"
-                     "QMenuBar::item:selected { background: rgb(247, 246, 238); color: black; }"));
+  app::UseFixedMenuBarLook(*FMenuBar);
   QMenu* menu = nullptr;
   QMenu* submenu = nullptr;
   for (const TMenuPlace& place : MenuBarPlaces) {

@@ -29,6 +29,15 @@
 #include <array>
 #include <cstddef>
 
+// Registering with the desktop's tray waits for the session bus, so the
+// icon is built when it is first shown; with a taskbar button, that is once
+// the first frame is on screen.
+void TFCalc::ShowTrayIcon(bool shown) {
+  if (FTrayIcon == nullptr && !shown) return;
+  if (FTrayIcon == nullptr) BuildTrayIcon();
+  FTrayIcon->setVisible(shown);
+}
+
 void TFCalc::BuildTrayIcon() {
   FTrayIcon = new QSystemTrayIcon(app::ProgramIcon(), this);
   FTrayIcon->setContextMenu(FTrayMenu);
@@ -38,10 +47,12 @@ void TFCalc::BuildTrayIcon() {
             if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
               Run(&TFCalc::TrayIconOpenExecute);
           });
+  ShowTrayToolTip();
 }
 
 // The program's name and the value as the display shows it.
 void TFCalc::ShowTrayToolTip() {
+  if (FTrayIcon == nullptr) return;
   FTrayIcon->setToolTip(QApplication::applicationName() + QStringLiteral(": ") +
                         QString::fromStdString(FMainIndicator->DisplayText()));
 }
@@ -97,7 +108,7 @@ void TFCalc::ApplyShowIn(std::int32_t showIn) {
   for (std::size_t i = 0; i < FViewShowIn.size(); ++i)
     FViewShowIn[i]->setChecked(i == mode.entry);
   if (mode.taskbarButton) SetTaskbarButton(true);
-  FTrayIcon->setVisible(mode.trayIcon);
+  if (FPainted || !mode.taskbarButton) ShowTrayIcon(mode.trayIcon);
   FMinimizeToTray = mode.minimizeToTray;
   if (!mode.taskbarButton) SetTaskbarButton(false);
 }
@@ -117,6 +128,12 @@ void TFCalc::ViewShowSystemExecute() {
 // Every show applies the stored mode again.
 void TFCalc::FormShow() {
   ApplyShowIn(USet::ShowIn);
+}
+
+// What the first frame does not need; the write last, as it may fail.
+void TFCalc::AfterFirstPaint() {
+  ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
+  USet::StoreLoadedDefaults();
 }
 
 // Coming back from the minimised state brings the taskbar button back; in
@@ -183,7 +200,7 @@ void TFCalc::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-  if (isMinimized() && FMinimizeToTray && FTrayIcon->isVisible() &&
+  if (isMinimized() && FMinimizeToTray && FTrayIcon != nullptr && FTrayIcon->isVisible() &&
       QSystemTrayIcon::isSystemTrayAvailable()) {
     // Hidden after the state change has settled: window and taskbar button go.
     QTimer::singleShot(0, this, [this] { hide(); });

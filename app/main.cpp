@@ -11,7 +11,7 @@
 
 #include <QApplication>
 
-#include <iostream>
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -43,7 +43,8 @@ std::optional<int> AnswerTallyonCommandLine(int argc, char** argv) {
   const std::optional<int> answer = cli::AnswerCommandLine(
       {.name = "tallyon", .usage = kUsage, .takeOption = takeSession}, argc, argv);
   if (answer || !sessionId) return answer;
-  std::cerr << "tallyon: '-session' needs the session's id\n" << kUsage;
+  std::fprintf(stderr, "tallyon: '-session' needs the session's id\n%.*s", int(kUsage.size()),
+               kUsage.data());
   return 2;
 }
 

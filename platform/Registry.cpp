@@ -219,7 +219,7 @@ bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
   // A damaged file behind the link was moved aside with the link.
   const fs::path written = target && fs::is_symlink(*file, error) ? *target : *file;
   if (!content.HasKey(name)) {
-    if (!canCreate) return Refuse(*file, "No such key");
+    if (!canCreate) return Refuse(*file, std::string(NoSuchKey));
     content.AddKey(name);
     if (!ReplaceFile(written, content.Text())) return Refuse(written, std::strerror(errno));
   }

@@ -53,6 +53,8 @@ struct TOpenFailure {
   std::filesystem::path file;
   std::string reason;
 };
+// OpenFailure's reason when the key is missing and may not be created.
+inline constexpr std::string_view NoSuchKey = "No such key";
 
 class TRegistry {
 public:

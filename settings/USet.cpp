@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace USet {
 
@@ -34,19 +35,25 @@ std::optional<ViewOptions> Known;
 std::string Unusable;
 bool UnusableAtStart = false;
 
-// The integer of a value that exists; otherwise writes the default back.
-std::int32_t ReadOrWriteBack(platform::TRegistry& registry, const char* name,
-                             std::int32_t byDefault) {
+// The integers the last load found missing, with the defaults they took,
+// until StoreLoadedDefaults writes them back.
+std::vector<std::pair<const char*, std::int32_t>> MissingDefaults;
+
+// The integer of a value that exists; otherwise the default, noted in `missing`.
+std::int32_t ReadOrDefault(const platform::TRegistry& registry, const char* name,
+                           std::int32_t byDefault,
+                           std::vector<std::pair<const char*, std::int32_t>>& missing) {
   if (registry.ValueExists(name)) return registry.ReadInteger(name);
-  registry.WriteInteger(name, byDefault);
+  missing.emplace_back(name, byDefault);
   return byDefault;
 }
 
-// As ReadOrWriteBack, with the default also for a stored integer outside
+// As ReadOrDefault, with the default also for a stored integer outside
 // [first, last].
-std::int32_t ReadInRange(platform::TRegistry& registry, const char* name, std::int32_t first,
-                         std::int32_t last) {
-  const std::int32_t value = ReadOrWriteBack(registry, name, first);
+std::int32_t ReadInRange(const platform::TRegistry& registry, const char* name, std::int32_t first,
+                         std::int32_t last,
+                         std::vector<std::pair<const char*, std::int32_t>>& missing) {
+  const std::int32_t value = ReadOrDefault(registry, name, first, missing);
   return value >= first && value <= last ? value : first;
 }
 
@@ -99,8 +106,10 @@ std::int32_t Chosen(const platform::TRegistry& registry, const char* name, std::
 } // namespace
 
 void LoadSettings() {
+  MissingDefaults.clear();
   platform::TRegistry registry(platform::KEY_ALL_ACCESS);
-  if (!registry.OpenKey(SettingsKey, true)) {
+  // The key is made by the first write, not by the load.
+  if (!registry.OpenKey(SettingsKey, false)) {
     // The run goes on from the first start's settings, never from empty texts.
     Value = DefaultValue;
     Memory = "0";
@@ -109,9 +118,16 @@ void LoadSettings() {
     ShowIn = 1;
     Functions = false;
     AngularMeasure = 0;
+    const auto& failure = registry.OpenFailure();
+    UnusableAtStart = !failure || failure->reason != platform::NoSuchKey;
+    if (!UnusableAtStart) {
+      Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure};
+      MissingDefaults = {
+          {"ThouSep", 1}, {"StayOnTop", 0}, {"ShowIn", 1}, {"Functions", 0}, {"AngularMeasure", 0}};
+      return;
+    }
     Known.reset();
-    if (registry.OpenFailure()) Unusable = Described(*registry.OpenFailure());
-    UnusableAtStart = true;
+    if (failure) Unusable = Described(*failure);
     return;
   }
   UnusableAtStart = false;
@@ -119,17 +135,31 @@ void LoadSettings() {
   // Each setting is assigned as soon as it is read, so a value of the wrong
   // type leaves the ones before it loaded and the ones after it unchanged.
   Known.reset();
-  // The defaults written back reach the file together, once.
-  registry.BeginUpdate();
   Value = ReadText(registry, "Value", DefaultValue, file);
   Memory = ReadText(registry, "Memory", "0", file);
-  ThouSep = ReadOrWriteBack(registry, "ThouSep", 1) != 0;
-  StayOnTop = ReadOrWriteBack(registry, "StayOnTop", 0) != 0;
-  ShowIn = ReadOrWriteBack(registry, "ShowIn", 1);
-  Functions = ReadInRange(registry, "Functions", 0, 1) != 0;
-  AngularMeasure = ReadInRange(registry, "AngularMeasure", 0, 3);
-  registry.EndUpdate();
+  // A load stopped by a value of the wrong type writes nothing back.
+  std::vector<std::pair<const char*, std::int32_t>> missing;
+  ThouSep = ReadOrDefault(registry, "ThouSep", 1, missing) != 0;
+  StayOnTop = ReadOrDefault(registry, "StayOnTop", 0, missing) != 0;
+  ShowIn = ReadOrDefault(registry, "ShowIn", 1, missing);
+  Functions = ReadInRange(registry, "Functions", 0, 1, missing) != 0;
+  AngularMeasure = ReadInRange(registry, "AngularMeasure", 0, 3, missing);
+  MissingDefaults = std::move(missing);
   Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure};
+  registry.CloseKey();
+}
+
+void StoreLoadedDefaults() {
+  if (MissingDefaults.empty()) return;
+  const auto missing = std::exchange(MissingDefaults, {});
+  platform::TRegistry registry(platform::KEY_ALL_ACCESS);
+  // A key that can no longer be opened is reported by the save at the close.
+  if (!registry.OpenKey(SettingsKey, true)) return;
+  // The defaults reach the file together, once.
+  registry.BeginUpdate();
+  for (const auto& [name, value] : missing)
+    if (!registry.ValueExists(name)) registry.WriteInteger(name, value);
+  registry.EndUpdate();
   registry.CloseKey();
 }
 

@@ -38,14 +38,21 @@ inline constexpr const char* DefaultValue = "1234567890E+1234";
 // Fills the settings from the key, with "1234567890E+1234" and "0" for empty
 // texts (and, with a notice, for texts that are not UTF-8); a missing
 // ThouSep, StayOnTop, ShowIn, Functions or AngularMeasure becomes true,
-// false, 1, false or 0 and is written back at once. A Functions other than 0
-// and 1 or an AngularMeasure outside 0 to 3 takes its default. A value of
-// the wrong type stops the load there.
+// false, 1, false or 0, to be written back by StoreLoadedDefaults. A Functions
+// other than 0 and 1 or an AngularMeasure outside 0 to 3 takes its default. A
+// value of the wrong type stops the load there.
 void LoadSettings();
 
+// Writes back the defaults the last load gave to missing values, in one
+// replacement of the file flushed to the disk, unless the file holds them
+// by now; nothing when none was missing. The window calls it once its first
+// frame is on screen: the write waits for the disk, the frame need not.
+void StoreLoadedDefaults();
+
 // Stores Value, Memory, ThouSep, StayOnTop, ShowIn, Functions and
-// AngularMeasure in one replacement of the file: all seven or none. A view option this run did not
-// change since it was loaded or saved is stored as the file now holds it, so that another
+// AngularMeasure in one replacement of the file: all seven or none. A view
+// option this run did not change since it was loaded or saved is stored as
+// the file now holds it, so that another
 // instance's change survives; the value and the memory are always this run's.
 void SaveSettings();
 

@@ -228,13 +228,13 @@ void TdxButton::BuildGradients() {
   // Built in the screen's own pixels, so they stay sharp at any ratio.
   const qreal r = devicePixelRatioF();
   FFace =
-      widgets::BuildGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
+      widgets::SharedGradient(face, FColors.BackgroundFrom(), FColors.BackgroundTo(), FQuality, r);
   FPressedFace =
-      widgets::BuildGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality, r);
+      widgets::SharedGradient(inner, FColors.ClickedFrom(), FColors.ClickedTo(), FQuality, r);
   FFocusRing =
-      widgets::BuildGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality, r);
+      widgets::SharedGradient(inner, FColors.FocusedFrom(), FColors.FocusedTo(), FQuality, r);
   FHighlightRing =
-      widgets::BuildGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality, r);
+      widgets::SharedGradient(inner, FColors.HighlightFrom(), FColors.HighlightTo(), FQuality, r);
   FBuiltSize = size();
   FBuiltRatio = r;
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <random>
 
 int widgets::BandCount(TdxQuality quality) {
@@ -93,4 +94,24 @@ QImage widgets::BuildGradient(QSize size, QColor from, QColor to, TdxQuality qua
   // Set last, so the tiles above are copied pixel for pixel.
   image.setDevicePixelRatio(ratio);
   return image;
+}
+
+QImage widgets::SharedGradient(QSize size, QColor from, QColor to, TdxQuality quality,
+                               qreal ratio) {
+  struct Kept {
+    QSize size;
+    QRgb from, to;
+    TdxQuality quality;
+    qreal ratio;
+    QImage image;
+  };
+  static std::deque<Kept> kept;
+  for (const Kept& k : kept)
+    if (k.size == size && k.from == from.rgba() && k.to == to.rgba() && k.quality == quality &&
+        k.ratio == ratio)
+      return k.image;
+  kept.push_back({size, from.rgba(), to.rgba(), quality, ratio,
+                  widgets::BuildGradient(size, from, to, quality, ratio)});
+  if (kept.size() > 32) kept.pop_front();
+  return kept.back().image;
 }

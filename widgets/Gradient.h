@@ -48,4 +48,9 @@ std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int 
 //     band 2 from row MulDiv(2, 46, 16) = 6
 QImage BuildGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio = 1);
 
+// BuildGradient's image, built once for every caller that asks for the same
+// gradient: the keys of one size and colour group share one copy (a QImage
+// is shared until it is written to). The last 32 gradients asked for are kept.
+QImage SharedGradient(QSize size, QColor from, QColor to, TdxQuality quality, qreal ratio = 1);
+
 } // namespace widgets

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -93,6 +94,10 @@ TEST_F(IndicatorTest, TypefacesResolveToTheirOwnFamilies) {
     EXPECT_TRUE(TypefaceFamilies(typeface).contains(info.family())) << info.family().toStdString();
     EXPECT_EQ(info.pixelSize(), 16);
     EXPECT_FALSE(info.bold());
+  }
+  // Wine's Tahoma (fonts-wine) stands in where no Tahoma is installed.
+  if (QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"))) {
+    EXPECT_EQ(QFontInfo(TypefaceFont(TTypeface::Tahoma, 11, false)).family(), "Tahoma");
   }
 }
 

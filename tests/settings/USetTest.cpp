@@ -69,9 +69,11 @@ Settings Stored() {
           integer("StayOnTop") != 0, integer("ShowIn")};
 }
 
-TEST_F(SettingsStore, FirstStartWritesTheIntegersAtOnceAndTheTextsAtClose) {
+TEST_F(SettingsStore, FirstStartWritesTheIntegersAfterTheLoadAndTheTextsAtClose) {
   USet::LoadSettings();
   EXPECT_EQ(Settings::Current().Text(), kFirstStart.Text());
+  EXPECT_FALSE(fs::exists(File())) << "the load writes nothing";
+  USet::StoreLoadedDefaults();
   EXPECT_EQ(Read(File()), std::string(kHead) + "\"ThouSep\"=dword:00000001\n"
                                                "\"StayOnTop\"=dword:00000000\n"
                                                "\"ShowIn\"=dword:00000001\n"
@@ -90,6 +92,25 @@ TEST_F(SettingsStore, FirstStartWritesTheIntegersAtOnceAndTheTextsAtClose) {
   USet::LoadSettings();
   EXPECT_EQ(Settings::Current().Text(), "-12.5|0|1|0|1");
   EXPECT_EQ(USet::TakeSettingsNotice(), "");
+}
+
+// The defaults go back once, and only where the file still lacks them: a
+// value another instance stored since the load is kept.
+TEST_F(SettingsStore, LoadedDefaultsAreStoredOnceWhereStillMissing) {
+  WriteValues("\"Value\"=\"5\"\n");
+  USet::LoadSettings();
+  WriteValues("\"Value\"=\"5\"\n\"ShowIn\"=dword:00000003\n");
+  USet::StoreLoadedDefaults();
+  EXPECT_EQ(Read(File()), std::string(kHead) + "\"Value\"=\"5\"\n"
+                                               "\"ShowIn\"=dword:00000003\n"
+                                               "\"ThouSep\"=dword:00000001\n"
+                                               "\"StayOnTop\"=dword:00000000\n"
+                                               "\"Functions\"=dword:00000000\n"
+                                               "\"AngularMeasure\"=dword:00000000\n");
+  WriteValues("\"Value\"=\"6\"\n");
+  const std::string before = Read(File());
+  USet::StoreLoadedDefaults();
+  EXPECT_EQ(Read(File()), before);
 }
 
 TEST_F(SettingsStore, StoredValuesLoadAsTheyAreAndSaveBack) {
@@ -188,7 +209,8 @@ TEST_F(SettingsStore, TheFunctionsPanelAndItsAngleUnit) {
     EXPECT_EQ(LoadError(), row.error) << row.lines;
     EXPECT_EQ(USet::Functions, row.functions) << row.lines;
     EXPECT_EQ(USet::AngularMeasure, row.measure) << row.lines;
-    // Missing values are written back at once.
+    // Missing values are written back once the window has shown.
+    USet::StoreLoadedDefaults();
     const std::string file = Read(File());
     EXPECT_TRUE(*row.error != 0 || file.find("\"AngularMeasure\"=dword:") != std::string::npos)
         << file;
@@ -239,6 +261,7 @@ TEST_F(SettingsStore, ADamagedFileIsKeptAsideAndTheDefaultsApply) {
     Write(File(), text);
     kStart.MakeCurrent();
     USet::LoadSettings();
+    USet::StoreLoadedDefaults();
     EXPECT_EQ(Settings::Current().Text(), kFirstStart.Text());
     const std::string notice = USet::TakeSettingsNotice();
     EXPECT_EQ(USet::TakeSettingsNotice(), "");
@@ -340,6 +363,7 @@ TEST_F(SettingsStore, OtherKeysAndUnknownValuesSurviveASave) {
                               "@=\"x\"\r\n";
   Write(File(), foreign);
   USet::LoadSettings();
+  USet::StoreLoadedDefaults();
   EXPECT_EQ(Settings::Current().Text(), "8|0|1|0|2");
   USet::Value = "9";
   USet::SaveSettings();
@@ -365,6 +389,7 @@ TEST_F(SettingsStore, TheInstanceThatClosesLastIsWhatTheNextStartSees) {
   // Two instances saving over and over at the same time: every file between
   // their saves is whole, and the last one holds one instance's settings.
   USet::LoadSettings();
+  USet::StoreLoadedDefaults();
   std::vector<pid_t> children;
   for (const Settings& mine :
        {Settings{"111", "1", true, false, 1}, Settings{"222", "2", false, true, 2}}) {

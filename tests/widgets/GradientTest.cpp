@@ -149,4 +149,22 @@ TEST(BuildGradient, EmptySizeGivesNoImage) {
   EXPECT_TRUE(BuildGradient({-4, -4}, Qt::white, Qt::black, bqHigh).isNull());
 }
 
+// The keys of one size and colour group share one picture; any other
+// gradient is a picture of its own, and the oldest of 33 is built afresh.
+TEST(SharedGradient, OnePicturePerGradientAsBuilt) {
+  const QColor from(255, 206, 207), to(255, 155, 157);
+  const QImage first = SharedGradient({44, 23}, from, to, bqMiddle);
+  EXPECT_EQ(first, BuildGradient({44, 23}, from, to, bqMiddle));
+  EXPECT_EQ(SharedGradient({44, 23}, from, to, bqMiddle).constBits(), first.constBits());
+  const QImage others[] = {
+      SharedGradient({44, 24}, from, to, bqMiddle), SharedGradient({44, 23}, to, from, bqMiddle),
+      SharedGradient({44, 23}, from, to, bqHigh), SharedGradient({44, 23}, from, to, bqMiddle, 2),
+      SharedGradient({44, 23}, from, Qt::red, bqMiddle)};
+  for (const QImage& other : others)
+    EXPECT_NE(other.constBits(), first.constBits());
+  for (int width = 1; width <= 32; ++width)
+    SharedGradient({width, 5}, from, to, bqLow);
+  EXPECT_NE(SharedGradient({44, 23}, from, to, bqMiddle).constBits(), first.constBits());
+}
+
 } // namespace
