@@ -1,6 +1,7 @@
 #include "platform/desktop/Desktop.h"
 
 #include "platform/desktop/X11Clipboard.h"
+#include "platform/desktop/Xcb.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -72,18 +73,6 @@ bool IsNativeWayland() {
 
 namespace {
 
-template <typename T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  XcbReply<xcb_intern_atom_reply_t> reply(
-      xcb_intern_atom_reply(
-          connection,
-          xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-          nullptr),
-      &std::free);
-  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
 bool IsMapped(xcb_connection_t* connection, xcb_window_t window) {
   XcbReply<xcb_get_window_attributes_reply_t> reply(
       xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window),
@@ -135,8 +124,8 @@ bool SetWindowState(QWidget& window, const char* state, bool add) {
   xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
   if (connection == nullptr) return false;
   const auto id = static_cast<xcb_window_t>(window.winId());
-  const xcb_atom_t netWmState = Atom(connection, "_NET_WM_STATE");
-  const xcb_atom_t atom = Atom(connection, state);
+  const xcb_atom_t netWmState = InternAtom(connection, "_NET_WM_STATE");
+  const xcb_atom_t atom = InternAtom(connection, state);
   if (IsMapped(connection, id))
     RequestState(connection, id, netWmState, atom, add);
   else

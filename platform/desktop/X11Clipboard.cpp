@@ -1,4 +1,5 @@
 #include "platform/desktop/X11Clipboard.h"
+#include "platform/desktop/Xcb.h"
 
 #include <xcb/xcb.h>
 
@@ -13,7 +14,6 @@ namespace platform {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 // One paste: a connection, a window to receive the text, and the deadline.
 class SelectionRequest {
@@ -43,21 +43,13 @@ public:
   }
 
 private:
-  xcb_atom_t Atom(const char* name) {
-    Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(
-            FConnection,
-            xcb_intern_atom(FConnection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-            nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  }
+  xcb_atom_t Atom(const char* name) { return InternAtom(FConnection, name); }
 
   // The next event of the kind, or nullptr once the deadline has passed.
-  Reply<xcb_generic_event_t> Next(std::uint8_t kind) {
+  XcbReply<xcb_generic_event_t> Next(std::uint8_t kind) {
     while (true) {
       while (auto* event = xcb_poll_for_event(FConnection)) {
-        Reply<xcb_generic_event_t> owned(event, &std::free);
+        XcbReply<xcb_generic_event_t> owned(event, &std::free);
         if ((event->response_type & 0x7F) == kind) return owned;
       }
       const auto left =
@@ -71,7 +63,7 @@ private:
 
   // The property's bytes and type, deleted from the window as they are read.
   std::pair<std::string, xcb_atom_t> TakeProperty() {
-    Reply<xcb_get_property_reply_t> reply(
+    XcbReply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(FConnection,
                                xcb_get_property(FConnection, 1, FWindow, FProperty,
                                                 XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
