@@ -84,6 +84,8 @@ void Install(QWidget& window) {
 }
 
 bool SaveForClose(QWidget& window) {
+  // An ending that saved already closes the window on its way out.
+  if (Ended) return true;
   try {
     USet::SaveSettings();
   } catch (const std::exception& error) {
