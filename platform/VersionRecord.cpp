@@ -37,7 +37,7 @@ std::u16string Utf16(std::string_view text) {
     const std::size_t extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
     if ((lead >= 0x80 && lead < 0xC0) || i + extra >= text.size())
       throw std::invalid_argument("not UTF-8: " + std::string(text));
-    char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+    char32_t code = extra == 0 ? char32_t{lead} : char32_t(lead & (0x3Fu >> extra));
     for (std::size_t k = 1; k <= extra; ++k) {
       const auto next = static_cast<unsigned char>(text[i + k]);
       if ((next & 0xC0) != 0x80) throw std::invalid_argument("not UTF-8: " + std::string(text));
