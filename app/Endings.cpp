@@ -21,6 +21,9 @@ namespace Endings {
 namespace {
 
 bool Ended = false;
+// Whether an ending has saved just now, so that the close which quitting
+// brings does not save again.
+bool SavedByEnding = false;
 int SignalPipe[2] = {-1, -1};
 
 // Stores the settings as a close would, but without a dialog: nobody may be
@@ -39,6 +42,7 @@ void SaveOnce() {
 
 void EndNow() {
   SaveOnce();
+  SavedByEnding = true;
   QCoreApplication::quit();
 }
 
@@ -84,8 +88,7 @@ void Install(QWidget& window) {
 }
 
 bool SaveForClose(QWidget& window) {
-  // An ending that saved already closes the window on its way out.
-  if (Ended) return true;
+  if (std::exchange(SavedByEnding, false)) return true;
   try {
     USet::SaveSettings();
   } catch (const std::exception& error) {
