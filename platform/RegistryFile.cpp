@@ -423,31 +423,28 @@ std::optional<RegistryFile::KeyIndex> RegistryFile::ReadItems(std::string_view t
   return index;
 }
 
-// The lines of the key's last value of that name; nullptr when it has none.
-RegistryFile::ValueLines* RegistryFile::FindLines(KeyIndex& index, std::string_view name) const {
+// The lines of the key's last value of that name, nullptr when it has none;
+// with `data`, the value's data too, from the same reading of its lines.
+RegistryFile::ValueLines* RegistryFile::FindLines(KeyIndex& index, std::string_view name,
+                                                  std::optional<RegistryValue>* data) const {
   const std::uint32_t hash = NameHash(name);
   for (auto lines = index.values.rbegin(); lines != index.values.rend(); ++lines) {
     if (lines->nameHash != hash) continue;
-    ItemReader items(LinesOf(*lines));
+    ItemReader items(std::string_view(FText).substr(lines->at, lines->length));
     ItemReader::Item item{};
     items.Next(item);
     std::string_view logical = item.text;
-    if (EqualsIgnoreCase(*ValueName(logical), name)) return &*lines;
+    if (!EqualsIgnoreCase(*ValueName(logical), name)) continue;
+    if (data != nullptr) *data = ParseAssignment(logical);
+    return &*lines;
   }
   return nullptr;
 }
 
-std::string_view RegistryFile::LinesOf(const ValueLines& lines) const {
-  return std::string_view(FText).substr(lines.at, lines.length);
-}
-
 std::optional<RegistryValue> RegistryFile::Find(std::string_view key, std::string_view name) const {
-  const ValueLines* lines = FindLines(IndexOf(key), name);
-  if (lines == nullptr) return std::nullopt;
-  ItemReader items(LinesOf(*lines));
-  ItemReader::Item item{};
-  items.Next(item);
-  return ParseValue(item.text)->value;
+  std::optional<RegistryValue> data;
+  FindLines(IndexOf(key), name, &data);
+  return data;
 }
 
 bool RegistryFile::Set(std::string_view key, std::string_view name, const RegistryValue& value) {

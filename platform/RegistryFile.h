@@ -115,8 +115,8 @@ private:
 
   KeyIndex& IndexOf(std::string_view key) const;
   static std::optional<KeyIndex> ReadItems(std::string_view text, std::string_view key, bool check);
-  ValueLines* FindLines(KeyIndex& index, std::string_view name) const;
-  std::string_view LinesOf(const ValueLines& lines) const;
+  ValueLines* FindLines(KeyIndex& index, std::string_view name,
+                        std::optional<RegistryValue>* data = nullptr) const;
   void Splice(KeyIndex& index, Offset at, Offset length, std::string_view text);
 
   std::string FText;
