@@ -7,39 +7,75 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
+#include <array>
+#include <optional>
+
 namespace {
 
-// Where Debian's fonts-wine puts Wine's Tahoma. Its bold is hardly heavier
-// than its regular at small sizes, which is why it stands in for Tahoma only.
-constexpr const char* WineTahomaFiles[] = {"/usr/share/wine/fonts/tahoma.ttf",
-                                           "/usr/share/wine/fonts/tahomabd.ttf"};
+constexpr std::array AllTypefaces = {TTypeface::MSSansSerif, TTypeface::Tahoma, TTypeface::Arial};
 
-// Whether fontconfig knows a Tahoma of its own. Asked of fontconfig rather
-// than of the toolkit's font database, which would read every installed font
-// here and then, once a font is added, all of them again.
-bool TahomaInstalled() {
-  FcPattern* tahoma = FcNameParse(reinterpret_cast<const FcChar8*>("Tahoma"));
-  FcObjectSet* files = FcObjectSetBuild(FC_FILE, nullptr);
-  FcFontSet* found = FcFontList(nullptr, tahoma, files);
-  const bool installed = found != nullptr && found->nfont > 0;
-  if (found != nullptr) FcFontSetDestroy(found);
-  FcObjectSetDestroy(files);
-  FcPatternDestroy(tahoma);
-  return installed;
+// Where Debian's fonts-wine puts Wine's Tahoma. Its bold is hardly heavier
+// than its regular at small sizes, which is why it stands in for Tahoma only;
+// and as the menu bar, the one place Tahoma is drawn, draws it regular, the
+// bold file is not registered.
+constexpr const char* WineTahomaFile = "/usr/share/wine/fonts/tahoma.ttf";
+
+// Whether fontconfig knows a family among the installed fonts. Read off its
+// own font set rather than asked of the toolkit's font database, which would
+// read every installed font here and then, once a font is added, all of them
+// again.
+bool Installed(const QString& family) {
+  FcFontSet* fonts = FcConfigGetFonts(nullptr, FcSetSystem);
+  if (fonts == nullptr) return false;
+  const QByteArray wanted = family.toUtf8();
+  const auto* name = reinterpret_cast<const FcChar8*>(wanted.constData());
+  for (int font = 0; font < fonts->nfont; ++font) {
+    FcChar8* found = nullptr;
+    for (int n = 0; FcPatternGetString(fonts->fonts[font], FC_FAMILY, n, &found) == FcResultMatch;
+         ++n) {
+      if (FcStrCmpIgnoreCase(found, name) == 0) return true;
+    }
+  }
+  return false;
 }
+
+// The family each typeface is drawn in: the first of its families that is
+// installed, DejaVu Sans if none is. Only that one is asked for: a missing
+// family asked for first costs the toolkit a search of every font for its
+// stand-ins, and so does a family with others behind it, for glyphs it lacks;
+// one alone has its stand-ins looked up only once a glyph is missing.
+struct TFamiliesToDraw {
+  std::array<QString, AllTypefaces.size()> families;
+
+  TFamiliesToDraw() {
+    const bool tahoma = Installed(QStringLiteral("Tahoma")) || RegisterWineTahoma();
+    for (TTypeface typeface : AllTypefaces) {
+      const QStringList asked = look::TypefaceFamilies(typeface);
+      const auto there = std::find_if(asked.begin(), asked.end(), [&](const QString& family) {
+        return family == QLatin1String("Tahoma") ? tahoma : Installed(family);
+      });
+      families[static_cast<std::size_t>(typeface)] = there != asked.end() ? *there : asked.back();
+    }
+  }
+
+  static bool RegisterWineTahoma() {
+    const QString file = QString::fromLatin1(WineTahomaFile);
+    return QFile::exists(file) && QFontDatabase::addApplicationFont(file) != -1;
+  }
+};
 
 // Once per application object (its fonts go with it), at the first font
 // asked for: before the toolkit first reads the installed fonts, so that it
 // reads them once, with Wine's Tahoma among them. A real Tahoma wins.
-void RegisterStandIns() {
-  static QPointer<QCoreApplication> registeredFor;
-  if (registeredFor == QCoreApplication::instance()) return;
-  registeredFor = QCoreApplication::instance();
-  if (TahomaInstalled()) return;
-  for (const char* file : WineTahomaFiles) {
-    if (QFile::exists(QString::fromLatin1(file)))
-      QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+const QString& FamilyToDraw(TTypeface typeface) {
+  static QPointer<QCoreApplication> resolvedFor;
+  static std::optional<TFamiliesToDraw> resolved;
+  if (!resolved || resolvedFor != QCoreApplication::instance()) {
+    resolvedFor = QCoreApplication::instance();
+    resolved.emplace();
   }
+  return resolved->families[static_cast<std::size_t>(typeface)];
 }
 
 } // namespace
@@ -54,9 +90,8 @@ QStringList look::TypefaceFamilies(TTypeface typeface) {
 }
 
 QFont look::TypefaceFont(TTypeface typeface, int pixelHeight, bool bold) {
-  RegisterStandIns();
   QFont font;
-  font.setFamilies(look::TypefaceFamilies(typeface));
+  font.setFamily(FamilyToDraw(typeface));
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
   return font;

@@ -1,7 +1,7 @@
 #pragma once
-// Fonts for the typefaces the forms name. Each font asks for the typeface
-// itself first and then for stand-ins that keep the forms' layout, so the real
-// font wins wherever it is installed:
+// Fonts for the typefaces the forms name. Each font is drawn in the first
+// installed family of: the typeface itself, then stand-ins that keep the
+// forms' layout; so the real font wins wherever it is there:
 //   "MS Sans Serif" -> DejaVu Sans (fonts-dejavu-core): bold at 11 px it has
 //                      the forms' 13-pixel line and fits their displays;
 //   "Tahoma"        -> Wine's own Tahoma (fonts-wine);
@@ -22,7 +22,7 @@ enum class TTypeface { MSSansSerif, Tahoma, Arial };
 
 namespace look {
 
-// The families asked for, in order:
+// The families looked for, in order:
 //   MSSansSerif -> "MS Sans Serif", "DejaVu Sans"
 //   Tahoma      -> "Tahoma", "DejaVu Sans"
 //   Arial       -> "Arial", "Liberation Sans", "DejaVu Sans"
