@@ -32,6 +32,14 @@ public:
     return pixmap;
   }
 
+  // The sizes offered where every size is rendered ahead of use: the X11
+  // window icon property and the tray's. Without a list the toolkit renders
+  // 16, 32, 64 and 128 pixels, 87 KB of property, all before the first frame;
+  // window managers and trays show 16 to 48.
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
+  }
+
   QIconEngine* clone() const override { return new VectorIconEngine(FDraw); }
 
 private:

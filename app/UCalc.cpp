@@ -3,7 +3,6 @@
 #include "app/Endings.h"
 #include "app/ErrorDisplay.h"
 #include "app/KeyMap.h"
-#include "app/Pictures.h"
 #include "display/CalcIndicator.h"
 #include "engine/CalculatorForm.h"
 #include "platform/desktop/Desktop.h"
@@ -27,7 +26,6 @@ TFCalc::TFCalc(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
   setWindowTitle(tr("Tallyon - Freeware"));
-  setWindowIcon(app::ProgramIcon());
   setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
   engine::LoadCalculatorForm(FCalculator);

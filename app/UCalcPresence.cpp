@@ -132,6 +132,7 @@ void TFCalc::FormShow() {
 
 // What the first frame does not need; the write last, as it may fail.
 void TFCalc::AfterFirstPaint() {
+  setWindowIcon(app::ProgramIcon());
   ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
   USet::StoreLoadedDefaults();
 }
