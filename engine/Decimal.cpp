@@ -21,10 +21,22 @@ int ExponentOf(std::string_view text) {
 } // namespace
 
 Decimal ToDecimal18(Extended x) {
+  const Extended magnitude = std::fabs(x);
   char buffer[64];
+  // A whole number below 10^18 is its own digits, exactly: written as an
+  // integer, without the multi-precision work of the general conversion
+  // (a hundred times as long, and the value display's every key needs one).
+  if (magnitude < 1e18L && magnitude == std::floor(magnitude)) {
+    const auto whole = static_cast<unsigned long long>(magnitude);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, whole).ptr;
+    std::string digits(buffer, end);
+    const int exponent = static_cast<int>(digits.size());
+    digits.resize(18, '0');
+    return {std::signbit(x), std::move(digits), exponent};
+  }
   // d.ddddddddddddddddde+X: 18 significant digits, correctly rounded.
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
-                                    std::chars_format::scientific, 17);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
   const std::string_view text(buffer, result.ptr);
   const std::size_t e = text.find('e');
   return {std::signbit(x), std::string(1, text[0]) + std::string(text.substr(2, e - 2)),

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
 using namespace engine;
 
 namespace {
@@ -29,6 +33,25 @@ TEST(Decimal, RoundedToCountsSignificantDigitsAndCarries) {
   EXPECT_EQ(GeneralDigits(ToDecimal18(2.0L / 3)).digits, "666666666666667");
   EXPECT_EQ(GeneralDigits(Of("999999999999999500", 1)).digits, "1");
   EXPECT_EQ(GeneralDigits(Of("999999999999999500", 1)).exponent, 2);
+}
+
+// Whole numbers take a shortcut past the general conversion; they must come
+// out as that conversion writes them: 18 digits, zeros kept, d.ddd...e+X.
+TEST(Decimal, WholeNumbersComeOutAsTheGeneralConversionWritesThem) {
+  for (const Extended x :
+       {0.0L, -0.0L, 1.0L, -7.0L, 10.0L, 1234.0L, 4294967296.0L, 9007199254740993.0L,
+        123456789012345678.0L, 1e17L, 1e18L - 1, 1e18L, -1e18L - 1024, 0.5L, 1e18L - 0.5L}) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                   std::chars_format::scientific, 17)
+                         .ptr;
+    const std::string_view text(buffer, end);
+    const std::size_t e = text.find('e');
+    const Decimal d = ToDecimal18(x);
+    EXPECT_EQ(d.digits, std::string(1, text[0]) + std::string(text.substr(2, e - 2))) << text;
+    EXPECT_EQ(d.exponent, std::stoi(std::string(text.substr(e + 1))) + 1) << text;
+    EXPECT_EQ(d.negative, std::signbit(x)) << text;
+  }
 }
 
 TEST(Decimal, FixedDigitsPlaceTheDigitsWithoutRounding) {
