@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 namespace {
 
@@ -21,20 +20,21 @@ constexpr std::array AllTypefaces = {TTypeface::MSSansSerif, TTypeface::Tahoma, 
 // bold file is not registered.
 constexpr const char* WineTahomaFile = "/usr/share/wine/fonts/tahoma.ttf";
 
-// Whether fontconfig knows a family among the installed fonts. Read off its
-// own font set rather than asked of the toolkit's font database, which would
-// read every installed font here and then, once a font is added, all of them
-// again.
+// Whether fontconfig knows a family, among the installed fonts or those the
+// program added. Read off its own font sets rather than asked of the
+// toolkit's font database, which would read every installed font here and
+// then, once a font is added, all of them again.
 bool Installed(const QString& family) {
-  FcFontSet* fonts = FcConfigGetFonts(nullptr, FcSetSystem);
-  if (fonts == nullptr) return false;
   const QByteArray wanted = family.toUtf8();
   const auto* name = reinterpret_cast<const FcChar8*>(wanted.constData());
-  for (int font = 0; font < fonts->nfont; ++font) {
-    FcChar8* found = nullptr;
-    for (int n = 0; FcPatternGetString(fonts->fonts[font], FC_FAMILY, n, &found) == FcResultMatch;
-         ++n) {
-      if (FcStrCmpIgnoreCase(found, name) == 0) return true;
+  for (FcSetName set : {FcSetSystem, FcSetApplication}) {
+    const FcFontSet* fonts = FcConfigGetFonts(nullptr, set);
+    for (int font = 0; fonts != nullptr && font < fonts->nfont; ++font) {
+      FcChar8* found = nullptr;
+      for (int n = 0; FcPatternGetString(fonts->fonts[font], FC_FAMILY, n, &found) == FcResultMatch;
+           ++n) {
+        if (FcStrCmpIgnoreCase(found, name) == 0) return true;
+      }
     }
   }
   return false;
@@ -44,38 +44,32 @@ bool Installed(const QString& family) {
 // installed, DejaVu Sans if none is. Only that one is asked for: a missing
 // family asked for first costs the toolkit a search of every font for its
 // stand-ins, and so does a family with others behind it, for glyphs it lacks;
-// one alone has its stand-ins looked up only once a glyph is missing.
-struct TFamiliesToDraw {
+// one alone has its stand-ins looked up only once a glyph is missing. Wine's
+// Tahoma is added first where no Tahoma is installed, so a real one wins.
+std::array<QString, AllTypefaces.size()> FamiliesToDraw() {
+  const QString wineTahoma = QString::fromLatin1(WineTahomaFile);
+  if (!Installed(QStringLiteral("Tahoma")) && QFile::exists(wineTahoma))
+    QFontDatabase::addApplicationFont(wineTahoma);
   std::array<QString, AllTypefaces.size()> families;
-
-  TFamiliesToDraw() {
-    const bool tahoma = Installed(QStringLiteral("Tahoma")) || RegisterWineTahoma();
-    for (TTypeface typeface : AllTypefaces) {
-      const QStringList asked = look::TypefaceFamilies(typeface);
-      const auto there = std::find_if(asked.begin(), asked.end(), [&](const QString& family) {
-        return family == QLatin1String("Tahoma") ? tahoma : Installed(family);
-      });
-      families[static_cast<std::size_t>(typeface)] = there != asked.end() ? *there : asked.back();
-    }
+  for (TTypeface typeface : AllTypefaces) {
+    const QStringList asked = look::TypefaceFamilies(typeface);
+    const auto there = std::find_if(asked.begin(), asked.end(), Installed);
+    families[static_cast<std::size_t>(typeface)] = there != asked.end() ? *there : asked.back();
   }
-
-  static bool RegisterWineTahoma() {
-    const QString file = QString::fromLatin1(WineTahomaFile);
-    return QFile::exists(file) && QFontDatabase::addApplicationFont(file) != -1;
-  }
-};
+  return families;
+}
 
 // Once per application object (its fonts go with it), at the first font
 // asked for: before the toolkit first reads the installed fonts, so that it
-// reads them once, with Wine's Tahoma among them. A real Tahoma wins.
+// reads them once, with Wine's Tahoma among them.
 const QString& FamilyToDraw(TTypeface typeface) {
   static QPointer<QCoreApplication> resolvedFor;
-  static std::optional<TFamiliesToDraw> resolved;
-  if (!resolved || resolvedFor != QCoreApplication::instance()) {
+  static std::array<QString, AllTypefaces.size()> families;
+  if (resolvedFor.isNull() || resolvedFor != QCoreApplication::instance()) {
     resolvedFor = QCoreApplication::instance();
-    resolved.emplace();
+    families = FamiliesToDraw();
   }
-  return resolved->families[static_cast<std::size_t>(typeface)];
+  return families[static_cast<std::size_t>(typeface)];
 }
 
 } // namespace
