@@ -430,7 +430,9 @@ RegistryFile::ValueLines* RegistryFile::FindLines(KeyIndex& index, std::string_v
   const std::uint32_t hash = NameHash(name);
   for (auto lines = index.values.rbegin(); lines != index.values.rend(); ++lines) {
     if (lines->nameHash != hash) continue;
-    ItemReader items(std::string_view(FText).substr(lines->at, lines->length));
+    // Read on from where the value starts, as the whole text was read: the
+    // last backslash of a hex list can take in a blank line past `length`.
+    ItemReader items(std::string_view(FText).substr(lines->at));
     ItemReader::Item item{};
     items.Next(item);
     std::string_view logical = item.text;

@@ -53,6 +53,9 @@ TEST(RegistryFile, ReadsEveryKindOfValue) {
                                    "\"None\"=hex:\n"
                                    "\"Multi\"=hex(7):61,00,00\n"
                                    "\"Tabs\"\t=\t\"a\tb\"\n"
+                                   "\"Open\"=hex:04,\\\n"
+                                   "  05\\\n"
+                                   "\n"
                                    "@=\"default\"\n");
   const struct {
     const char* name;
@@ -68,6 +71,7 @@ TEST(RegistryFile, ReadsEveryKindOfValue) {
       {"None", {platform::REG_BINARY, ""}},
       {"Multi", {7, Bytes({0x61, 0, 0})}},
       {"Tabs", RegistryValue::Text("a\tb")},
+      {"Open", {platform::REG_BINARY, Bytes({4, 5})}}, // its last backslash takes in a blank line
       {"", RegistryValue::Text("default")},
   };
   for (const auto& row : table) {
