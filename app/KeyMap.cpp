@@ -2,7 +2,10 @@
 
 #include "platform/desktop/VirtualKeys.h"
 
+#include <span>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -16,12 +19,17 @@ constexpr Binding ShiftBindings[] = {
     {Digit0 + 2, caSqrt},    // "@" on a US keyboard
 };
 
-// The memory keys as the calculator shipped with Windows binds them.
+// The memory keys as the calculator shipped with Windows binds them, but
+// for M-: its Ctrl+Q quits on Linux desktops, so M- is Ctrl+Shift+P, beside
+// M+ and claimed by neither GNOME's nor KDE's standard shortcuts.
 constexpr Binding CtrlBindings[] = {
     {'L', caMemClear},
     {'R', caMemRecall},
     {'P', caMemPlus},
-    {'Q', caMemMinus},
+};
+
+constexpr Binding CtrlShiftBindings[] = {
+    {'P', caMemMinus},
 };
 
 // clang-format off
@@ -43,10 +51,10 @@ constexpr Binding Bindings[] = {
 // clang-format on
 
 constexpr Binding CharacterBindings[] = {
-    {'0', ca0},      {'1', ca1},       {'2', ca2},    {'3', ca3},     {'4', ca4},
-    {'5', ca5},      {'6', ca6},       {'7', ca7},    {'8', ca8},     {'9', ca9},
-    {'.', caDecSep}, {',', caDecSep},  {'+', caPlus}, {'-', caMinus}, {'*', caMulty},
-    {'/', caDivide}, {'%', caPerCent}, {'@', caSqrt},
+    {'0', ca0},      {'1', ca1},       {'2', ca2},     {'3', ca3},     {'4', ca4},
+    {'5', ca5},      {'6', ca6},       {'7', ca7},     {'8', ca8},     {'9', ca9},
+    {'.', caDecSep}, {',', caDecSep},  {'+', caPlus},  {'-', caMinus}, {'*', caMulty},
+    {'/', caDivide}, {'%', caPerCent}, {'=', caEqual}, {'@', caSqrt},
 };
 
 // The functions panel's keys, while it shows.
@@ -95,6 +103,25 @@ constexpr std::pair<int, TAngularMeasure> AngleBindings[] = {
     {F1 + 4, amCycle},
 };
 
+// How the user reads the keys of the tables that a character does not name.
+constexpr std::pair<int, const char*> KeyLabels[] = {
+    {Return, "Enter"}, {Escape, "Esc"}, {Delete, "Delete"}, {Back, "Backspace"}, {F1 + 8, "F9"},
+};
+
+std::string KeyLabel(int virtualKey) {
+  if (virtualKey >= 'A' && virtualKey <= 'Z') return std::string(1, char(virtualKey));
+  for (const auto& [key, label] : KeyLabels)
+    if (key == virtualKey) return label;
+  return {};
+}
+
+template <std::size_t N>
+void AddLabels(std::vector<std::string>& names, const Binding (&table)[N], TCalcAction action,
+               const std::string& modifiers) {
+  for (const auto& [key, bound] : table)
+    if (bound == action && !KeyLabel(key).empty()) names.push_back(modifiers + KeyLabel(key));
+}
+
 template <typename Value, std::size_t N>
 std::optional<Value> Find(const std::pair<int, Value> (&table)[N], int key) {
   for (const auto& [from, value] : table)
@@ -114,9 +141,9 @@ std::optional<TCalcAction> FunctionLetter(int virtualKey, TKeyModifiers held) {
 } // namespace
 
 std::optional<TCalcAction> app::KeyAction(int virtualKey, TKeyModifiers held,
-                                          char32_t layoutCharacter, bool functionsShown) {
-  const int character = static_cast<int>(layoutCharacter);
-  if (layoutCharacter != 0) {
+                                          char32_t typedCharacter, bool functionsShown) {
+  const int character = static_cast<int>(typedCharacter);
+  if (typedCharacter != 0) {
     if (const auto action = Find(CharacterBindings, character)) return action;
     if (functionsShown)
       if (const auto action = Find(FunctionCharacterBindings, character)) return action;
@@ -125,6 +152,8 @@ std::optional<TCalcAction> app::KeyAction(int virtualKey, TKeyModifiers held,
     if (const auto action = FunctionLetter(virtualKey, held)) return action;
   if (held.ctrl && !held.shift && !held.alt)
     if (const auto action = Find(CtrlBindings, virtualKey)) return action;
+  if (held.ctrl && held.shift && !held.alt)
+    if (const auto action = Find(CtrlShiftBindings, virtualKey)) return action;
   if (held.shift && !held.ctrl && !held.alt) {
     if (functionsShown)
       if (const auto action = Find(FunctionShiftBindings, virtualKey)) return action;
@@ -137,4 +166,23 @@ std::optional<TAngularMeasure> app::KeyAngle(int virtualKey, TKeyModifiers held,
                                              bool functionsShown) {
   if (!functionsShown || held.ctrl || held.alt) return std::nullopt;
   return Find(AngleBindings, virtualKey);
+}
+
+std::vector<std::string> app::KeyNames(TCalcAction action) {
+  std::vector<std::string> names;
+  AddLabels(names, Bindings, action, "");
+  AddLabels(names, CtrlBindings, action, "Ctrl+");
+  AddLabels(names, CtrlShiftBindings, action, "Ctrl+Shift+");
+  for (const LetterBinding& row : FunctionLetters) {
+    const std::string letter(1, char(row.letter));
+    if (row.plain == action) names.push_back(letter);
+    if (row.shifted == action) names.push_back("Shift+" + letter);
+    if (row.ctrl == action) names.push_back("Ctrl+" + letter);
+    if (row.ctrlShifted == action) names.push_back("Ctrl+Shift+" + letter);
+  }
+  for (const auto& table : {std::span<const Binding>(CharacterBindings),
+                            std::span<const Binding>(FunctionCharacterBindings)})
+    for (const auto& [character, bound] : table)
+      if (bound == action) names.emplace_back(1, char(character));
+  return names;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The window's menu commands: one row each, with its caption, icon, shortcut
+// The window's menu commands: one row each, with its caption, icon, shortcuts
 // and check mark, shared by the menu bar and the tray menu, which show the
 // same command through the same action. The table is indexed by the command
 // and sized by its count, so a missing or misplaced row fails to compile.
@@ -37,7 +37,8 @@ struct TMenuEntry {
   const char* caption;  // in the "TFCalc" translation context
   void (TFCalc::*execute)();
   std::optional<app::MenuPicture> icon;
-  QKeyCombination shortcut; // Qt::Key_unknown: none
+  // The menu shows the first; Qt::Key_unknown: none.
+  std::array<QKeyCombination, 2> shortcuts;
   bool checkable = false;
 };
 

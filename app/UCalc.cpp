@@ -33,6 +33,9 @@ TFCalc::TFCalc(QWidget* parent)
   BuildKeypad();
   BuildMemoryArea();
   ShowPresenceLimits();
+  FTrayWatch = new QTimer(this);
+  FTrayWatch->setInterval(1000);
+  connect(FTrayWatch, &QTimer::timeout, this, [this] { Run(&TFCalc::WatchTray); });
   // Key preview: the window sees every key press before its controls do.
   qApp->installEventFilter(this);
   Run(&TFCalc::FormCreate);
@@ -85,18 +88,18 @@ void TFCalc::ButtonClick(TCalcAction action) {
   UpdateIndicators();
 }
 
-void TFCalc::FormKeyDown(const QKeyEvent& key) {
+// Runs the key's binding; true when it has one, also when the action fails.
+bool TFCalc::FormKeyDown(const QKeyEvent& key) {
   const int code = platform::VirtualKeyOf(key);
-  // A focused key takes Enter for itself before the window sees it.
-  const auto* focused = qobject_cast<const TdxButton*>(QApplication::focusWidget());
-  if (code == platform::vk::Return && focused != nullptr && focused->window() == this) return;
   const platform::KeyModifiers held = platform::HeldModifiers(key);
   if (const auto measure = app::KeyAngle(code, held, FunctionsShown())) {
-    SetAngularMeasure(*measure);
-    return;
+    app::Guarded(this, [this, measure] { SetAngularMeasure(*measure); });
+    return true;
   }
-  const auto action = app::KeyAction(code, held, platform::LayoutCharacter(key), FunctionsShown());
-  if (action) ButtonClick(*action);
+  const auto action = app::KeyAction(code, held, platform::TypedCharacter(key), FunctionsShown());
+  if (!action) return false;
+  app::Guarded(this, [this, action] { ButtonClick(*action); });
+  return true;
 }
 
 bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
@@ -111,17 +114,19 @@ bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
     FRestorePresence = false;
     Run(&TFCalc::RestorePresence);
   }
-  // Each key press passes the filter once per widget it is offered to; the
-  // first of them is the focus widget, or the window when none has the focus.
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-    auto* target = static_cast<QWidget*>(watched);
-    const QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (target == first && target->window() == this) {
-      const auto& key = *static_cast<QKeyEvent*>(event);
-      app::Guarded(this, [this, &key] { FormKeyDown(key); });
-    }
+  // A key press goes up from the focused widget until one takes it, and the
+  // window is where it ends: it arrives here once, whatever a message box
+  // shown on the way does to the focus. The focused key takes only the
+  // space bar and the arrows. A bound key goes no further, so Enter is
+  // Equal whatever has the focus: this filter runs before the one that
+  // offers the key to the window's buttons as a dialog key.
+  if (event->type() == QEvent::KeyPress && watched == this) {
+    auto& key = *static_cast<QKeyEvent*>(event);
+    if (!FormKeyDown(key)) return false;
+    key.accept();
+    return true;
   }
-  return false; // the key goes on to the focused control
+  return false;
 }
 
 void TFCalc::ViewThouSepExecute() {

@@ -18,6 +18,7 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QSystemTrayIcon;
+class QTimer;
 class TCVCalcIndicator;
 class TdxButton;
 class TdxContainer;
@@ -62,7 +63,7 @@ private:
   void AfterFirstPaint();
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
-  void FormKeyDown(const QKeyEvent& key);
+  bool FormKeyDown(const QKeyEvent& key);
   bool FunctionsShown() const;
   void PanelIndicatorClick();
 
@@ -75,6 +76,7 @@ private:
   void ViewStayOnTopExecute();
   void ViewFunctionsExecute();
   void ShowFunctions();
+  void KeepOnScreen();
   void SetAngularMeasure(TAngularMeasure measure);
   void ShowAngularMeasure();
   void ShowAngleKeys(TAngularMeasure chosen);
@@ -90,6 +92,8 @@ private:
   void ApplicationRestore();
   void TrayIconOpenExecute();
   void ShowPresenceLimits();
+  void ShowTrayAvailability();
+  void WatchTray();
   void ShowTrayToolTip();
   void ApplyShowIn(std::int32_t showIn);
   void SetTaskbarButton(bool shown);
@@ -117,6 +121,7 @@ private:
   std::array<QAction*, 3> FViewShowIn{};
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
+  QTimer* FTrayWatch = nullptr;         // runs while the window is hidden in the tray
   bool FMinimizeToTray = true;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;

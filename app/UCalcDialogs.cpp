@@ -3,6 +3,7 @@
 // out, also when an error cuts the way short.
 
 #include "app/ErrorDisplay.h"
+#include "app/ModalBox.h"
 #include "app/UCalc.h"
 #include "dialogs/UAbout.h"
 #include "dialogs/USubmitNumber.h"
@@ -20,7 +21,7 @@ void TFCalc::PanelIndicatorClick() {
   USet::Value = FCalculator.Value();
   TFSubmitNumber dialog(this);
   dialog.FormCreate();
-  if (dialog.exec() != mrOk) return;
+  if (app::ShowModal(dialog) != mrOk) return;
   FCalculator.EnterNumber(USet::Value);
   FMainIndicator->SetText(USet::Value);
 }
@@ -30,7 +31,7 @@ void TFCalc::PanelIndicatorClick() {
 void TFCalc::HelpAbout1Execute() {
   TAboutBox box(this);
   app::Guarded(this, [&box] { box.FormCreate(); });
-  box.exec();
+  app::ShowModal(box);
 }
 
 // The keys of the key map (app/KeyMap.h), as a table the user can read.
@@ -40,12 +41,15 @@ void TFCalc::HelpKeyboardExecute() {
       tr("<table>"
          "<tr><td><b>Keys</b></td><td></td></tr>"
          "<tr><td>0-9 . ,</td><td>digits, decimal separator</td></tr>"
-         "<tr><td>+ - * / (keypad)</td><td>operations</td></tr>"
+         "<tr><td>+ - * / = %</td><td>the keys of these characters, main row or keypad</td></tr>"
          "<tr><td>Shift+5, Shift+8</td><td>%, *</td></tr>"
-         "<tr><td>Enter, Esc, Delete</td><td>=, CE, C</td></tr>"
+         "<tr><td>Enter, Esc, Delete</td><td>=, CE, C (Enter is = also on a focused key)</td></tr>"
          "<tr><td>Backspace, F9, R, @</td><td>BACK, +/-, 1/x, square root</td></tr>"
-         "<tr><td>Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q</td><td>MC, MR, M+, M-</td></tr>"
-         "<tr><td>Ctrl+Insert, Shift+Insert</td><td>copy, paste</td></tr>"
+         "<tr><td>Ctrl+L, Ctrl+R, Ctrl+P</td><td>MC, MR, M+</td></tr>"
+         "<tr><td>Ctrl+Shift+P</td><td>M-</td></tr>"
+         "<tr><td>Ctrl+C, Ctrl+V</td><td>copy, paste (also Ctrl+Insert, Shift+Insert)</td></tr>"
+         "<tr><td>Ctrl+Q</td><td>quit</td></tr>"
+         "<tr><td>Tab, Shift+Tab, arrows</td><td>move between the keys; space clicks one</td></tr>"
          "<tr><td><b>Functions panel</b></td><td></td></tr>"
          "<tr><td>S, O, T, K</td><td>sin, cos, tan, cot</td></tr>"
          "<tr><td>E, W</td><td>sec, cosec</td></tr>"
@@ -59,5 +63,5 @@ void TFCalc::HelpKeyboardExecute() {
          "<tr><td>F2, F3, F4, F5</td><td>degrees, radians, grads, turns</td></tr>"
          "</table>"),
       QMessageBox::Ok, this);
-  box.exec();
+  app::ShowModal(box);
 }

@@ -18,11 +18,13 @@ using enum TMenuCommand;
 struct MenuTable {
   // clang-format off
   static constexpr TMenuTable Entries = {{
-      {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, app::MenuPicture::Exit, {}},
+      // Ctrl+Q quits, as on the Linux desktops, through the window's own close.
+      {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, app::MenuPicture::Exit,
+       {Qt::CTRL | Qt::Key_Q}},
       {EditCopy, QT_TRANSLATE_NOOP("TFCalc", "&Copy"), &TFCalc::EditCopyExecute, app::MenuPicture::Copy,
-       Qt::CTRL | Qt::Key_Insert},
+       {Qt::CTRL | Qt::Key_Insert, Qt::CTRL | Qt::Key_C}},
       {EditPaste, QT_TRANSLATE_NOOP("TFCalc", "&Paste"), &TFCalc::EditPasteExecute, app::MenuPicture::Paste,
-       Qt::SHIFT | Qt::Key_Insert},
+       {Qt::SHIFT | Qt::Key_Insert, Qt::CTRL | Qt::Key_V}},
       {ViewShowTaskSystem, QT_TRANSLATE_NOOP("TFCalc", "&Taskbar and system tray"),
        &TFCalc::ViewShowTaskSystemExecute, {}, {}, true},
       {ViewShowTaskbar, QT_TRANSLATE_NOOP("TFCalc", "T&askbar only"), &TFCalc::ViewShowTaskbarExecute,
@@ -95,8 +97,11 @@ QAction* TFCalc::MakeAction(const TMenuEntry& entry) {
   auto* action = new QAction(Translated(entry.caption), this);
   if (entry.icon) action->setIcon(app::MenuIcon(*entry.icon));
   action->setCheckable(entry.checkable);
-  if (entry.shortcut.key() != Qt::Key_unknown) {
-    action->setShortcut(QKeySequence(entry.shortcut));
+  QList<QKeySequence> shortcuts;
+  for (const QKeyCombination shortcut : entry.shortcuts)
+    if (shortcut.key() != Qt::Key_unknown) shortcuts.append(QKeySequence(shortcut));
+  if (!shortcuts.isEmpty()) {
+    action->setShortcuts(shortcuts);
     addAction(action); // the window is the shortcut's context, menus closed or open
   }
   const auto execute = entry.execute;

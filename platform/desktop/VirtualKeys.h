@@ -17,12 +17,10 @@
 //   keypad Enter, Enter          -> 13      ","  -> 188    "."  -> 190
 //
 // The code goes by position, so on another layout it can contradict the
-// character the key typed; LayoutCharacter names that character where the
-// layout differs from a US keyboard's at the same position:
+// character the key typed, which TypedCharacter gives:
 //
-//   French Shift+"5" key types "5"  -> '5'   (US: "%")
-//   French key right of "ù" types "*" -> '*'  (US: "\")
-//   French unshifted "5" key types "(" -> '('; US "5" key types "5" -> 0
+//   French Shift+"5" key types "5"  -> code 53, character '5'
+//   US Shift+"=" types "+"          -> code 187, character '+'
 
 #include <cstdint>
 
@@ -76,10 +74,8 @@ struct KeyModifiers {
 };
 KeyModifiers HeldModifiers(const QKeyEvent& event);
 
-// The character the key typed, when a US keyboard types another one at the
-// same X keycode with the same Shift state; 0 when they agree, when the key
-// typed none or more than one, and for events without native codes.
-char32_t LayoutCharacter(const QKeyEvent& event);
-char32_t LayoutCharacter(std::uint32_t keycode, bool shifted, char32_t typed);
+// The one character the key typed; 0 when it typed none or more than one,
+// and for events without native codes, whose text the toolkit made up.
+char32_t TypedCharacter(const QKeyEvent& event);
 
 } // namespace platform

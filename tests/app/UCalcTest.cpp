@@ -151,11 +151,7 @@ TEST_F(Window, TheModifierRule) {
       {"shift+enter does nothing", Qt::Key_Return, Qt::ShiftModifier, "56"},
       {"shift+keypad 1 does nothing", Qt::Key_1, Qt::ShiftModifier | Qt::KeypadModifier, "56"},
       {"shift+backspace does nothing", Qt::Key_Backspace, Qt::ShiftModifier, "56"},
-      {"main = does nothing", Qt::Key_Equal, Qt::NoModifier, "56"},
-      {"main - does nothing", Qt::Key_Minus, Qt::NoModifier, "56"},
-      {"main / does nothing", Qt::Key_Slash, Qt::NoModifier, "56"},
-      {"ctrl+c does nothing", Qt::Key_C, Qt::ControlModifier, "56"},
-      {"ctrl+v does nothing", Qt::Key_V, Qt::ControlModifier, "56"},
+      {"ctrl+q is no memory key", Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier, "56"},
       {"s does nothing with the panel hidden", Qt::Key_S, Qt::NoModifier, "56"},
       {"f2 does nothing with the panel hidden", Qt::Key_F2, Qt::NoModifier, "56"},
       {"shift+1 does nothing with the panel hidden", Qt::Key_Exclam, Qt::ShiftModifier, "56"},
@@ -176,17 +172,77 @@ TEST_F(Window, TheModifierRule) {
   EXPECT_EQ(KeyAction(108, {}), std::nullopt); // the keypad separator key
 }
 
-TEST_F(Window, AFocusedKeyTakesEnterForItself) {
+// Mouse 2, +, 3, then Enter: the focused key does not take Enter.
+TEST_F(Window, EnterIsEqualWhateverKeyHasTheFocus) {
   Open();
   Type(Qt::Key_Delete);
-  Click("bt7");
-  EXPECT_EQ(Value(), "7");
+  for (const char* key : {"bt2", "btPlus", "bt3"})
+    Click(key);
   Type(Qt::Key_Return);
-  EXPECT_EQ(Value(), "77");
-  Type(Qt::Key_Escape); // still clears the entry
+  EXPECT_EQ(Value(), "5");
+  Type(Qt::Key_Enter, Qt::KeypadModifier); // a repeated Equal
+  EXPECT_EQ(Value(), "8");
+  Type(Qt::Key_Escape); // clears the entry
   EXPECT_EQ(Value(), "0");
   Type(Qt::Key_Space); // the space bar clicks the focused key on release
-  EXPECT_EQ(Value(), "7");
+  EXPECT_EQ(Value(), "3");
+}
+
+// The desktop's keys: Ctrl+C and Ctrl+V beside Ctrl+Insert and Shift+Insert,
+// Ctrl+Q closes the window as File > Exit does (and stores), M- is
+// Ctrl+Shift+P.
+TEST_F(Window, ClipboardQuitAndMemoryKeys) {
+  Open();
+  Type(Qt::Key_Delete);
+  Type(Qt::Key_4);
+  Type(Qt::Key_2);
+  Type(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "42");
+  QGuiApplication::clipboard()->setText("1,250.5");
+  Type(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Value(), "1250.5");
+  Type(Qt::Key_P, Qt::ControlModifier);
+  Type(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+  Type(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(USet::Memory, "-1250.5");
+  Type(Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_NE(SettingsText().find("\"Memory\"=\"-1250.5\""), std::string::npos) << SettingsText();
+}
+
+// What the keys tell assistive technology, from the key map.
+TEST_F(Window, EveryKeyOfTheKeypadNamesItsKeys) {
+  Open();
+  const struct {
+    const char* button;
+    QStringList keys;
+  } rows[] = {
+      {"btEqual", {"Enter", "="}}, {"btClear", {"Delete"}},
+      {"btClearEntr", {"Esc"}},    {"btPlus", {"+"}},
+      {"btDecSep", {".", ","}},    {"btMemMinus", {"Ctrl+Shift+P"}},
+      {"btSignChange", {"F9"}},    {"btInverse", {"R"}},
+      {"btPerCent", {"%"}},        {"bt7", {"7"}},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(Button(row.button).KeyNames(), row.keys) << row.button;
+  EXPECT_EQ(KeyNames(caArcSin), std::vector<std::string>{"Shift+S"});
+  EXPECT_EQ(KeyNames(caX3), std::vector<std::string>{"#"});
+}
+
+// Tab and Shift+Tab go from the value display through the keys; the value
+// display has the focus when the window opens.
+TEST_F(Window, TabMovesThroughTheDisplayAndTheKeys) {
+  Open();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  EXPECT_EQ(QApplication::focusWidget(), &window->MainIndicator());
+  Type(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), &Button("btClear"));
+  Type(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), &Button("btClearEntr"));
+  Type(Qt::Key_Backtab, Qt::ShiftModifier);
+  Type(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), &window->MainIndicator());
 }
 
 TEST_F(Window, ArrowKeysMoveTheFocusAlongTheKeypad) {
@@ -238,6 +294,22 @@ TEST_F(Window, AFailingActionIsReportedAndChangesNoDisplay) {
   EXPECT_EQ(ErrorBoxText("Invalid floating point operation"), "Invalid floating point operation.");
   EXPECT_EQ(ErrorBoxText("x."), "x.");
   EXPECT_EQ(ErrorBoxText("Invalid data type for 'Value'"), "Invalid data type for 'Value'");
+}
+
+// One failing key, one box: also with a key focused by a click, where the
+// box moves the focus while the key is still on its way up to the window.
+TEST_F(Window, AFailingKeyShowsOneBox) {
+  MessageBoxWatch boxes;
+  Open();
+  Click("bt7");
+  for (int run = 0; run < 5; ++run) {
+    for (const int key : {Qt::Key_Delete, Qt::Key_1, Qt::Key_F9})
+      Type(key);
+    Type(Qt::Key_At, Qt::ShiftModifier);
+    Type(Qt::Key_Return);
+    QTest::qWait(30);
+  }
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>(5, "Invalid value."));
 }
 
 TEST_F(Window, PasteTakesTheNumberOfTheClipboardText) {
@@ -381,6 +453,22 @@ TEST_F(Window, TheSubmitDialogGivesTheRightOperandOfTheOperation) {
   // The submitted number is the pending addition's right operand.
   Type(Qt::Key_Return);
   EXPECT_EQ(USet::Value, "27");
+}
+
+// Click the display, type, Enter: the typed number replaces the value.
+TEST_F(Window, TheSubmitDialogTakesTheTypedNumber) {
+  Open();
+  Type(Qt::Key_Delete);
+  Type(Qt::Key_6);
+  SubmitDialogDriver driver([](TFSubmitNumber& dialog) {
+    EXPECT_EQ(dialog.focusWidget(), &dialog.EditMantissa());
+    QTest::keyClicks(dialog.focusWidget(), "12.5");
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+  });
+  QTest::mouseClick(&window->MainIndicator(), Qt::LeftButton);
+  ASSERT_TRUE(driver.Ran());
+  EXPECT_EQ(Value(), "12.5");
+  EXPECT_EQ(USet::Value, "12.5");
 }
 
 TEST_F(Window, LeavingTheSubmitDialogOtherwiseChangesNothing) {

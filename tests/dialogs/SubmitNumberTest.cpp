@@ -102,7 +102,7 @@ TEST_F(SubmitNumber, ZeroSubmitsZeroWithAnEmptyExponent) {
   QTest::mouseClick(&dialog->Submit(), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result(), mrOk);
-  EXPECT_EQ(USet::Value, "0E");
+  EXPECT_EQ(USet::Value, "0"); // a number text, without an empty exponent
   EXPECT_EQ(TextToNumber(USet::Value), 0);
 }
 
@@ -147,7 +147,7 @@ TEST_F(SubmitNumber, DeletingTheWholeMantissaIsUndoneTheWholeExponentIsNot) {
   EXPECT_EQ(Preview(), "1.234567890000E+1243");
   DeleteAll(Exponent());
   EXPECT_EQ(Text(Exponent()), "");
-  EXPECT_EQ(dialog->WorkingValue(), "1234567890E");
+  EXPECT_EQ(dialog->WorkingValue(), "1234567890");
   EXPECT_EQ(Preview(), "1,234,567,890");
 }
 
@@ -241,16 +241,26 @@ TEST_F(SubmitNumber, ThePreviewGroupsWhateverTheWindowSays) {
   EXPECT_EQ(Preview(), "1,234,567.5");
 }
 
-TEST_F(SubmitNumber, TheButtonsComeFirstInTheTabOrder) {
-  Open(USet::DefaultValue);
+// It opens with the mantissa selected, so typing replaces it, and Enter
+// submits; Tab then goes on to the exponent and the buttons.
+TEST_F(SubmitNumber, TypingGoesToTheMantissaAndEnterSubmits) {
+  Open("12.5E3");
   dialog->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-  QWidget* const order[] = {&dialog->Submit(), &dialog->Cancel(), &dialog->Help(),
-                            &Mantissa(),       &Exponent(),       &dialog->Submit()};
+  QWidget* const order[] = {&Mantissa(),       &Exponent(),     &dialog->Submit(),
+                            &dialog->Cancel(), &dialog->Help(), &Mantissa()};
   for (QWidget* expected : order) {
     EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
+  Open("6");
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  QTest::keyClicks(QApplication::focusWidget(), "12.5");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), mrOk);
+  EXPECT_EQ(USet::Value, "12.5");
 }
 
 TEST_F(SubmitNumber, StaysOnTopWhenTheSettingSays) {
