@@ -2,13 +2,13 @@
 
 #include "app/Endings.h"
 #include "app/ErrorDisplay.h"
-#include "app/KeyMap.h"
 #include "display/CalcIndicator.h"
 #include "engine/CalculatorForm.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/VirtualKeys.h"
 #include "settings/USet.h"
 #include "tallyon/Product.h"
+#include "ui/KeyTable.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
 #include "widgets/look/Fonts.h"
@@ -91,14 +91,15 @@ void TFCalc::ButtonClick(TCalcAction action) {
 // Runs the key's binding; true when it has one, also when the action fails.
 bool TFCalc::FormKeyDown(const QKeyEvent& key) {
   const int code = platform::VirtualKeyOf(key);
-  const platform::KeyModifiers held = platform::HeldModifiers(key);
-  if (const auto measure = app::KeyAngle(code, held, FunctionsShown())) {
+  const auto target = ui::FindKey(code, platform::HeldModifiers(key), platform::TypedCharacter(key),
+                                  FunctionsShown());
+  if (!target) return false;
+  if (const auto* action = std::get_if<TCalcAction>(&*target))
+    app::Guarded(this, [this, action] { ButtonClick(*action); });
+  else if (const auto* measure = std::get_if<TAngularMeasure>(&*target))
     app::Guarded(this, [this, measure] { SetAngularMeasure(*measure); });
-    return true;
-  }
-  const auto action = app::KeyAction(code, held, platform::TypedCharacter(key), FunctionsShown());
-  if (!action) return false;
-  app::Guarded(this, [this, action] { ButtonClick(*action); });
+  else
+    return false; // a menu command: its action's shortcut runs it
   return true;
 }
 

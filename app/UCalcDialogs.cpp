@@ -9,9 +9,11 @@
 #include "dialogs/USubmitNumber.h"
 #include "display/CalcIndicator.h"
 #include "settings/USet.h"
+#include "ui/KeyHelp.h"
 #include "widgets/DxButton.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 // Only the value changes: no refresh follows, so the memory display, the
@@ -34,34 +36,24 @@ void TFCalc::HelpAbout1Execute() {
   app::ShowModal(box);
 }
 
-// The keys of the key map (app/KeyMap.h), as a table the user can read.
+// The key table (ui/KeyTable.h) as a table the user can read, in the
+// user's language.
 void TFCalc::HelpKeyboardExecute() {
-  QMessageBox box(
-      QMessageBox::Information, QApplication::applicationName(),
-      tr("<table>"
-         "<tr><td><b>Keys</b></td><td></td></tr>"
-         "<tr><td>0-9 . ,</td><td>digits, decimal separator</td></tr>"
-         "<tr><td>+ - * / = %</td><td>the keys of these characters, main row or keypad</td></tr>"
-         "<tr><td>Shift+5, Shift+8</td><td>%, *</td></tr>"
-         "<tr><td>Enter, Esc, Delete</td><td>=, CE, C (Enter is = also on a focused key)</td></tr>"
-         "<tr><td>Backspace, F9, R, @</td><td>BACK, +/-, 1/x, square root</td></tr>"
-         "<tr><td>Ctrl+L, Ctrl+R, Ctrl+P</td><td>MC, MR, M+</td></tr>"
-         "<tr><td>Ctrl+Shift+P</td><td>M-</td></tr>"
-         "<tr><td>Ctrl+C, Ctrl+V</td><td>copy, paste (also Ctrl+Insert, Shift+Insert)</td></tr>"
-         "<tr><td>Ctrl+Q</td><td>quit</td></tr>"
-         "<tr><td>Tab, Shift+Tab, arrows</td><td>move between the keys; space clicks one</td></tr>"
-         "<tr><td><b>Functions panel</b></td><td></td></tr>"
-         "<tr><td>S, O, T, K</td><td>sin, cos, tan, cot</td></tr>"
-         "<tr><td>E, W</td><td>sec, cosec</td></tr>"
-         "<tr><td>Shift+S, O, T, K</td><td>arcsin, arccos, arctan, arccot</td></tr>"
-         "<tr><td>Ctrl+S, O, T, K, E, W</td><td>sinh, cosh, tanh, coth, sech, "
-         "cosech</td></tr>"
-         "<tr><td>Ctrl+Shift+S, O, T, K</td><td>arsinh, arcosh, artanh, arcoth</td></tr>"
-         "<tr><td>N, L, G</td><td>ln, lg, log to the base y</td></tr>"
-         "<tr><td>X, B, Q, #</td><td>e<sup>x</sup>, cube root, x², x³</td></tr>"
-         "<tr><td>Y or ^, !, P</td><td>x<sup>y</sup>, n!, π</td></tr>"
-         "<tr><td>F2, F3, F4, F5</td><td>degrees, radians, grads, turns</td></tr>"
-         "</table>"),
-      QMessageBox::Ok, this);
+  const auto translated = [](const char* text) {
+    return QCoreApplication::translate("TFCalc", text).toStdString();
+  };
+  QString table = QStringLiteral("<table><tr><td><b>%1</b></td><td></td></tr>").arg(tr("Keys"));
+  bool panel = false;
+  for (const ui::TKeyRow& row : ui::KeyRows) {
+    if (row.Section == ui::TKeySection::FunctionsPanel && !panel) {
+      table += QStringLiteral("<tr><td><b>%1</b></td><td></td></tr>").arg(tr("Functions panel"));
+      panel = true;
+    }
+    table += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                 .arg(QString::fromStdString(ui::HelpKeys(row, translated)).toHtmlEscaped(),
+                      QString::fromStdString(translated(row.Does)).toHtmlEscaped());
+  }
+  QMessageBox box(QMessageBox::Information, QApplication::applicationName(),
+                  table + QStringLiteral("</table>"), QMessageBox::Ok, this);
   app::ShowModal(box);
 }

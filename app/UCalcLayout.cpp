@@ -4,10 +4,10 @@
 
 #include "app/ErrorDisplay.h"
 #include "app/Geometry.h"
-#include "app/KeyMap.h"
 #include "app/Pictures.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
+#include "ui/KeyTable.h"
 #include "widgets/DxButton.h"
 #include "widgets/DxContainer.h"
 #include "widgets/MxFlatPanel.h"
@@ -75,7 +75,7 @@ void TFCalc::BuildKeypad() {
 
 void TFCalc::ConnectAction(TdxButton& key, TCalcAction action) {
   QStringList names;
-  for (const std::string& name : app::KeyNames(action))
+  for (const std::string& name : ui::KeyNames(action))
     names.append(QString::fromStdString(name));
   key.SetKeyNames(names);
   connect(&key, &TdxButton::OnClick, this,
