@@ -109,7 +109,8 @@ TEST(KeyMap, LettersRunTheirFunctionsOnlyWhileThePanelShows) {
       {'R', none, caInverse, caInverse},
       {'R', ctrl, caMemRecall, caMemRecall},
       {'L', ctrl, caMemClear, caMemClear},
-      {'Q', ctrl, caMemMinus, caMemMinus},
+      {'P', ctrlShift, caMemMinus, caMemMinus}, // Ctrl+Q quits
+      {'Q', ctrl, {}, {}},
       {'2', shift, caSqrt, caSqrt},
       // Alt and a letter are the menus'; other letters and states do nothing.
       {'S', alt, {}, {}},

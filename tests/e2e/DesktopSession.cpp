@@ -152,6 +152,10 @@ void DesktopSession::StartTrayHost() {
              10s);
 }
 
+void DesktopSession::StopTrayHost() {
+  FTrayHost.reset();
+}
+
 namespace {
 
 // Weston on X takes its keyboard layout from the X server's XKB rule names;

@@ -48,6 +48,8 @@ public:
 
   // Starts a tray host docked at the top right of the screen.
   void StartTrayHost();
+  // Ends it, as a crashed or quit tray would.
+  void StopTrayHost();
   // Ends the X server, as a crash or a logout would; the session has no
   // display afterwards.
   void StopServer();
