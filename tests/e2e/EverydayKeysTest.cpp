@@ -275,6 +275,16 @@ TEST_F(EverydayKeys, AScreenReaderHearsEachNewValue) {
   const std::string text = ReadFile(events);
   EXPECT_NE(text.find("focus label"), std::string::npos) << text;
   EXPECT_NE(text.find("inserted label Value: 3\n"), std::string::npos) << text;
+  // The memory display and the pending operation (the value panel's
+  // description) read too.
+  session.Keys("ctrl+p Delete 4 asterisk");
+  std::string shown;
+  EXPECT_TRUE(session.Eventually([&] {
+    shown = session.Shell(std::string(TALLYON_ATSPI_LISTENER) + " read 2>&1");
+    return shown.find("label\t4\tValue\t4\n") != std::string::npos &&
+           shown.find("label\t5\tMemory\t5\n") != std::string::npos &&
+           shown.find("panel\tValue\t\u00D7\t") != std::string::npos;
+  })) << shown;
   const std::string keys = session.Shell(std::string(TALLYON_ATSPI_LISTENER) + " keys 2>&1");
   for (const char* row : {"=\tEnter;=\n", "+\t+\n", "C\tDelete\n", "M-\tCtrl+Shift+P\n"})
     EXPECT_NE(keys.find(row), std::string::npos) << row << " in\n" << keys;
