@@ -11,7 +11,6 @@
 
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* Title = "Tallyon - Freeware";
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using e2e::ReadFile;
 
 // Client coordinates of the keys' and the value display's centres.
 struct Place {
@@ -53,16 +47,7 @@ protected:
                         " " + std::to_string(place.y) + " click 1");
   }
 
-  // The value as Copy (Ctrl+Insert) puts it on the clipboard; a marker goes
-  // there first, so that a copy that did not happen shows as such.
-  std::string CopiedValue() const {
-    const std::string marker = "(not copied)";
-    session.SetClipboardText(marker);
-    session.Keys("ctrl+Insert");
-    std::string copied = marker;
-    session.Eventually([&] { return (copied = session.ClipboardText()) != marker; }, 2s);
-    return copied;
-  }
+  std::string CopiedValue() const { return session.CopiedValue(); }
 
   std::string BoxWindow(const std::string& title, std::chrono::milliseconds timeout = 2s) const {
     return session.WaitForWindow(title, timeout);

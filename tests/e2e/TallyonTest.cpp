@@ -20,12 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* Title = "Tallyon - Freeware";
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using e2e::ReadFile;
 
 void WriteSettings(const e2e::DesktopSession& session, const std::string& values) {
   fs::create_directories(session.SettingsFile().parent_path());
@@ -65,16 +60,7 @@ protected:
     session->ShellStatus("xdotool mousemove --window " + tray + " 49 11 click 1");
   }
 
-  // The value as Copy puts it on the clipboard: a marker goes there first,
-  // so the program's copy is told from what the clipboard held before.
-  std::string CopiedValue() {
-    const std::string marker = "(not copied)";
-    session->SetClipboardText(marker);
-    session->Keys("ctrl+Insert");
-    std::string copied = marker;
-    session->Eventually([&] { return (copied = session->ClipboardText()) != marker; });
-    return copied;
-  }
+  std::string CopiedValue() { return session->CopiedValue(); }
 
   std::optional<e2e::DesktopSession> session;
   std::optional<e2e::Process> program;
