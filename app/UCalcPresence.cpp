@@ -72,12 +72,13 @@ void TFCalc::ShowPresenceLimits() {
     }
   for (QObject* shown : FViewStayOnTop->associatedObjects())
     if (auto* menu = qobject_cast<QMenu*>(shown)) menu->setToolTipsVisible(true);
-  ShowTrayAvailability();
 }
 
 // The tray-only mode needs a tray: without one (no tray window on X11, no
 // status-notifier watcher) its entry is disabled and says why; a mode
-// already chosen stays, with the taskbar button.
+// already chosen stays, with the taskbar button. Asking takes a round trip
+// to the desktop, so it is asked after the first frame and whenever the
+// entry's menu opens.
 void TFCalc::ShowTrayAvailability() {
   const bool tray = QSystemTrayIcon::isSystemTrayAvailable();
   FViewShowIn[2]->setEnabled(tray);
@@ -94,8 +95,9 @@ void TFCalc::ShowTrayAvailability() {
 // back on screen when the tray has gone (its program ended or crashed), so
 // that it is never out of reach.
 void TFCalc::WatchTray() {
-  if (isVisible() || !QSystemTrayIcon::isSystemTrayAvailable()) FTrayWatch->stop();
-  if (!isVisible() && !QSystemTrayIcon::isSystemTrayAvailable()) RestoreAndRaise();
+  if (!isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) return;
+  FTrayWatch->stop();
+  if (!isVisible()) RestoreAndRaise();
 }
 
 namespace {
@@ -155,7 +157,6 @@ void TFCalc::ViewShowSystemExecute() {
 
 // Every show applies the stored mode again.
 void TFCalc::FormShow() {
-  ShowTrayAvailability();
   ApplyShowIn(USet::ShowIn);
 }
 
@@ -163,6 +164,7 @@ void TFCalc::FormShow() {
 void TFCalc::AfterFirstPaint() {
   setWindowIcon(app::ProgramIcon());
   ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
+  ShowTrayAvailability();
   USet::StoreLoadedDefaults();
 }
 

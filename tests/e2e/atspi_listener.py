@@ -6,6 +6,8 @@ line each, what Tallyon's value display tells it: every text insertion
 
   atspi_listener.py listen    print the events until ended
   atspi_listener.py keys      print "<button name>\t<key binding>" for each key
+  atspi_listener.py read      print "<role>\t<name>\t<description>\t<text>" for
+                              the displays (labels) and their panels
 """
 
 import sys
@@ -52,5 +54,17 @@ def keys():
         say("%s\t%s" % (button.name, action.getKeyBinding(0) if action.nActions else ""))
 
 
+def read():
+    app = tallyon()
+    if app is None:
+        sys.exit("no Tallyon on the accessibility bus")
+    roles = (pyatspi.ROLE_LABEL, pyatspi.ROLE_PANEL)
+    for shown in pyatspi.findAllDescendants(app, lambda o: o.getRole() in roles):
+        text = ""
+        if shown.getRole() == pyatspi.ROLE_LABEL:
+            text = shown.queryText().getText(0, -1)
+        say("%s\t%s\t%s\t%s" % (shown.getRoleName(), shown.name, shown.description, text))
+
+
 if __name__ == "__main__":
-    {"listen": listen, "keys": keys}[sys.argv[1]]()
+    {"listen": listen, "keys": keys, "read": read}[sys.argv[1]]()
