@@ -50,6 +50,8 @@ constexpr Binding Bindings[] = {
 };
 // clang-format on
 
+// What a typed character does, on every layout and in every modifier
+// state; the codes decide only for keys whose character is none of these.
 constexpr Binding CharacterBindings[] = {
     {'0', ca0},      {'1', ca1},       {'2', ca2},     {'3', ca3},     {'4', ca4},
     {'5', ca5},      {'6', ca6},       {'7', ca7},     {'8', ca8},     {'9', ca9},

@@ -38,10 +38,10 @@ void TFCalc::HelpAbout1Execute() {
 void TFCalc::HelpKeyboardExecute() {
   QMessageBox box(
       QMessageBox::Information, QApplication::applicationName(),
-      tr("<table>"
+      tr("<table cellspacing=\"2\">"
          "<tr><td><b>Keys</b></td><td></td></tr>"
          "<tr><td>0-9 . ,</td><td>digits, decimal separator</td></tr>"
-         "<tr><td>+ - * / = %</td><td>the keys of these characters, main row or keypad</td></tr>"
+         "<tr><td>+ - * / = %</td><td>operations, =, % (main row or keypad)</td></tr>"
          "<tr><td>Shift+5, Shift+8</td><td>%, *</td></tr>"
          "<tr><td>Enter, Esc, Delete</td><td>=, CE, C (Enter is = also on a focused key)</td></tr>"
          "<tr><td>Backspace, F9, R, @</td><td>BACK, +/-, 1/x, square root</td></tr>"
