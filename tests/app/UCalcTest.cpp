@@ -187,28 +187,6 @@ TEST_F(Window, EnterIsEqualWhateverKeyHasTheFocus) {
   EXPECT_EQ(Value(), "3");
 }
 
-// The desktop's keys: Ctrl+C and Ctrl+V beside Ctrl+Insert and Shift+Insert,
-// Ctrl+Q closes the window as File > Exit does (and stores), M- is
-// Ctrl+Shift+P.
-TEST_F(Window, ClipboardQuitAndMemoryKeys) {
-  Open();
-  Type(Qt::Key_Delete);
-  Type(Qt::Key_4);
-  Type(Qt::Key_2);
-  Type(Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "42");
-  QGuiApplication::clipboard()->setText("1,250.5");
-  Type(Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(Value(), "1250.5");
-  Type(Qt::Key_P, Qt::ControlModifier);
-  Type(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-  Type(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(USet::Memory, "-1250.5");
-  Type(Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_NE(SettingsText().find("\"Memory\"=\"-1250.5\""), std::string::npos) << SettingsText();
-}
-
 // What the keys tell assistive technology, from the key map.
 TEST_F(Window, EveryKeyOfTheKeypadNamesItsKeys) {
   Open();
@@ -293,22 +271,6 @@ TEST_F(Window, AFailingActionIsReportedAndChangesNoDisplay) {
   EXPECT_EQ(ErrorBoxText("Invalid floating point operation"), "Invalid floating point operation.");
   EXPECT_EQ(ErrorBoxText("x."), "x.");
   EXPECT_EQ(ErrorBoxText("Invalid data type for 'Value'"), "Invalid data type for 'Value'");
-}
-
-// One failing key, one box: also with a key focused by a click, where the
-// box moves the focus while the key is still on its way up to the window.
-TEST_F(Window, AFailingKeyShowsOneBox) {
-  MessageBoxWatch boxes;
-  Open();
-  Click("bt7");
-  for (int run = 0; run < 5; ++run) {
-    for (const int key : {Qt::Key_Delete, Qt::Key_1, Qt::Key_F9})
-      Type(key);
-    Type(Qt::Key_At, Qt::ShiftModifier);
-    Type(Qt::Key_Return);
-    QTest::qWait(30);
-  }
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>(5, "Negativ value."));
 }
 
 TEST_F(Window, PasteTakesTheNumberOfTheClipboardText) {
@@ -457,22 +419,6 @@ TEST_F(Window, TheSubmitDialogGivesTheRightOperandOfTheOperation) {
   // The submitted number is the pending addition's right operand.
   Type(Qt::Key_Return);
   EXPECT_EQ(USet::Value, "27");
-}
-
-// Click the display, type, Enter: the typed number replaces the value.
-TEST_F(Window, TheSubmitDialogTakesTheTypedNumber) {
-  Open();
-  Type(Qt::Key_Delete);
-  Type(Qt::Key_6);
-  SubmitDialogDriver driver([](TFSubmitNumber& dialog) {
-    EXPECT_EQ(dialog.focusWidget(), &dialog.EditMantissa());
-    QTest::keyClicks(dialog.focusWidget(), "12.5");
-    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
-  });
-  QTest::mouseClick(&window->MainIndicator(), Qt::LeftButton);
-  ASSERT_TRUE(driver.Ran());
-  EXPECT_EQ(Value(), "12.5");
-  EXPECT_EQ(USet::Value, "12.5");
 }
 
 TEST_F(Window, LeavingTheSubmitDialogOtherwiseChangesNothing) {
