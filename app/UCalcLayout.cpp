@@ -3,6 +3,7 @@
 // the area that holds them.
 
 #include "app/ErrorDisplay.h"
+#include "app/PasteNote.h"
 #include "app/Pictures.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
@@ -91,6 +92,7 @@ void TFCalc::BuildKeypad() {
   FMainIndicator = MakeIndicator(FPanelIndicator);
   FMainIndicator->setObjectName("MainIndicator");
   FMainIndicator->setAccessibleDescription(tr("Value"));
+  FPasteNote = new app::PasteNote(*FPanelIndicator->Client());
   connect(FPanelIndicator, &TmxFlatPanel::OnClick, this,
           [this] { Run(&TFCalc::PanelIndicatorClick); });
   connect(FMainIndicator, &TCVCalcIndicator::OnClick, this,
