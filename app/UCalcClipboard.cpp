@@ -8,6 +8,8 @@
 #include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
 
+#include <QCoreApplication>
+
 // Copies the value's number text, not the grouped display text.
 void TFCalc::EditCopyExecute() {
   platform::WriteClipboardText(USet::Value);
@@ -23,7 +25,8 @@ void TFCalc::EditPasteExecute() {
   if (!clipboard) return;
   const engine::PastedNumber pasted = engine::ReadPastedNumber(*clipboard);
   if (!pasted.number) {
-    FPasteNote->Show(tr(engine::PasteRefusalText(pasted.refusal)));
+    FPasteNote->Show(
+        QCoreApplication::translate("PasteNote", engine::PasteRefusalText(pasted.refusal)));
     return;
   }
   FPasteNote->hide();

@@ -114,12 +114,13 @@ std::optional<std::size_t> DecimalMark(const Mantissa& m, char localeDecimal) {
 std::optional<std::string> PlainMantissa(const Mantissa& m, char localeDecimal) {
   const std::optional<std::size_t> mark = DecimalMark(m, localeDecimal);
   if (!mark) return std::nullopt;
+  // The groups up to the mark; all of them when there is none.
   const std::size_t integerGroups = *mark + 1;
   // Nothing but digits after the decimal mark.
   if (integerGroups < m.groups.size() && integerGroups + 1 != m.groups.size()) return std::nullopt;
-  if (!GroupsInThrees(m, std::min(integerGroups, m.groups.size()))) return std::nullopt;
+  if (!GroupsInThrees(m, integerGroups)) return std::nullopt;
   std::string plain;
-  for (std::size_t g = 0; g < integerGroups && g < m.groups.size(); ++g)
+  for (std::size_t g = 0; g < integerGroups; ++g)
     plain += m.groups[g];
   if (integerGroups < m.groups.size()) plain += '.' + m.groups.back();
   if (plain.empty() || plain == ".") return std::nullopt;
@@ -282,13 +283,17 @@ PastedNumber ReadPastedNumber(std::string_view text) {
   return ReadPastedNumber(text, CurrentSeparators().decimal);
 }
 
+// The window translates the notes in the context "PasteNote"; the mark is
+// what lupdate reads (translations/CMakeLists.txt), the engine keeps English.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 const char* PasteRefusalText(PasteRefusal refusal) {
   static constexpr auto Texts = RowsFor<const char*, std::size_t(PasteRefusal::OutOfRange) + 1>({
       "",
-      "Not pasted: no number",
-      "Not pasted: several numbers",
-      "Not pasted: not a number",
-      "Not pasted: out of range",
+      QT_TRANSLATE_NOOP("PasteNote", "Not pasted: no number"),
+      QT_TRANSLATE_NOOP("PasteNote", "Not pasted: several numbers"),
+      QT_TRANSLATE_NOOP("PasteNote", "Not pasted: not a number"),
+      QT_TRANSLATE_NOOP("PasteNote", "Not pasted: out of range"),
   });
   return Texts[std::size_t(refusal)];
 }
