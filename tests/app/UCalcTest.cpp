@@ -355,6 +355,19 @@ TEST_F(Window, StoredNumbersReadTheSameInEveryLocale) {
   }
 }
 
+// A locale whose thousands separator is none (bg_BG) or the decimal one:
+// grouping is off, and the display reads one way.
+TEST_F(Window, NoDistinctThousandsSeparatorGroupsNothing) {
+  for (const char* thousands : {"", ","}) {
+    SetCurrentSeparators(SeparatorsFrom(",", thousands));
+    WriteSettings("\"Value\"=\"1234567,5\"\n\"Memory\"=\"-7654321\"\n");
+    Open();
+    EXPECT_EQ(window->MainIndicator().DisplayText(), "1234567,5") << '"' << thousands << '"';
+    EXPECT_EQ(window->MemoryIndicator().DisplayText(), "-7654321") << '"' << thousands << '"';
+    window.reset();
+  }
+}
+
 TEST_F(Window, ThousandSeparatorRegroupsBothDisplays) {
   Open();
   QGuiApplication::clipboard()->setText("1234567");
