@@ -4,6 +4,7 @@
 #include "app/ErrorDisplay.h"
 #include "display/CalcIndicator.h"
 #include "engine/CalculatorForm.h"
+#include "engine/StoredNumber.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/VirtualKeys.h"
 #include "settings/USet.h"
@@ -52,6 +53,9 @@ void TFCalc::Run(void (TFCalc::*command)()) {
 // A failing step is reported and skips the rest; the window opens all the same.
 void TFCalc::FormCreate() {
   USet::LoadSettings();
+  // Stored under any locale, read in this one's form.
+  USet::Value = engine::StoredNumberText(USet::Value);
+  USet::Memory = engine::StoredNumberText(USet::Memory);
   ShowThouSep();
   FCalculator.SetValue(USet::Value);
   FCalculator.Memory().SetValue(USet::Memory);

@@ -23,6 +23,9 @@ class TCVCalcIndicator;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
+namespace app {
+class PasteNote;
+}
 enum class TKeyGroup;
 
 class TFCalc : public QWidget {
@@ -111,6 +114,7 @@ private:
   TmxFlatPanel* FMemoryPanel = nullptr;
   TCVCalcIndicator* FMainIndicator = nullptr;
   TCVCalcIndicator* FMemoryIndicator = nullptr;
+  app::PasteNote* FPasteNote = nullptr; // why a paste pasted nothing
   TdxContainer* FFunctionArea = nullptr;
   std::array<TdxButton*, amCycle + 1> FAngleKeys{};
   QMenuBar* FMenuBar = nullptr;

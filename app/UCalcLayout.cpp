@@ -4,6 +4,7 @@
 
 #include "app/ErrorDisplay.h"
 #include "app/Geometry.h"
+#include "app/PasteNote.h"
 #include "app/Pictures.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
@@ -53,6 +54,7 @@ void TFCalc::BuildKeypad() {
   // The first stop of Tab, and the focus when the window opens: a screen
   // reader speaks each new value of the focused display.
   FMainIndicator->setFocusPolicy(Qt::StrongFocus);
+  FPasteNote = new app::PasteNote(*FPanelIndicator->Client());
   connect(FPanelIndicator, &TmxFlatPanel::OnClick, this,
           [this] { Run(&TFCalc::PanelIndicatorClick); });
   connect(FMainIndicator, &TCVCalcIndicator::OnClick, this,

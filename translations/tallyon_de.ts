@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>PasteNote</name>
+    <message>
+        <source>Not pasted: no number</source>
+        <translation>Nicht eingefügt: keine Zahl</translation>
+    </message>
+    <message>
+        <source>Not pasted: several numbers</source>
+        <translation>Nicht eingefügt: mehrere Zahlen</translation>
+    </message>
+    <message>
+        <source>Not pasted: not a number</source>
+        <translation>Nicht eingefügt: keine gültige Zahl</translation>
+    </message>
+    <message>
+        <source>Not pasted: out of range</source>
+        <translation>Nicht eingefügt: außerhalb des Bereichs</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Quit Without Saving</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>PasteNote</name>
+    <message>
+        <source>Not pasted: no number</source>
+        <translation>Non collé : aucun nombre</translation>
+    </message>
+    <message>
+        <source>Not pasted: several numbers</source>
+        <translation>Non collé : plusieurs nombres</translation>
+    </message>
+    <message>
+        <source>Not pasted: not a number</source>
+        <translation>Non collé : pas un nombre</translation>
+    </message>
+    <message>
+        <source>Not pasted: out of range</source>
+        <translation>Non collé : hors limites</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Quit Without Saving</source>
