@@ -152,9 +152,9 @@ TEST_F(HostileInput, StoredTextsAreCleanedAsTheDisplaysCleanThem) {
        "\"Value\"=\"\xff\xfe"
        "1\xc3"
        "2\"\n",
-       USet::DefaultValue, "the value \"Value\" is not UTF-8 text"},
+       USet::DefaultValue, "\"Value\" is not UTF-8 text"},
       {"a memory that is not UTF-8", "\"Value\"=\"4\"\n\"Memory\"=\"\xff\"\n", "4",
-       "the value \"Memory\" is not UTF-8 text"},
+       "\"Memory\" is not UTF-8 text"},
       {"a text value cut at its NUL", "\"Value\"=hex(1):33,34,00,35,00\n", "34"},
       {"exponent digits, mostly zeros", "\"Value\"=\"" + exponent + "\"\n", exponent},
   };

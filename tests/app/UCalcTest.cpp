@@ -311,14 +311,23 @@ TEST_F(Window, ClosingStoresTheSettings) {
   EXPECT_NE(stored.find("\"ThouSep\"=dword:00000001"), std::string::npos) << stored;
 }
 
-TEST_F(Window, AWrongTypeStopsTheStartAndIsReported) {
+// A stored value of the wrong type costs only itself: the start goes on with
+// the value and the memory, and one notice names the value.
+TEST_F(Window, AWrongTypeCostsOnlyItself) {
   MessageBoxWatch boxes;
-  WriteSettings("\"Value\"=dword:00000005\n");
+  WriteSettings("\"Value\"=\"12.5\"\n\"Memory\"=\"3\"\n\"ShowIn\"=\"2\"\n"
+                "\"StayOnTop\"=hex:01\n");
   Open();
   QTest::qWait(50);
-  ASSERT_FALSE(boxes.Texts().empty());
-  // The last character sorts before ".", so no full stop is added.
-  EXPECT_EQ(boxes.Texts()[0], "Invalid data type for 'Value'");
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(
+      boxes.Texts()[0].find("\"StayOnTop\" is of the wrong type; \"ShowIn\" is of the wrong type"),
+      std::string::npos)
+      << boxes.Texts()[0];
+  EXPECT_EQ(Value(), "12.5");
+  EXPECT_EQ(USet::Memory, "3");
+  EXPECT_EQ(window->MemoryIndicator().DisplayText(), "3");
+  EXPECT_TRUE(Action("&Taskbar and system tray").isChecked());
   EXPECT_TRUE(window->isVisible());
 }
 
