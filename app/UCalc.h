@@ -19,6 +19,7 @@ class QMenu;
 class QMenuBar;
 class QSystemTrayIcon;
 class TCVCalcIndicator;
+class TSettingsSaver;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
@@ -36,6 +37,7 @@ public:
   TCVCalcIndicator& MemoryIndicator() const { return *FMemoryIndicator; }
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
   QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
+  TSettingsSaver& Saver() const { return *FSaver; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,6 +103,7 @@ private:
   void Run(void (TFCalc::*command)());
 
   TCVCalculator FCalculator;
+  TSettingsSaver* FSaver = nullptr;
   TdxContainer* FKeypad = nullptr;
   TdxContainer* FMemoryArea = nullptr;
   TmxFlatPanel* FPanelIndicator = nullptr;

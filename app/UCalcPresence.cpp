@@ -11,7 +11,9 @@
 // icon show the window afresh (hidden and shown: a new window on top)
 // whenever it is not the active window.
 
+#include "app/Endings.h"
 #include "app/Pictures.h"
+#include "app/SettingsSaver.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
 #include "platform/desktop/Desktop.h"
@@ -134,7 +136,7 @@ void TFCalc::FormShow() {
 void TFCalc::AfterFirstPaint() {
   setWindowIcon(app::ProgramIcon());
   ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
-  USet::StoreLoadedDefaults();
+  FSaver->StoreLoadedDefaults();
 }
 
 // Coming back from the minimised state brings the taskbar button back; in
@@ -189,9 +191,11 @@ void TFCalc::showEvent(QShowEvent* event) {
     // Told once, after the window appears: where a damaged settings file went.
     QTimer::singleShot(0, this, [this] {
       const std::string notice = USet::TakeSettingsNotice();
-      if (!notice.empty())
-        QMessageBox::information(this, QApplication::applicationName(),
-                                 QString::fromStdString(notice));
+      if (notice.empty()) return;
+      QMessageBox box(QMessageBox::Information, QApplication::applicationName(),
+                      QString::fromStdString(notice), QMessageBox::Ok, this);
+      Endings::EndAlsoWith(box);
+      box.exec();
     });
   }
   Run(&TFCalc::FormShow);

@@ -69,13 +69,19 @@ inline constexpr std::array<TSetting, 7> Settings = {{
 using TSnapshot = std::array<TStoredValue, Settings.size()>;
 TSnapshot TakeSnapshot();
 
-// Stores each value of the snapshot that differs from what this run last
-// loaded or stored, in one replacement of the file under the store's lock:
-// all of them or none. A value this run did not change is left as the file
-// holds it, so that what another instance stored in the meantime stays;
-// nothing changed, nothing written. Reads no setting variable, so it may run
-// on another thread than the window's; calls are serialised. A key that could
-// not be written at the start (the user was told) stores nothing, silently.
-void StoreSnapshot(const TSnapshot& snapshot);
+// Which values a save writes: a periodic one those this run changed since it
+// last loaded or stored them; the last one, of an ending, also those the file
+// does not hold as they are (missing, of the wrong type, a boolean stored as
+// 5), as the close of a first start writes the value and the memory.
+enum class TSave { Periodic, Last };
+
+// Stores those values of the snapshot in one replacement of the file under
+// the store's lock: all of them or none. A value this run did not change is
+// left as the file holds it, so that what another instance stored in the
+// meantime stays; nothing to write, no write. Reads no setting variable, so
+// it may run on another thread than the window's; calls are serialised. A
+// key that could not be written at the start (the user was told) stores
+// nothing, silently.
+void StoreSnapshot(const TSnapshot& snapshot, TSave save);
 
 } // namespace USet

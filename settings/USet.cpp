@@ -25,10 +25,12 @@ namespace {
 // Held by every load and store: saves run on a thread of their own.
 std::mutex StoreMutex;
 
-// What the file held of each setting as this run last loaded or stored it;
-// nothing for a value that was missing or could not be used. A save writes
-// a setting only when this run's value differs from it.
+// What the file held of each setting as this run last loaded or stored it
+// (nothing for a value that was missing or could not be used), and what the
+// setting took then. A periodic save writes the settings this run changed
+// since; the last save also those the file does not hold as they are.
 std::array<std::optional<TStoredValue>, Settings.size()> Known;
+std::array<TStoredValue, Settings.size()> Taken;
 
 // The settings the last load found missing and gave their defaults, until
 // StoreLoadedDefaults writes them back.
@@ -118,8 +120,10 @@ std::string Where() {
 }
 
 void TakeDefaults() {
-  for (const TSetting& setting : Settings)
-    setting.Assign(setting.Default());
+  for (std::size_t i = 0; i < Settings.size(); ++i) {
+    Taken[i] = Settings[i].Default();
+    Settings[i].Assign(Taken[i]);
+  }
 }
 
 // Reads every setting from an open key.
@@ -127,6 +131,7 @@ void LoadFrom(const platform::TRegistry& registry) {
   for (std::size_t i = 0; i < Settings.size(); ++i) {
     TLoaded loaded = Load(registry, Settings[i]);
     Settings[i].Assign(loaded.taken);
+    Taken[i] = std::move(loaded.taken);
     Known[i] = std::move(loaded.held);
     const bool number = !std::holds_alternative<std::string*>(Settings[i].variable);
     if (loaded.missing && number) MissingDefaults.push_back(i);
@@ -242,14 +247,15 @@ void StoreLoadedDefaults() {
       Write(registry, Settings[i], Settings[i].Default());
   registry.EndUpdate();
   for (const std::size_t i : missing)
-    Known[i] = Settings[i].Default();
+    Known[i] = Taken[i] = Settings[i].Default();
 }
 
-void StoreSnapshot(const TSnapshot& snapshot) {
+void StoreSnapshot(const TSnapshot& snapshot, TSave save) {
   const std::lock_guard lock(StoreMutex);
   std::vector<std::size_t> changed;
   for (std::size_t i = 0; i < Settings.size(); ++i)
-    if (Known[i] != snapshot[i]) changed.push_back(i);
+    if (Taken[i] != snapshot[i] || (save == TSave::Last && Known[i] != snapshot[i]))
+      changed.push_back(i);
   if (changed.empty()) return;
   platform::TRegistry registry(platform::KEY_ALL_ACCESS);
   if (!registry.OpenKey(SettingsKey, true)) {
@@ -266,18 +272,20 @@ void StoreSnapshot(const TSnapshot& snapshot) {
   registry.EndUpdate();
   registry.CloseKey();
   for (const std::size_t i : changed)
-    Known[i] = snapshot[i];
+    Known[i] = Taken[i] = snapshot[i];
 }
 
 void SaveSettings() {
-  StoreSnapshot(TakeSnapshot());
+  StoreSnapshot(TakeSnapshot(), TSave::Last);
 }
 
 void RejectStoredValue(std::string_view name) {
-  for (const TSetting& setting : Settings)
-    if (setting.name == name) {
-      setting.Assign(setting.Default());
-      const std::lock_guard lock(StoreMutex);
+  const std::lock_guard lock(StoreMutex);
+  for (std::size_t i = 0; i < Settings.size(); ++i)
+    if (Settings[i].name == name) {
+      Taken[i] = Settings[i].Default();
+      Settings[i].Assign(Taken[i]);
+      Known[i].reset();
       BadValues.push_back(Quoted(name) + " is not a number");
     }
 }

@@ -51,8 +51,8 @@ void LoadSettings();
 // any thread: the disk need not hold up the window's first frame.
 void StoreLoadedDefaults();
 
-// Stores the settings as they are now: SaveSettings() is
-// StoreSnapshot(TakeSnapshot()) (SettingsTable.h).
+// Stores the settings as they are now, as the last save of a run:
+// StoreSnapshot(TakeSnapshot(), TSave::Last) (SettingsTable.h).
 void SaveSettings();
 
 // Makes the named setting take its default, as a stored value the program

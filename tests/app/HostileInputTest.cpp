@@ -134,7 +134,7 @@ TEST_F(HostileInput, AStoredTextThatDoesNotReadIsStoredBackAsItWas) {
   Open();
   QTest::qWait(50);
   ASSERT_EQ(boxes.Texts().size(), 1u);
-  ASSERT_TRUE(window->close());
+  ASSERT_TRUE(Close());
   EXPECT_NE(SettingsText().find("\"Value\"=\"" + kMillionDigits + "\""), std::string::npos);
 }
 
@@ -207,7 +207,7 @@ TEST_F(HostileInput, AnUnusableSettingsFileIsToldOnce) {
                                     ". The settings start from their defaults.")
         << place.tag;
     ExpectValue(USet::DefaultValue, place.tag);
-    EXPECT_TRUE(window->close()) << place.tag;
+    EXPECT_TRUE(Close()) << place.tag;
     QTest::qWait(20);
     EXPECT_EQ(boxes.Texts().size(), 1u) << place.tag << ": " << boxes.Texts().back();
   }
