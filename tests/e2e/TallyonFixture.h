@@ -1,0 +1,83 @@
+#pragma once
+// The fixture of the end-to-end tests of the program: a desktop session of
+// its own per test, the program started in it and driven as the user does.
+
+#include "DesktopSession.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+inline constexpr const char* Title = "Tallyon - Freeware";
+
+inline std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline void WriteSettings(const e2e::DesktopSession& session, const std::string& values) {
+  fs::create_directories(session.SettingsFile().parent_path());
+  std::ofstream(session.SettingsFile())
+      << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon]\n"
+      << values;
+}
+
+class Tallyon : public ::testing::Test {
+protected:
+  void SetUp() override { session.emplace(); }
+  void TearDown() override {
+    program.reset();
+    session.reset();
+  }
+
+  std::string Launch() {
+    program.emplace(session->Start({TALLYON_BINARY}));
+    window = session->WaitForWindow(Title);
+    EXPECT_FALSE(window.empty()) << "the window did not appear; still running: "
+                                 << program->Running();
+    session->ShellStatus("xdotool windowactivate --sync " + window);
+    return window;
+  }
+
+  // Closes through File > Exit and waits for the program to end.
+  void Exit() {
+    session->Keys("alt+f e");
+    ASSERT_TRUE(program->Wait(10s).has_value()) << "the program did not end";
+  }
+
+  // A click on the icon in the tray host; the icon sits at the right end of
+  // the 60-pixel tray host.
+  void ClickTrayIcon() {
+    const std::string tray = session->Line("xdotool search --onlyvisible --class trayer");
+    ASSERT_FALSE(tray.empty());
+    session->ShellStatus("xdotool mousemove --window " + tray + " 49 11 click 1");
+  }
+
+  // The value as Copy puts it on the clipboard: a marker goes there first,
+  // so the program's copy is told from what the clipboard held before.
+  std::string CopiedValue() {
+    const std::string marker = "(not copied)";
+    session->SetClipboardText(marker);
+    session->Keys("ctrl+Insert");
+    std::string copied = marker;
+    session->Eventually([&] { return (copied = session->ClipboardText()) != marker; });
+    return copied;
+  }
+
+  std::optional<e2e::DesktopSession> session;
+  std::optional<e2e::Process> program;
+  std::string window;
+};
+
+} // namespace e2e
