@@ -279,17 +279,6 @@ void SaveSettings() {
   StoreSnapshot(TakeSnapshot(), TSave::Last);
 }
 
-void RejectStoredValue(std::string_view name) {
-  const std::lock_guard lock(StoreMutex);
-  for (std::size_t i = 0; i < Settings.size(); ++i)
-    if (Settings[i].name == name) {
-      Taken[i] = Settings[i].Default();
-      Settings[i].Assign(Taken[i]);
-      Known[i].reset();
-      BadValues.push_back(Quoted(name) + " is not a number");
-    }
-}
-
 std::string TakeSettingsNotice() {
   const std::lock_guard lock(StoreMutex);
   std::vector<std::string> lines;

@@ -13,7 +13,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace USet {
 
@@ -54,11 +53,6 @@ void StoreLoadedDefaults();
 // Stores the settings as they are now, as the last save of a run:
 // StoreSnapshot(TakeSnapshot(), TSave::Last) (SettingsTable.h).
 void SaveSettings();
-
-// Makes the named setting take its default, as a stored value the program
-// cannot use, and names it in the notice: for a stored text that turns out
-// not to be a number the displays can show.
-void RejectStoredValue(std::string_view name);
 
 // Once after a load that found the settings file damaged, unusable, not
 // writable or holding values that cannot be used: the text that tells the
