@@ -15,17 +15,6 @@ namespace {
 
 using namespace e2e;
 
-// The value and the memory as the file holds them: what the next start shows.
-std::string StoredValueAndMemory(const fs::path& file) {
-  const auto parsed = platform::RegistryFile::Parse(ReadFile(file));
-  if (!parsed) return "(unreadable)";
-  const auto text = [&](const char* name) {
-    const auto value = parsed->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", name);
-    return value ? value->data.substr(0, value->data.find('\0')) : std::string("(none)");
-  };
-  return text("Value") + " M" + text("Memory");
-}
-
 long Milliseconds(std::chrono::steady_clock::time_point since) {
   return long(std::chrono::duration_cast<std::chrono::milliseconds>(
                   std::chrono::steady_clock::now() - since)

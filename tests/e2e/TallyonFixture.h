@@ -3,6 +3,7 @@
 // its own per test, the program started in it and driven as the user does.
 
 #include "DesktopSession.h"
+#include "platform/RegistryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,18 @@ inline std::string ReadFile(const fs::path& path) {
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+// The value and the memory as the settings file holds them: what the next
+// start shows, as "VALUE MMEMORY" ("(none)" for a missing one).
+inline std::string StoredValueAndMemory(const fs::path& file) {
+  const auto parsed = platform::RegistryFile::Parse(ReadFile(file));
+  if (!parsed) return "(unreadable)";
+  const auto text = [&](const char* name) {
+    const auto value = parsed->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", name);
+    return value ? value->data.substr(0, value->data.find('\0')) : std::string("(none)");
+  };
+  return text("Value") + " M" + text("Memory");
 }
 
 inline void WriteSettings(const e2e::DesktopSession& session, const std::string& values) {

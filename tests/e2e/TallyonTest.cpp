@@ -218,18 +218,6 @@ TEST_F(Tallyon, EndedWhileClosingLeavesAWholeSettingsFile) {
   RecordProperty("saved_before_the_end", saved);
 }
 
-// The value and the memory as the settings file holds them: what the next
-// start shows.
-std::string StoredValueAndMemory(const fs::path& file) {
-  const auto parsed = platform::RegistryFile::Parse(ReadFile(file));
-  if (!parsed) return "(unreadable)";
-  const auto text = [&](const char* name) {
-    const auto value = parsed->Find("HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon", name);
-    return value ? value->data.substr(0, value->data.find('\0')) : std::string("(none)");
-  };
-  return text("Value") + " M" + text("Memory");
-}
-
 // Every way a session ends the program: it stores the value and the memory
 // the user had, and the next start shows them. The memory comes from clicks
 // on MC and M+ (no key is bound to them).
