@@ -2,6 +2,7 @@
 
 #include "app/Endings.h"
 #include "app/ErrorDisplay.h"
+#include "app/SettingsSaver.h"
 #include "display/CalcIndicator.h"
 #include "engine/CalculatorForm.h"
 #include "engine/StoredNumber.h"
@@ -25,7 +26,8 @@
 TFCalc::TFCalc(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      FSaver(new TSettingsSaver(this)) {
   setWindowTitle(tr("Tallyon - Freeware"));
   setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
@@ -161,13 +163,10 @@ void TFCalc::FileExitExecute() {
   close();
 }
 
-// A failing save is reported, and the user may quit without saving or keep
-// the window open.
+// The window goes at once and the settings are stored after; a failing save
+// brings it back with the error, and the user may quit without saving or
+// keep it.
 void TFCalc::closeEvent(QCloseEvent* event) {
-  if (Endings::SaveForClose(*this)) {
-    event->accept();
-    QApplication::quit();
-  } else {
-    event->ignore();
-  }
+  event->accept();
+  Endings::Close(*this, *FSaver);
 }

@@ -20,6 +20,7 @@ class QMenuBar;
 class QSystemTrayIcon;
 class QTimer;
 class TCVCalcIndicator;
+class TSettingsSaver;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
@@ -40,6 +41,7 @@ public:
   TCVCalcIndicator& MemoryIndicator() const { return *FMemoryIndicator; }
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
   QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
+  TSettingsSaver& Saver() const { return *FSaver; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,6 +110,7 @@ private:
   void Run(void (TFCalc::*command)());
 
   TCVCalculator FCalculator;
+  TSettingsSaver* FSaver = nullptr;
   TdxContainer* FKeypad = nullptr;
   TdxContainer* FMemoryArea = nullptr;
   TmxFlatPanel* FPanelIndicator = nullptr;
