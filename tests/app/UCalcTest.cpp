@@ -11,6 +11,7 @@
 #include "settings/USet.h"
 #include "tests/app/WindowFixture.h"
 #include "ui/KeyTable.h"
+#include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
 
@@ -104,7 +105,7 @@ TEST_P(WindowKeySequences, LeaveTheirValueMemoryAndOperation) {
   std::string expected;
   std::istringstream messages(row.errors);
   for (std::string message; std::getline(messages >> std::ws, message, ';');)
-    expected += (expected.empty() ? "" : "; ") + ErrorBoxText(message);
+    expected += (expected.empty() ? "" : "; ") + ui::ErrorBoxText(message);
   EXPECT_EQ(errors, expected);
   EXPECT_EQ(USet::Value, row.value);
   EXPECT_EQ(USet::Memory, row.memory);
@@ -309,9 +310,10 @@ TEST_F(Window, AFailingActionIsReportedAndChangesNoDisplay) {
   EXPECT_EQ(boxes.Texts()[0], "Overflow.");
   EXPECT_EQ(window->MainIndicator().DisplayText(), shown);
   EXPECT_EQ(Sign(), QString::fromUtf16(u" \u00D7"));
-  EXPECT_EQ(ErrorBoxText("Invalid floating point operation"), "Invalid floating point operation.");
-  EXPECT_EQ(ErrorBoxText("x."), "x.");
-  EXPECT_EQ(ErrorBoxText("Invalid data type for 'Value'"), "Invalid data type for 'Value'");
+  EXPECT_EQ(ui::ErrorBoxText("Invalid floating point operation"),
+            "Invalid floating point operation.");
+  EXPECT_EQ(ui::ErrorBoxText("x."), "x.");
+  EXPECT_EQ(ui::ErrorBoxText("Invalid data type for 'Value'"), "Invalid data type for 'Value'");
 }
 
 // Clipboard texts under a "." locale (C) and a "," locale (de_DE): the value
@@ -417,7 +419,7 @@ TEST_F(Window, StoredNumbersReadTheSameInEveryLocale) {
     EXPECT_EQ(Value(), row.value);
     Type(Qt::Key_R, Qt::ControlModifier); // MR
     EXPECT_EQ(Value(), row.memory);
-    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(Close());
     const std::string file = SettingsText();
     EXPECT_NE(file.find("\"Value\"=\"" + std::string(row.memory) + "\""), std::string::npos)
         << file;
