@@ -4,6 +4,7 @@
 #include "app/SettingsSaver.h"
 #include "platform/desktop/WindowEnd.h"
 #include "settings/USet.h"
+#include "ui/WindowTexts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -86,7 +87,7 @@ void InstallSignals(QObject& owner) {
 bool QuitAnyway(QWidget& window, const std::string& error) {
   window.show();
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                  QString::fromStdString(app::ErrorBoxText(error)), QMessageBox::NoButton, &window);
+                  QString::fromStdString(ui::ErrorBoxText(error)), QMessageBox::NoButton, &window);
   const QPushButton* quit =
       box.addButton(QObject::tr("&Quit Without Saving"), QMessageBox::DestructiveRole);
   box.setDefaultButton(box.addButton(QMessageBox::Cancel));

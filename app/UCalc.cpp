@@ -11,6 +11,7 @@
 #include "settings/USet.h"
 #include "tallyon/Product.h"
 #include "ui/KeyTable.h"
+#include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
 #include "widgets/look/Fonts.h"
@@ -73,17 +74,7 @@ void TFCalc::UpdateIndicators() {
   FMemoryIndicator->SetText(FCalculator.Memory().Value());
   USet::Value = FCalculator.Value();
   USet::Memory = FCalculator.Memory().Value();
-  QString sign = QStringLiteral(" =");
-  switch (FCalculator.Operation()) {
-  case coPlus: sign = QStringLiteral(" +"); break;
-  case coMinus: sign = QStringLiteral(" -"); break;
-  case coMulty: sign = QStringLiteral(" \u00D7"); break;
-  case coDivide: sign = QStringLiteral(" \u00F7"); break;
-  case coPower: sign = QStringLiteral(" ^"); break;
-  case coLog: sign = QStringLiteral(" log"); break;
-  case coNone: break;
-  }
-  FPanelIndicator->SetCaption(sign);
+  FPanelIndicator->SetCaption(QString::fromStdString(ui::OperationSign(FCalculator.Operation())));
   ShowTrayToolTip();
 }
 
@@ -112,8 +103,8 @@ bool TFCalc::FormKeyDown(const QKeyEvent& key) {
 bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
   const bool exposed =
       event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed();
-  if (exposed && !FPainted) {
-    FPainted = true;
+  if (exposed && !FPresence.Painted()) {
+    FPresence.FirstFramePainted();
     // The exposure paints the window before the loop turns again.
     QTimer::singleShot(0, this, [this] { Run(&TFCalc::AfterFirstPaint); });
   }

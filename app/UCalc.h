@@ -8,6 +8,7 @@
 
 #include "app/MenuTable.h"
 #include "engine/Calculator.h"
+#include "ui/Presence.h"
 
 #include <QWidget>
 
@@ -129,8 +130,7 @@ private:
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
   QTimer* FTrayWatch = nullptr;         // runs while the window is hidden in the tray
-  bool FMinimizeToTray = true;
+  ui::TPresence FPresence;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;
-  bool FPainted = false; // the first frame has been drawn
 };

@@ -29,7 +29,6 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include <array>
 #include <cstddef>
 
 // Registering with the desktop's tray waits for the session bus, so the
@@ -97,52 +96,28 @@ void TFCalc::ShowTrayAvailability() {
 // back on screen when the tray has gone (its program ended or crashed), so
 // that it is never out of reach.
 void TFCalc::WatchTray() {
-  if (!isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) return;
+  FPresence.SetTrayAvailable(QSystemTrayIcon::isSystemTrayAvailable());
+  if (!isVisible() && FPresence.TrayAvailable()) return;
   FTrayWatch->stop();
-  if (!isVisible()) RestoreAndRaise();
+  if (FPresence.ComeBack(!isVisible())) RestoreAndRaise();
 }
-
-namespace {
-
-// The three places the window shows in: the stored ShowIn, its entry in the
-// "Show Tallyon In" menu, and what the desktop shows of the window.
-struct PresenceMode {
-  std::int32_t showIn;
-  std::size_t entry;
-  bool taskbarButton;
-  bool trayIcon;
-  bool minimizeToTray; // minimising hides the window, the tray icon brings it back
-};
-constexpr std::array<PresenceMode, 3> PresenceModes = {{
-    {USet::ShowInTaskbarAndTray, 0, true, true, false},
-    {USet::ShowInTaskbar, 1, true, false, false},
-    {USet::ShowInTray, 2, false, true, true},
-}};
-
-// The mode of a stored ShowIn; any value but the first two is the tray-only mode.
-const PresenceMode& ModeOf(std::int32_t showIn) {
-  for (const PresenceMode& mode : PresenceModes)
-    if (mode.showIn == showIn) return mode;
-  return PresenceModes.back();
-}
-
-} // namespace
 
 void TFCalc::SetTaskbarButton(bool shown) {
-  platform::SetTaskbarButton(*this, shown || !QSystemTrayIcon::isSystemTrayAvailable());
+  FPresence.SetTrayAvailable(QSystemTrayIcon::isSystemTrayAvailable());
+  platform::SetTaskbarButton(*this, shown || !FPresence.TrayAvailable());
 }
 
 // What is shown comes before what goes, so the window is never without both
 // a taskbar button and a tray icon.
 void TFCalc::ApplyShowIn(std::int32_t showIn) {
-  const PresenceMode& mode = ModeOf(showIn);
-  USet::ShowIn = mode.showIn;
+  FPresence.SetShowIn(showIn);
+  const ui::TPresenceMode& mode = FPresence.Mode();
+  USet::ShowIn = mode.ShowIn;
   for (std::size_t i = 0; i < FViewShowIn.size(); ++i)
-    FViewShowIn[i]->setChecked(i == mode.entry);
-  if (mode.taskbarButton) SetTaskbarButton(true);
-  if (FPainted || !mode.taskbarButton) ShowTrayIcon(mode.trayIcon);
-  FMinimizeToTray = mode.minimizeToTray;
-  if (!mode.taskbarButton) SetTaskbarButton(false);
+    FViewShowIn[i]->setChecked(i == mode.Entry);
+  if (mode.TaskbarButton) SetTaskbarButton(true);
+  if (FPresence.TrayIconDecided()) ShowTrayIcon(FPresence.TrayIcon());
+  if (!mode.TaskbarButton) SetTaskbarButton(false);
 }
 
 void TFCalc::ViewShowTaskSystemExecute() {
@@ -165,7 +140,7 @@ void TFCalc::FormShow() {
 // What the first frame does not need; the write last, as it may fail.
 void TFCalc::AfterFirstPaint() {
   setWindowIcon(app::ProgramIcon());
-  ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
+  ShowTrayIcon(FPresence.TrayIcon());
   ShowTrayAvailability();
   FSaver->StoreLoadedDefaults();
 }
@@ -173,7 +148,7 @@ void TFCalc::AfterFirstPaint() {
 // Coming back from the minimised state brings the taskbar button back; in
 // the tray-only mode it goes again at once.
 void TFCalc::ApplicationRestore() {
-  if (!ModeOf(USet::ShowIn).taskbarButton) SetTaskbarButton(false);
+  if (!FPresence.Mode().TaskbarButton) SetTaskbarButton(false);
 }
 
 void TFCalc::RestoreAndRaise() {
@@ -236,8 +211,8 @@ void TFCalc::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-  if (isMinimized() && FMinimizeToTray && FTrayIcon != nullptr && FTrayIcon->isVisible() &&
-      QSystemTrayIcon::isSystemTrayAvailable()) {
+  FPresence.SetTrayAvailable(QSystemTrayIcon::isSystemTrayAvailable());
+  if (isMinimized() && FPresence.HideOnMinimize(FTrayIcon != nullptr && FTrayIcon->isVisible())) {
     // Hidden after the state change has settled: window and taskbar button go.
     QTimer::singleShot(0, this, [this] {
       hide();

@@ -6,6 +6,7 @@
 #include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
 #include "tallyon/Product.h"
+#include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
 #include "widgets/look/Fonts.h"
 
@@ -139,7 +140,7 @@ std::string TAboutBox::RunningProgram() {
 void TAboutBox::FormCreate(const std::string& programFile) {
   FFileVersionInfo.SetFilename(programFile);
   SetLabelText(*FLbName, FFileVersionInfo.ProductName());
-  SetLabelText(*FLbVersion, "Beta " + FFileVersionInfo.FileVersion());
+  SetLabelText(*FLbVersion, ui::AboutVersionLine(FFileVersionInfo.FileVersion()));
   SetLabelText(*FLbCopyright, FFileVersionInfo.LegalCopyright());
   if (USet::StayOnTop) platform::SetStayOnTop(*this, true);
 }

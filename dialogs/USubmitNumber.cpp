@@ -6,6 +6,7 @@
 #include "engine/NumberText.h"
 #include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
+#include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
 #include "widgets/look/Fonts.h"
 #include "widgets/look/KeyColors.h"
@@ -132,11 +133,9 @@ std::string TFSubmitNumber::RemoveNonNumber(std::string_view text) {
 }
 
 void TFSubmitNumber::SeparateNumber(std::string_view text) {
-  FMantissaText.clear();
-  FExponentText.clear();
-  const std::size_t mark = text.find_first_of("Ee");
-  FMantissaText = text.substr(0, mark);
-  if (mark != std::string_view::npos) FExponentText = text.substr(mark + 1);
+  auto [mantissa, exponent] = ui::SplitNumber(text);
+  FMantissaText = std::move(mantissa);
+  FExponentText = std::move(exponent);
 }
 
 void TFSubmitNumber::FormCreate() {
@@ -151,10 +150,8 @@ void TFSubmitNumber::FormCreate() {
   FEditMantissa->selectAll();
 }
 
-// Without an exponent the mantissa alone, so the value stays a number text
-// that reads back as it was stored.
 void TFSubmitNumber::ComposeWorkingValue() {
-  FWorkingValue = FExponentText.empty() ? FMantissaText : FMantissaText + "E" + FExponentText;
+  FWorkingValue = ui::JoinNumber(FMantissaText, FExponentText);
 }
 
 void TFSubmitNumber::EditMantissaChange() {

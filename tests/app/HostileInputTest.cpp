@@ -213,18 +213,4 @@ TEST_F(HostileInput, AnUnusableSettingsFileIsToldOnce) {
   }
 }
 
-TEST(ErrorBoxText, LongMessagesKeepTheirTwoEnds) {
-  const std::string message = "'" + kMillionDigits + "' is not a valid floating point value";
-  const std::string shown = ErrorBoxText(message);
-  EXPECT_EQ(shown, message.substr(0, 120) + "\u2026" + message.substr(message.size() - 120) + ".");
-  EXPECT_TRUE(shown.ends_with("7777" + kConvertTail));
-  // Cut between characters, never inside one: "é" is two bytes.
-  std::string accents;
-  for (int i = 0; i < 400; ++i)
-    accents += "\u00e9";
-  const std::string cut = ErrorBoxText(accents);
-  EXPECT_EQ(cut, std::string(accents, 0, 120) + "\u2026" + std::string(accents, 680) + ".");
-  EXPECT_EQ(ErrorBoxText(std::string(300, 'x')), std::string(300, 'x') + ".");
-}
-
 } // namespace

@@ -9,6 +9,7 @@
 #include "app/ErrorDisplay.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/Soak.h"
+#include "ui/WindowTexts.h"
 
 #include <QClipboard>
 
@@ -37,7 +38,7 @@ bool KnownBoxText(const std::string& text) {
   for (const char* message : {"Overflow", "Division by zero", "Invalid value", "Negativ value",
                               "Angle Magnitude too large", "Invalid floating point operation",
                               "Floating point division by zero", "Floating point overflow"})
-    if (text == ErrorBoxText(message)) return true;
+    if (text == ui::ErrorBoxText(message)) return true;
   return false;
 }
 

@@ -1,0 +1,57 @@
+#include "ui/WindowTexts.h"
+
+namespace {
+
+// A conversion error quotes the whole text it could not read, which may be a
+// stored value of any length; a box with a million characters would take
+// seconds to lay out and could not be read anyway.
+constexpr std::size_t LongestWholeMessage = 300;
+constexpr std::size_t KeptAtEachEnd = 120;
+
+// The message, or its start and end joined by an ellipsis, cut between
+// UTF-8 characters.
+std::string Shortened(const std::string& message) {
+  if (message.size() <= LongestWholeMessage) return message;
+  const auto characterStart = [&](std::size_t at) {
+    while (at > 0 && (static_cast<unsigned char>(message[at]) & 0xC0) == 0x80)
+      --at;
+    return at;
+  };
+  return message.substr(0, characterStart(KeptAtEachEnd)) + "\u2026" +
+         message.substr(characterStart(message.size() - KeptAtEachEnd));
+}
+
+} // namespace
+
+std::string ui::OperationSign(TCalcOperation operation) {
+  switch (operation) {
+  case coPlus: return " +";
+  case coMinus: return " -";
+  case coMulty: return " \u00D7";
+  case coDivide: return " \u00F7";
+  case coPower: return " ^";
+  case coLog: return " log";
+  case coNone: break;
+  }
+  return " =";
+}
+
+std::string ui::ErrorBoxText(const std::string& message) {
+  const std::string shown = Shortened(message);
+  if (!shown.empty() && static_cast<unsigned char>(shown.back()) > '.') return shown + '.';
+  return shown;
+}
+
+ui::TNumberFields ui::SplitNumber(std::string_view text) {
+  const std::size_t mark = text.find_first_of("Ee");
+  if (mark == std::string_view::npos) return {std::string(text), {}};
+  return {std::string(text.substr(0, mark)), std::string(text.substr(mark + 1))};
+}
+
+std::string ui::JoinNumber(const std::string& mantissa, const std::string& exponent) {
+  return exponent.empty() ? mantissa : mantissa + "E" + exponent;
+}
+
+std::string ui::AboutVersionLine(const std::string& fileVersion) {
+  return "Beta " + fileVersion;
+}
