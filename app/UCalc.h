@@ -23,6 +23,9 @@ class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
 enum class TKeyGroup;
+namespace platform {
+enum class InstanceRequest : char;
+}
 
 class TFCalc : public QWidget {
   Q_OBJECT
@@ -36,6 +39,13 @@ public:
   TCVCalcIndicator& MemoryIndicator() const { return *FMemoryIndicator; }
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
   QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
+
+  // Another start of the program on this display, with the desktop's
+  // activation token: its window is this one.
+  void AnotherStart(platform::InstanceRequest request, const std::string& activationToken);
+  // Opens a step down and right of the centre per instance running on other
+  // displays, so that two windows never open exactly on top of each other.
+  void PlaceAfterOthers(int others) { FCascade = others; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,5 +130,6 @@ private:
   bool FMinimizeToTray = true;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;
+  int FCascade = 0;
   bool FPainted = false; // the first frame has been drawn
 };

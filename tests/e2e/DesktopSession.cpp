@@ -129,6 +129,7 @@ DesktopSession::~DesktopSession() {
   FTrayHost.reset();
   FWindowManager.reset();
   FServer.reset();
+  FSecondServer.reset();
   std::error_code ignored;
   fs::remove_all(FHome, ignored);
 }
@@ -141,6 +142,12 @@ void DesktopSession::StopServer() {
   FServer.reset();
   FTrayHost.reset();
   FWindowManager.reset();
+}
+
+std::string DesktopSession::StartSecondServer() {
+  auto [server, display] = StartServer();
+  FSecondServer.emplace(std::move(server));
+  return display;
 }
 
 void DesktopSession::StartTrayHost() {

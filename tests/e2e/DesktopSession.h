@@ -46,6 +46,10 @@ public:
   const std::filesystem::path& Home() const { return FHome; }
   std::filesystem::path SettingsFile() const;
 
+  // Starts a second X server, without a window manager; its display's name,
+  // for programs started with DISPLAY set to it.
+  std::string StartSecondServer();
+
   // Starts a tray host docked at the top right of the screen.
   void StartTrayHost();
   // Ends the X server, as a crash or a logout would; the session has no
@@ -107,6 +111,7 @@ private:
   std::filesystem::path FHome;
   std::string FDisplay;
   std::optional<Process> FServer;
+  std::optional<Process> FSecondServer;
   std::optional<Process> FWindowManager;
   std::optional<Process> FTrayHost;
   std::optional<Process> FStatusNotifierHost;

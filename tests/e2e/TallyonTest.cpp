@@ -401,26 +401,82 @@ TEST_F(Tallyon, AStuckClipboardOwnerDoesNotFreezeTheWindow) {
   Exit();
 }
 
-// Two instances: A turns digit grouping off and closes; B, which never
-// touched it, closes later and keeps A's choice, with its own value.
+// The windows of Tallyon visible on the session's display.
+std::vector<std::string> VisibleWindows(const e2e::DesktopSession& session) {
+  std::istringstream listed(
+      session.Shell("xdotool search --onlyvisible --name '^Tallyon - Freeware$'"));
+  std::vector<std::string> windows;
+  for (std::string id; listed >> id;)
+    windows.push_back(id);
+  return windows;
+}
+
+// The top left corner of a window on the screen of `display`.
+std::string Corner(const e2e::DesktopSession& session, const std::string& display,
+                   const std::string& window) {
+  return session.Shell("DISPLAY=" + display + " xwininfo -id " + window +
+                       " | grep 'Absolute upper-left'");
+}
+
+// A second start on the same display brings the one window back from the
+// tray and ends; --toggle hides the window in front and shows it again.
+TEST_F(Tallyon, ASecondStartRaisesTheOneWindow) {
+  session->StartTrayHost();
+  WriteSettings(*session, "\"ShowIn\"=dword:00000003\n");
+  Launch();
+  session->ShellStatus("xdotool windowminimize " + window);
+  ASSERT_TRUE(session->Eventually([&] { return !session->IsViewable(window); }));
+  e2e::Process second = session->Start({TALLYON_BINARY});
+  EXPECT_EQ(second.Wait(10s), 0);
+  EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); })) << "not back";
+  EXPECT_EQ(VisibleWindows(*session), std::vector<std::string>{window});
+  EXPECT_TRUE(session->Eventually([&] {
+    return session->Line("xdotool getactivewindow") == window;
+  })) << "not in front";
+  e2e::Process hide = session->Start({TALLYON_BINARY, "--toggle"});
+  EXPECT_EQ(hide.Wait(10s), 0);
+  EXPECT_TRUE(session->Eventually([&] { return !session->IsViewable(window); })) << "not hidden";
+  e2e::Process show = session->Start({TALLYON_BINARY, "--toggle"});
+  EXPECT_EQ(show.Wait(10s), 0);
+  EXPECT_TRUE(session->Eventually([&] { return session->IsViewable(window); })) << "not shown";
+  EXPECT_TRUE(program->Running());
+  Exit();
+}
+
+// A killed instance leaves its lock and socket behind; the next start takes
+// them over and opens its window, and a start after that finds it.
+TEST_F(Tallyon, AStartAfterAKilledInstanceOpensTheWindow) {
+  Launch();
+  program->Signal(SIGKILL);
+  ASSERT_TRUE(program->Wait(5s).has_value());
+  ASSERT_TRUE(session->Eventually([&] { return VisibleWindows(*session).empty(); }));
+  const std::string reopened = Launch();
+  e2e::Process second = session->Start({TALLYON_BINARY});
+  EXPECT_EQ(second.Wait(10s), 0);
+  EXPECT_EQ(VisibleWindows(*session), std::vector<std::string>{reopened});
+  Exit();
+}
+
+// Two instances on two displays: A turns digit grouping off and closes; B,
+// which never touched it, closes later and keeps A's choice, with its own
+// value. B does not open where A opened.
 TEST_F(Tallyon, TwoInstancesKeepEachOthersViewOptions) {
   const std::string first = Launch();
-  e2e::Process second = session->Start({TALLYON_BINARY});
+  const std::string otherDisplay = session->StartSecondServer();
+  e2e::Process second = session->Start({"env", "DISPLAY=" + otherDisplay, TALLYON_BINARY});
   std::string other;
   ASSERT_TRUE(session->Eventually([&] {
-    std::istringstream windows(
-        session->Shell("xdotool search --onlyvisible --name '^Tallyon - Freeware$'"));
-    for (std::string id; windows >> id;)
-      if (id != first) other = id;
+    other = session->Line("DISPLAY=" + otherDisplay +
+                          " xdotool search --onlyvisible --name '^Tallyon - Freeware$'");
     return !other.empty();
   }));
-  session->ShellStatus("xdotool windowactivate --sync " + first);
+  EXPECT_NE(Corner(*session, otherDisplay, other), Corner(*session, session->Display(), first));
   session->Keys("alt+v s");
   Exit();
   EXPECT_NE(ReadFile(session->SettingsFile()).find("\"ThouSep\"=dword:00000000"),
             std::string::npos);
-  session->ShellStatus("xdotool windowactivate --sync " + other);
-  session->Keys("Delete 7 alt+f e");
+  session->ShellStatus("DISPLAY=" + otherDisplay + " xdotool windowfocus --sync " + other +
+                       " key --delay 30 Delete 7 alt+f e");
   ASSERT_TRUE(second.Wait(10s).has_value());
   const std::string saved = ReadFile(session->SettingsFile());
   EXPECT_NE(saved.find("\"ThouSep\"=dword:00000000"), std::string::npos) << saved;
