@@ -24,8 +24,9 @@ class TdxContainer;
 class TmxFlatPanel;
 enum class TKeyGroup;
 namespace platform {
+enum class ClipboardRefusal;
 enum class InstanceRequest : char;
-}
+} // namespace platform
 
 class TFCalc : public QWidget {
   Q_OBJECT
@@ -80,6 +81,7 @@ private:
   void FileExitExecute();
   void EditCopyExecute();
   void EditPasteExecute();
+  void ShowPasteRefusal(platform::ClipboardRefusal refusal);
   void ViewThouSepExecute();
   void ShowThouSep();
   void ViewStayOnTopExecute();
@@ -104,6 +106,7 @@ private:
   void ApplyShowIn(std::int32_t showIn);
   void SetTaskbarButton(bool shown);
   void RestoreAndRaise();
+  bool HidesToTray() const;
   void RestorePresence();
   void ApplyStayOnTop(bool onTop);
 

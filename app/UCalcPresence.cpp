@@ -169,15 +169,18 @@ void TFCalc::TrayIconOpenExecute() {
   RestoreAndRaise();
 }
 
-// A toggle hides the window in front the way minimising does, so the
-// presence mode decides where it goes: the taskbar or the tray.
+// A toggle hides the window in front where minimising would take it: into
+// the tray, or to the taskbar.
 void TFCalc::AnotherStart(platform::InstanceRequest request, const std::string& activationToken) {
   // A window shown again from the tray has the toolkit's focus but is not
   // the widgets' active window until it loses the focus once.
   const bool focused = isActiveWindow() || QGuiApplication::focusWindow() == windowHandle();
   const bool inFront = isVisible() && !isMinimized() && focused;
   if (request == platform::InstanceRequest::Toggle && inFront) {
-    showMinimized();
+    if (HidesToTray())
+      hide();
+    else
+      showMinimized();
     return;
   }
   // A Wayland compositor lets the window take the focus with the token of
@@ -218,12 +221,16 @@ void TFCalc::showEvent(QShowEvent* event) {
   Run(&TFCalc::FormShow);
 }
 
+bool TFCalc::HidesToTray() const {
+  return FMinimizeToTray && FTrayIcon != nullptr && FTrayIcon->isVisible() &&
+         QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void TFCalc::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-  if (isMinimized() && FMinimizeToTray && FTrayIcon != nullptr && FTrayIcon->isVisible() &&
-      QSystemTrayIcon::isSystemTrayAvailable()) {
+  if (isMinimized() && HidesToTray()) {
     // Hidden after the state change has settled: window and taskbar button go.
     QTimer::singleShot(0, this, [this] { hide(); });
   } else if (old.testFlag(Qt::WindowMinimized) && !isMinimized()) {

@@ -292,14 +292,15 @@ void DesktopSession::SetNumLock(bool on) const {
   if (isOn != on) Keys("Num_Lock");
 }
 
-std::string DesktopSession::ClipboardText() const {
-  return Shell("timeout 5 xclip -selection clipboard -o 2>/dev/null");
+std::string DesktopSession::ClipboardText(const std::string& target) const {
+  return Shell("timeout 5 xclip -selection clipboard -o -t " + Quote(target) + " 2>/dev/null");
 }
 
-void DesktopSession::SetClipboardText(const std::string& text) const {
-  ShellStatus("printf %s " + Quote(text) + " | xclip -selection clipboard -i");
+void DesktopSession::SetClipboardText(const std::string& text, const std::string& target) const {
+  ShellStatus("printf %s " + Quote(text) + " | xclip -selection clipboard -t " + Quote(target) +
+              " -i");
   // xclip serves the selection from a child of its own; wait until it does.
-  Eventually([&] { return ClipboardText() == text; });
+  Eventually([&] { return ClipboardText(target) == text; });
 }
 
 } // namespace e2e

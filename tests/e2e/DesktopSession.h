@@ -98,9 +98,11 @@ public:
   void Keycode(int keycode, bool shift = false) const;
   void SetNumLock(bool on) const;
 
-  std::string ClipboardText() const;
-  // Owns the clipboard with `text` until the next owner takes it.
-  void SetClipboardText(const std::string& text) const;
+  // The clipboard's text, asked for as `target`.
+  std::string ClipboardText(const std::string& target = "UTF8_STRING") const;
+  // Owns the clipboard with `text` until the next owner takes it, offering
+  // it as `target` alone.
+  void SetClipboardText(const std::string& text, const std::string& target = "UTF8_STRING") const;
 
   // Polls until `condition` holds or the timeout passes.
   template <typename Condition>
