@@ -414,10 +414,12 @@ TEST_F(Tallyon, PasteTakesEveryTextTarget) {
 // owner is asked again.
 TEST_F(Tallyon, AStuckClipboardOwnerIsAskedOnce) {
   Launch();
-  session->SetClipboardText("99");
-  const std::string owner = session->Line("pgrep -n -x xclip");
-  ASSERT_FALSE(owner.empty());
-  session->ShellStatus("kill -STOP " + owner);
+  // In the foreground (-quiet), so that the signals reach the owner itself.
+  std::ofstream(session->Home() / "number.txt") << "99";
+  e2e::Process owner = session->Start({"xclip", "-quiet", "-selection", "clipboard", "-i",
+                                       (session->Home() / "number.txt").string()});
+  ASSERT_TRUE(session->Eventually([&] { return session->ClipboardText() == "99"; }));
+  owner.Signal(SIGSTOP);
   session->Keys("Delete 5");
   const auto start = std::chrono::steady_clock::now();
   std::string pastes;
@@ -425,7 +427,7 @@ TEST_F(Tallyon, AStuckClipboardOwnerIsAskedOnce) {
     pastes += " shift+Insert";
   session->Keys(pastes);
   RecordProperty("twenty_pastes_ms", MillisecondsSince(start));
-  session->ShellStatus("kill -CONT " + owner);
+  owner.Signal(SIGCONT);
   session->Keys("shift+Insert 6");
   EXPECT_EQ(CopiedValue(), "56");
   RecordProperty("twenty_pastes_key_and_copy_ms", MillisecondsSince(start));
