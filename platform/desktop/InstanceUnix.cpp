@@ -7,6 +7,7 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -47,11 +48,11 @@ std::string DisplayName() {
     const std::string wayland = Environment("WAYLAND_DISPLAY");
     name = "wayland-" + (wayland.empty() ? std::string("wayland-0") : wayland);
   } else {
-    std::string host = x11.substr(0, x11.rfind(':'));
-    std::string number = x11.substr(host.size());
-    number = number.substr(0, number.find('.'));
+    const std::size_t colon = std::min(x11.rfind(':'), x11.size());
+    std::string host = x11.substr(0, colon);
+    const std::string number = x11.substr(std::min(colon + 1, x11.size()));
     if (host == "unix" || host == "localhost") host.clear();
-    name = "x11-" + host + number;
+    name = "x11-" + (host.empty() ? "" : host + "-") + number.substr(0, number.find('.'));
   }
   for (char& c : name)
     if (std::isalnum(static_cast<unsigned char>(c)) == 0 && c != '-' && c != '.') c = '_';
