@@ -1,5 +1,7 @@
 #include "app/ErrorDisplay.h"
 
+#include "app/ErrorTexts.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -57,7 +59,8 @@ std::string app::ErrorBoxText(const std::string& message) {
 
 void app::ShowErrorBox(QWidget* parent, const std::string& message) {
   QMessageBox::critical(parent, QApplication::applicationName(),
-                        Breakable(QString::fromStdString(app::ErrorBoxText(message))),
+                        Breakable(QString::fromStdString(
+                            app::ErrorBoxText(app::TranslatedError(message).toStdString()))),
                         QMessageBox::Ok);
 }
 

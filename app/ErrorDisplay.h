@@ -18,6 +18,7 @@ namespace app {
 // "'7777…7777' is not a valid floating point value." with about 200 of them.
 std::string ErrorBoxText(const std::string& message);
 
+// The box of a message, translated first (ErrorTexts.h).
 void ShowErrorBox(QWidget* parent, const std::string& message);
 
 // Runs a command; an exception it lets out is shown by ShowErrorBox.
