@@ -32,6 +32,23 @@ TdxButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
   return button;
 }
 
+// The buttons side by side, ending at the dialog's right margin, each at
+// least as wide as laid out and wider where its caption and glyph need it in
+// the user's language, with room for the bevel on both sides.
+void FitButtons(std::initializer_list<TdxButton*> buttons) {
+  constexpr int Right = 403, Gap = 6, Bevel = 2;
+  int right = Right;
+  for (auto button = std::rbegin(buttons); button != std::rend(buttons); ++button) {
+    const QString caption = (*button)->Caption();
+    const int glyph = (*button)->Glyph().deviceIndependentSize().toSize().width();
+    const int needed = (*button)->fontMetrics().horizontalAdvance(caption) + glyph +
+                       (*button)->Spacing() + 2 * Bevel;
+    const int width = std::max((*button)->width(), needed);
+    (*button)->setGeometry(right - width, (*button)->y(), width, (*button)->height());
+    right -= width + Gap;
+  }
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QPoint place) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
@@ -74,6 +91,7 @@ void TFSubmitNumber::BuildButtons() {
 
   FBtHelp = MakeButton(this, "btHelp", tr("Help"), 338, dialogs::HelpGlyph(), mrNone);
   look::ApplyKeyColors(*FBtHelp, TKeyGroup::Help);
+  FitButtons({FBtSubmit, FBtCancel, FBtHelp});
 }
 
 void TFSubmitNumber::BuildPreview() {
