@@ -113,7 +113,7 @@ void TFSubmitNumber::BuildPreview() {
   FPreviewIndicator->setObjectName("PreviewIndicator");
   FPreviewIndicator->setGeometry(101, 5, 277, 20);
   FPreviewIndicator->setFont(look::IndicatorFont());
-  FPreviewIndicator->setAccessibleDescription(QStringLiteral("Preview"));
+  FPreviewIndicator->setAccessibleDescription(tr("Preview"));
   // Grouped whatever the main window's setting says.
   FPreviewIndicator->SetThouSep(true);
 }
@@ -125,10 +125,10 @@ void TFSubmitNumber::BuildInput() {
 
   MakeLabel(group, "LabelMantissa", tr("Mantissa:"), {10, 44});
   FEditMantissa = MakeEdit(group, "EditMantissa", {8, 64, 231, 21});
-  FEditMantissa->setAccessibleName(QStringLiteral("Mantissa"));
+  FEditMantissa->setAccessibleName(tr("Mantissa"));
   auto* multiply = new QLabel(group);
   multiply->setObjectName("ImageMulty");
-  multiply->setAccessibleName(QStringLiteral("times"));
+  multiply->setAccessibleName(tr("times"));
   multiply->setPixmap(QPixmap::fromImage(dialogs::MultiplicationSign()));
   multiply->setGeometry(253, 70, 8, 8);
   QLabel* base = MakeLabel(group, "LabelBase", QStringLiteral("10"), {266, 64});
@@ -136,7 +136,7 @@ void TFSubmitNumber::BuildInput() {
   base->adjustSize();
   MakeLabel(group, "LabelExponent", tr("Exponent:"), {290, 22});
   FEditExponent = MakeEdit(group, "EditExponent", {290, 41, 89, 21});
-  FEditExponent->setAccessibleName(QStringLiteral("Exponent"));
+  FEditExponent->setAccessibleName(tr("Exponent"));
 
   // Every change of a field's text, the dialog's own rewrites included.
   connect(FEditMantissa, &QLineEdit::textChanged, this, [this] { EditMantissaChange(); });

@@ -5,7 +5,7 @@
     <name>QObject</name>
     <message>
         <source>&amp;Quit Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter sans enregistrer</translation>
     </message>
 </context>
 <context>
@@ -21,6 +21,22 @@
     <message>
         <source>freeware</source>
         <translation>gratuiciel</translation>
+    </message>
+    <message>
+        <source>Tallyon banner</source>
+        <translation>Bannière de Tallyon</translation>
+    </message>
+    <message>
+        <source>Tallyon picture</source>
+        <translation>Image de Tallyon</translation>
+    </message>
+    <message>
+        <source>Home page; a click opens it</source>
+        <translation>Page d&apos;accueil ; un clic l&apos;ouvre</translation>
+    </message>
+    <message>
+        <source>Support mail; a click writes to it</source>
+        <translation>Adresse d&apos;assistance ; un clic lui écrit</translation>
     </message>
 </context>
 <context>
@@ -108,10 +124,6 @@
     <message>
         <source>&amp;Open</source>
         <translation>&amp;Ouvrir</translation>
-    </message>
-    <message>
-        <source>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;digits, decimal separator&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (keypad)&lt;/td&gt;&lt;td&gt;operations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+5, Shift+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Enter, Esc, Delete&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Backspace, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, square root&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Insert, Shift+Insert&lt;/td&gt;&lt;td&gt;copy, paste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Functions panel&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, log to the base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, cube root, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y or ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrees, radians, grads, turns&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sine</source>
@@ -291,11 +303,95 @@
     </message>
     <message>
         <source>Wayland offers no stay-on-top request; run Tallyon through X (QT_QPA_PLATFORM=xcb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland ne permet pas de rester au premier plan ; lancez Tallyon par X (QT_QPA_PLATFORM=xcb)</translation>
     </message>
     <message>
         <source>On Wayland the taskbar button stays while the window is on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous Wayland, le bouton de la barre des tâches reste tant que la fenêtre est affichée</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer tout</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Effacer l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Change sign</source>
+        <translation>Changer de signe</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Diviser</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Soustraire</translation>
+    </message>
+    <message>
+        <source>Memory clear</source>
+        <translation>Effacer la mémoire</translation>
+    </message>
+    <message>
+        <source>Delete the last digit</source>
+        <translation>Effacer le dernier chiffre</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Chiffre</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Additionner</translation>
+    </message>
+    <message>
+        <source>Memory recall</source>
+        <translation>Rappeler la mémoire</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Memory subtract</source>
+        <translation>Soustraire de la mémoire</translation>
+    </message>
+    <message>
+        <source>Reciprocal</source>
+        <translation>Inverse</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>Égal</translation>
+    </message>
+    <message>
+        <source>Memory add</source>
+        <translation>Ajouter à la mémoire</translation>
+    </message>
+    <message>
+        <source>Square root</source>
+        <translation>Racine carrée</translation>
+    </message>
+    <message>
+        <source>Decimal separator</source>
+        <translation>Séparateur décimal</translation>
+    </message>
+    <message>
+        <source>The program holding the clipboard does not answer; nothing was pasted.</source>
+        <translation>Le programme qui détient le presse-papiers ne répond pas ; rien n&apos;a été collé.</translation>
+    </message>
+    <message>
+        <source>The clipboard text is larger than 16 MiB; nothing was pasted.</source>
+        <translation>Le texte du presse-papiers dépasse 16 Mio ; rien n&apos;a été collé.</translation>
+    </message>
+    <message>
+        <source>&lt;table cellspacing=&quot;2&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;digits, decimal separator&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (keypad)&lt;/td&gt;&lt;td&gt;operations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+5, Shift+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Enter, Esc, Delete&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Backspace, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, square root&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Insert, Shift+Insert&lt;/td&gt;&lt;td&gt;copy, paste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Functions panel&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, log to the base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, cube root, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y or ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrees, radians, grads, turns&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table cellspacing=&quot;2&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Touches&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;chiffres, séparateur décimal&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (pavé numérique)&lt;/td&gt;&lt;td&gt;opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Maj+5, Maj+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Entrée, Échap, Suppr&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Retour arrière, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, racine carrée&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Inser, Maj+Inser&lt;/td&gt;&lt;td&gt;copier, coller&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Panneau des fonctions&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Maj+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Maj+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, logarithme de base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, racine cubique, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y ou ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrés, radians, grades, tours&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -334,6 +430,57 @@
     <message>
         <source>Exponent:</source>
         <translation>Exposant :</translation>
+    </message>
+    <message>
+        <source>Mantissa</source>
+        <translation>Mantisse</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>Exponent</source>
+        <translation>Exposant</translation>
+    </message>
+</context>
+<context>
+    <name>TMathError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division par zéro</translation>
+    </message>
+    <message>
+        <source>Invalid value</source>
+        <translation>Valeur non valide</translation>
+    </message>
+    <message>
+        <source>Negativ value</source>
+        <translation>Valeur négative</translation>
+    </message>
+    <message>
+        <source>Angle Magnitude too large</source>
+        <translation>Angle trop grand</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Opération en virgule flottante non valide</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Division par zéro en virgule flottante</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Dépassement de capacité en virgule flottante</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre à virgule flottante valide</translation>
     </message>
 </context>
 </TS>
