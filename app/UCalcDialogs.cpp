@@ -37,7 +37,7 @@ void TFCalc::HelpAbout1Execute() {
 void TFCalc::HelpKeyboardExecute() {
   QMessageBox box(
       QMessageBox::Information, QApplication::applicationName(),
-      tr("<table cellspacing=\"2\">"
+      tr("<style>td { padding-right: 8px; white-space: nowrap }</style><table cellspacing=\"2\">"
          "<tr><td><b>Keys</b></td><td></td></tr>"
          "<tr><td>0-9 . ,</td><td>digits, decimal separator</td></tr>"
          "<tr><td>+ - * / (keypad)</td><td>operations</td></tr>"
