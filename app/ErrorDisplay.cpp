@@ -1,6 +1,7 @@
 #include "app/ErrorDisplay.h"
 
 #include "app/ErrorTexts.h"
+#include "app/ModalBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -58,10 +59,11 @@ std::string app::ErrorBoxText(const std::string& message) {
 }
 
 void app::ShowErrorBox(QWidget* parent, const std::string& message) {
-  QMessageBox::critical(parent, QApplication::applicationName(),
-                        Breakable(QString::fromStdString(
-                            app::ErrorBoxText(app::TranslatedError(message).toStdString()))),
-                        QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                  Breakable(QString::fromStdString(
+                      app::ErrorBoxText(app::TranslatedError(message).toStdString()))),
+                  QMessageBox::Ok, parent);
+  app::ShowModal(box);
 }
 
 bool app::Guarded(QWidget* parent, const std::function<void()>& command) {

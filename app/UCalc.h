@@ -18,10 +18,14 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QSystemTrayIcon;
+class QTimer;
 class TCVCalcIndicator;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
+namespace app {
+class PasteNote;
+}
 enum class TKeyGroup;
 namespace platform {
 enum class ClipboardRefusal;
@@ -73,7 +77,7 @@ private:
   void AfterFirstPaint();
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
-  void FormKeyDown(const QKeyEvent& key);
+  bool FormKeyDown(const QKeyEvent& key);
   bool FunctionsShown() const;
   void PanelIndicatorClick();
 
@@ -87,6 +91,7 @@ private:
   void ViewStayOnTopExecute();
   void ViewFunctionsExecute();
   void ShowFunctions();
+  void KeepOnScreen();
   void SetAngularMeasure(TAngularMeasure measure);
   void ShowAngularMeasure();
   void ShowAngleKeys(TAngularMeasure chosen);
@@ -102,6 +107,8 @@ private:
   void ApplicationRestore();
   void TrayIconOpenExecute();
   void ShowPresenceLimits();
+  void ShowTrayAvailability();
+  void WatchTray();
   void ShowTrayToolTip();
   void ApplyShowIn(std::int32_t showIn);
   void SetTaskbarButton(bool shown);
@@ -120,6 +127,7 @@ private:
   TmxFlatPanel* FMemoryPanel = nullptr;
   TCVCalcIndicator* FMainIndicator = nullptr;
   TCVCalcIndicator* FMemoryIndicator = nullptr;
+  app::PasteNote* FPasteNote = nullptr; // why a paste pasted nothing
   TdxContainer* FFunctionArea = nullptr;
   std::array<TdxButton*, amCycle + 1> FAngleKeys{};
   QMenuBar* FMenuBar = nullptr;
@@ -130,6 +138,7 @@ private:
   std::array<QAction*, 3> FViewShowIn{};
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
+  QTimer* FTrayWatch = nullptr;         // runs while the window is hidden in the tray
   bool FMinimizeToTray = true;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;

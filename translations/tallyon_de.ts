@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>PasteNote</name>
+    <message>
+        <source>Not pasted: no number</source>
+        <translation>Nicht eingefügt: keine Zahl</translation>
+    </message>
+    <message>
+        <source>Not pasted: several numbers</source>
+        <translation>Nicht eingefügt: mehrere Zahlen</translation>
+    </message>
+    <message>
+        <source>Not pasted: not a number</source>
+        <translation>Nicht eingefügt: keine gültige Zahl</translation>
+    </message>
+    <message>
+        <source>Not pasted: out of range</source>
+        <translation>Nicht eingefügt: außerhalb des Bereichs</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Quit Without Saving</source>
@@ -382,16 +401,128 @@
         <translation>Dezimaltrennzeichen</translation>
     </message>
     <message>
-        <source>The program holding the clipboard does not answer; nothing was pasted.</source>
-        <translation>Das Programm, das die Zwischenablage hält, antwortet nicht; nichts wurde eingefügt.</translation>
+        <source>No system tray is running on this desktop</source>
+        <translation>Auf diesem Desktop läuft kein Infobereich</translation>
     </message>
     <message>
-        <source>The clipboard text is larger than 16 MiB; nothing was pasted.</source>
-        <translation>Der Text in der Zwischenablage ist größer als 16 MiB; nichts wurde eingefügt.</translation>
+        <source>the digits</source>
+        <translation>die Ziffern</translation>
     </message>
     <message>
-        <source>&lt;style&gt;td { padding-right: 8px; white-space: nowrap }&lt;/style&gt;&lt;table cellspacing=&quot;2&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;digits, decimal separator&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (keypad)&lt;/td&gt;&lt;td&gt;operations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+5, Shift+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Enter, Esc, Delete&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Backspace, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, square root&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Insert, Shift+Insert&lt;/td&gt;&lt;td&gt;copy, paste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Functions panel&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, log to the base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, cube root, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y or ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrees, radians, grads, turns&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;style&gt;td { padding-right: 8px; white-space: nowrap }&lt;/style&gt;&lt;table cellspacing=&quot;2&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tasten&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;Ziffern, Dezimaltrennzeichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (Ziffernblock)&lt;/td&gt;&lt;td&gt;Rechenarten&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Umschalt+5, Umschalt+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Eingabe, Esc, Entf&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Rück, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, Quadratwurzel&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+L, Strg+R, Strg+P, Strg+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+Einfg, Umschalt+Einfg&lt;/td&gt;&lt;td&gt;kopieren, einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Funktionsfeld&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Umschalt+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+Umschalt+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, Logarithmus zur Basis y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, Kubikwurzel, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y oder ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;Grad, Radiant, Gon, Umdrehungen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>0-9 (main row or keypad)</source>
+        <translation>0-9 (Hauptfeld oder Ziffernblock)</translation>
+    </message>
+    <message>
+        <source>the decimal separator (the locale&apos;s is inserted)</source>
+        <translation>das Dezimaltrennzeichen (das der Ländereinstellung wird eingefügt)</translation>
+    </message>
+    <message>
+        <source>the operations, main row or keypad</source>
+        <translation>die Rechenarten, Hauptfeld oder Ziffernblock</translation>
+    </message>
+    <message>
+        <source>%, *</source>
+        <translation>%, *</translation>
+    </message>
+    <message>
+        <source>=, CE, C (Enter is = also on a focused key)</source>
+        <translation>=, CE, C (Eingabe ist = auch auf einer Taste mit Fokus)</translation>
+    </message>
+    <message>
+        <source>BACK, +/-, 1/x, square root</source>
+        <translation>BACK, +/-, 1/x, Quadratwurzel</translation>
+    </message>
+    <message>
+        <source>MC, MR, M+</source>
+        <translation>MC, MR, M+</translation>
+    </message>
+    <message>
+        <source>M-</source>
+        <translation>M-</translation>
+    </message>
+    <message>
+        <source>copy the value</source>
+        <translation>den Wert kopieren</translation>
+    </message>
+    <message>
+        <source>paste a number</source>
+        <translation>eine Zahl einfügen</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>beenden</translation>
+    </message>
+    <message>
+        <source>move between the keys; space clicks one</source>
+        <translation>zwischen den Tasten wechseln; Leertaste klickt eine</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab, arrows</source>
+        <translation>Tab, Umschalt+Tab, Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>sin, cos, tan, cot</source>
+        <translation>sin, cos, tan, cot</translation>
+    </message>
+    <message>
+        <source>arcsin, arccos, arctan, arccot</source>
+        <translation>arcsin, arccos, arctan, arccot</translation>
+    </message>
+    <message>
+        <source>sinh, cosh, tanh, coth</source>
+        <translation>sinh, cosh, tanh, coth</translation>
+    </message>
+    <message>
+        <source>arsinh, arcosh, artanh, arcoth</source>
+        <translation>arsinh, arcosh, artanh, arcoth</translation>
+    </message>
+    <message>
+        <source>sec, cosec, sech, cosech</source>
+        <translation>sec, cosec, sech, cosech</translation>
+    </message>
+    <message>
+        <source>ln, lg, log to the base y (x G y =)</source>
+        <translation>ln, lg, Logarithmus zur Basis y (x G y =)</translation>
+    </message>
+    <message>
+        <source>eˣ, ∛x, x²</source>
+        <translation>eˣ, ∛x, x²</translation>
+    </message>
+    <message>
+        <source>x³</source>
+        <translation>x³</translation>
+    </message>
+    <message>
+        <source>xʸ</source>
+        <translation>xʸ</translation>
+    </message>
+    <message>
+        <source>n!</source>
+        <translation>n!</translation>
+    </message>
+    <message>
+        <source>π</source>
+        <translation>π</translation>
+    </message>
+    <message>
+        <source>degrees, radians, grads, turns</source>
+        <translation>Grad, Radiant, Gon, Umdrehungen</translation>
+    </message>
+    <message>
+        <source>Not pasted: the clipboard does not answer</source>
+        <translation>Nicht eingefügt: Zwischenablage antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Not pasted: text over 16 MiB</source>
+        <translation>Nicht eingefügt: Text über 16 MiB</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Functions panel</source>
+        <translation>Funktionsfeld</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>PasteNote</name>
+    <message>
+        <source>Not pasted: no number</source>
+        <translation>Non collé : aucun nombre</translation>
+    </message>
+    <message>
+        <source>Not pasted: several numbers</source>
+        <translation>Non collé : plusieurs nombres</translation>
+    </message>
+    <message>
+        <source>Not pasted: not a number</source>
+        <translation>Non collé : pas un nombre</translation>
+    </message>
+    <message>
+        <source>Not pasted: out of range</source>
+        <translation>Non collé : hors limites</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Quit Without Saving</source>
@@ -382,16 +401,128 @@
         <translation>Séparateur décimal</translation>
     </message>
     <message>
-        <source>The program holding the clipboard does not answer; nothing was pasted.</source>
-        <translation>Le programme qui détient le presse-papiers ne répond pas ; rien n&apos;a été collé.</translation>
+        <source>No system tray is running on this desktop</source>
+        <translation>Aucune zone de notification ne fonctionne sur ce bureau</translation>
     </message>
     <message>
-        <source>The clipboard text is larger than 16 MiB; nothing was pasted.</source>
-        <translation>Le texte du presse-papiers dépasse 16 Mio ; rien n&apos;a été collé.</translation>
+        <source>the digits</source>
+        <translation>les chiffres</translation>
     </message>
     <message>
-        <source>&lt;style&gt;td { padding-right: 8px; white-space: nowrap }&lt;/style&gt;&lt;table cellspacing=&quot;2&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;digits, decimal separator&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (keypad)&lt;/td&gt;&lt;td&gt;operations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+5, Shift+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Enter, Esc, Delete&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Backspace, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, square root&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Insert, Shift+Insert&lt;/td&gt;&lt;td&gt;copy, paste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Functions panel&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, log to the base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, cube root, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y or ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrees, radians, grads, turns&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;style&gt;td { padding-right: 8px; white-space: nowrap }&lt;/style&gt;&lt;table cellspacing=&quot;2&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Touches&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;chiffres, séparateur décimal&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / (pavé numérique)&lt;/td&gt;&lt;td&gt;opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Maj+5, Maj+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Entrée, Échap, Suppr&lt;/td&gt;&lt;td&gt;=, CE, C&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Retour arrière, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, racine carrée&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P, Ctrl+Q&lt;/td&gt;&lt;td&gt;MC, MR, M+, M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Inser, Maj+Inser&lt;/td&gt;&lt;td&gt;copier, coller&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Panneau des fonctions&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Maj+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Maj+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, logarithme de base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, racine cubique, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y ou ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrés, radians, grades, tours&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <source>0-9 (main row or keypad)</source>
+        <translation>0-9 (rangée principale ou pavé numérique)</translation>
+    </message>
+    <message>
+        <source>the decimal separator (the locale&apos;s is inserted)</source>
+        <translation>le séparateur décimal (celui des paramètres régionaux est inséré)</translation>
+    </message>
+    <message>
+        <source>the operations, main row or keypad</source>
+        <translation>les opérations, rangée principale ou pavé numérique</translation>
+    </message>
+    <message>
+        <source>%, *</source>
+        <translation>%, *</translation>
+    </message>
+    <message>
+        <source>=, CE, C (Enter is = also on a focused key)</source>
+        <translation>=, CE, C (Entrée vaut = même sur une touche active)</translation>
+    </message>
+    <message>
+        <source>BACK, +/-, 1/x, square root</source>
+        <translation>BACK, +/-, 1/x, racine carrée</translation>
+    </message>
+    <message>
+        <source>MC, MR, M+</source>
+        <translation>MC, MR, M+</translation>
+    </message>
+    <message>
+        <source>M-</source>
+        <translation>M-</translation>
+    </message>
+    <message>
+        <source>copy the value</source>
+        <translation>copier la valeur</translation>
+    </message>
+    <message>
+        <source>paste a number</source>
+        <translation>coller un nombre</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>quitter</translation>
+    </message>
+    <message>
+        <source>move between the keys; space clicks one</source>
+        <translation>passer d&apos;une touche à l&apos;autre ; Espace en clique une</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab, arrows</source>
+        <translation>Tab, Maj+Tab, flèches</translation>
+    </message>
+    <message>
+        <source>sin, cos, tan, cot</source>
+        <translation>sin, cos, tan, cot</translation>
+    </message>
+    <message>
+        <source>arcsin, arccos, arctan, arccot</source>
+        <translation>arcsin, arccos, arctan, arccot</translation>
+    </message>
+    <message>
+        <source>sinh, cosh, tanh, coth</source>
+        <translation>sinh, cosh, tanh, coth</translation>
+    </message>
+    <message>
+        <source>arsinh, arcosh, artanh, arcoth</source>
+        <translation>arsinh, arcosh, artanh, arcoth</translation>
+    </message>
+    <message>
+        <source>sec, cosec, sech, cosech</source>
+        <translation>sec, cosec, sech, cosech</translation>
+    </message>
+    <message>
+        <source>ln, lg, log to the base y (x G y =)</source>
+        <translation>ln, lg, logarithme de base y (x G y =)</translation>
+    </message>
+    <message>
+        <source>eˣ, ∛x, x²</source>
+        <translation>eˣ, ∛x, x²</translation>
+    </message>
+    <message>
+        <source>x³</source>
+        <translation>x³</translation>
+    </message>
+    <message>
+        <source>xʸ</source>
+        <translation>xʸ</translation>
+    </message>
+    <message>
+        <source>n!</source>
+        <translation>n!</translation>
+    </message>
+    <message>
+        <source>π</source>
+        <translation>π</translation>
+    </message>
+    <message>
+        <source>degrees, radians, grads, turns</source>
+        <translation>degrés, radians, grades, tours</translation>
+    </message>
+    <message>
+        <source>Not pasted: the clipboard does not answer</source>
+        <translation>Non collé : le presse-papiers ne répond pas</translation>
+    </message>
+    <message>
+        <source>Not pasted: text over 16 MiB</source>
+        <translation>Non collé : texte de plus de 16 Mio</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Functions panel</source>
+        <translation>Panneau des fonctions</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -17,6 +19,13 @@ namespace e2e {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 Process::Process(const std::vector<std::string>& argv) {
   FPid = ::fork();
@@ -159,6 +168,10 @@ void DesktopSession::StartTrayHost() {
              10s);
 }
 
+void DesktopSession::StopTrayHost() {
+  FTrayHost.reset();
+}
+
 namespace {
 
 // Weston on X takes its keyboard layout from the X server's XKB rule names;
@@ -294,6 +307,15 @@ void DesktopSession::SetNumLock(bool on) const {
 
 std::string DesktopSession::ClipboardText(const std::string& target) const {
   return Shell("timeout 5 xclip -selection clipboard -o -t " + Quote(target) + " 2>/dev/null");
+}
+
+std::string DesktopSession::CopiedValue() const {
+  const std::string marker = "(not copied)";
+  SetClipboardText(marker);
+  Keys("ctrl+Insert");
+  std::string copied = marker;
+  Eventually([&] { return (copied = ClipboardText()) != marker; });
+  return copied;
 }
 
 void DesktopSession::SetClipboardText(const std::string& text, const std::string& target) const {
