@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>the decimal separator (the locale&apos;s is inserted)</source>
-        <translation>das Dezimaltrennzeichen (das der Ländereinstellung wird eingefügt)</translation>
+        <translation>das Dezimaltrennzeichen (das der Region)</translation>
     </message>
     <message>
         <source>the operations, main row or keypad</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Tab, Shift+Tab, arrows</source>
-        <translation>Tab, Umschalt+Tab, Pfeiltasten</translation>
+        <translation>Tab, Shift+Tab, Pfeiltasten</translation>
     </message>
     <message>
         <source>sin, cos, tan, cot</source>

@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>the decimal separator (the locale&apos;s is inserted)</source>
-        <translation>le séparateur décimal (celui des paramètres régionaux est inséré)</translation>
+        <translation>le séparateur décimal (celui de la région)</translation>
     </message>
     <message>
         <source>the operations, main row or keypad</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Tab, Shift+Tab, arrows</source>
-        <translation>Tab, Maj+Tab, flèches</translation>
+        <translation>Tab, Shift+Tab, flèches</translation>
     </message>
     <message>
         <source>sin, cos, tan, cot</source>
