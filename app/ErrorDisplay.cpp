@@ -1,5 +1,6 @@
 #include "app/ErrorDisplay.h"
 
+#include "app/ErrorTexts.h"
 #include "app/ModalBox.h"
 #include "ui/WindowTexts.h"
 
@@ -36,8 +37,9 @@ QString Breakable(const QString& text) {
 
 void app::ShowErrorBox(QWidget* parent, const std::string& message) {
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                  Breakable(QString::fromStdString(ui::ErrorBoxText(message))), QMessageBox::Ok,
-                  parent);
+                  Breakable(QString::fromStdString(
+                      ui::ErrorBoxText(app::TranslatedError(message).toStdString()))),
+                  QMessageBox::Ok, parent);
   app::ShowModal(box);
 }
 

@@ -11,7 +11,8 @@ class QWidget;
 
 namespace app {
 
-// Shows ui::ErrorBoxText(message).
+// Shows the message, translated first (ErrorTexts.h), as ui::ErrorBoxText
+// gives it.
 void ShowErrorBox(QWidget* parent, const std::string& message);
 
 // Runs a command; an exception it lets out is shown by ShowErrorBox.

@@ -29,6 +29,10 @@ namespace app {
 class PasteNote;
 }
 enum class TKeyGroup;
+namespace platform {
+enum class ClipboardRefusal;
+enum class InstanceRequest : char;
+} // namespace platform
 
 class TFCalc : public QWidget {
   Q_OBJECT
@@ -43,6 +47,13 @@ public:
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
   QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
   TSettingsSaver& Saver() const { return *FSaver; }
+
+  // Another start of the program on this display, with the desktop's
+  // activation token: its window is this one.
+  void AnotherStart(platform::InstanceRequest request, const std::string& activationToken);
+  // Opens a step down and right of the centre per instance running on other
+  // displays, so that two windows never open exactly on top of each other.
+  void PlaceAfterOthers(int others) { FCascade = others; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +88,7 @@ private:
   void FileExitExecute();
   void EditCopyExecute();
   void EditPasteExecute();
+  void ShowPasteRefusal(platform::ClipboardRefusal refusal);
   void ViewThouSepExecute();
   void ShowThouSep();
   void ViewStayOnTopExecute();
@@ -104,6 +116,7 @@ private:
   void ApplyShowIn(std::int32_t showIn);
   void SetTaskbarButton(bool shown);
   void RestoreAndRaise();
+  bool HidesToTray();
   void RestorePresence();
   void ApplyStayOnTop(bool onTop);
 
@@ -133,4 +146,5 @@ private:
   ui::TPresence FPresence;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;
+  int FCascade = 0;
 };

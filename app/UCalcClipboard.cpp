@@ -21,7 +21,9 @@ void TFCalc::EditCopyExecute() {
 // the note in the value panel says why. A clipboard without any text
 // changes nothing at all.
 void TFCalc::EditPasteExecute() {
-  const std::optional<std::string> clipboard = platform::ReadClipboardText();
+  const platform::ClipboardContent content = platform::ReadClipboardText();
+  ShowPasteRefusal(content.refusal);
+  const std::optional<std::string>& clipboard = content.text;
   if (!clipboard) return;
   const engine::PastedNumber pasted = engine::ReadPastedNumber(*clipboard);
   if (!pasted.number) {
@@ -33,4 +35,17 @@ void TFCalc::EditPasteExecute() {
   USet::Value = engine::NumberToText(*pasted.number);
   FCalculator.EnterNumber(USet::Value);
   FMainIndicator->SetText(USet::Value);
+}
+
+// A clipboard that did not give its text says why in the paste note.
+void TFCalc::ShowPasteRefusal(platform::ClipboardRefusal refusal) {
+  switch (refusal) {
+  case platform::ClipboardRefusal::None: return;
+  case platform::ClipboardRefusal::NotAnswering:
+    FPasteNote->Show(tr("Not pasted: the clipboard does not answer"));
+    return;
+  case platform::ClipboardRefusal::TooLarge:
+    FPasteNote->Show(tr("Not pasted: text over 16 MiB"));
+    return;
+  }
 }

@@ -42,7 +42,8 @@ void TFCalc::HelpKeyboardExecute() {
   const auto translated = [](const char* text) {
     return QCoreApplication::translate("TFCalc", text).toStdString();
   };
-  QString table = QStringLiteral("<table cellspacing=\"2\"><tr><td><b>%1</b></td><td></td></tr>")
+  QString table = QStringLiteral("<style>td { padding-right: 8px; white-space: nowrap }</style>"
+                                 "<table cellspacing=\"2\"><tr><td><b>%1</b></td><td></td></tr>")
                       .arg(tr("Keys"));
   bool panel = false;
   for (const ui::TKeyRow& row : ui::KeyRows) {

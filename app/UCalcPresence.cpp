@@ -18,6 +18,7 @@
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
 #include "platform/desktop/Desktop.h"
+#include "platform/desktop/Instance.h"
 #include "settings/USet.h"
 
 #include <QAction>
@@ -176,6 +177,27 @@ void TFCalc::TrayIconOpenExecute() {
   RestoreAndRaise();
 }
 
+// A toggle hides the window in front where minimising would take it: into
+// the tray, or to the taskbar.
+void TFCalc::AnotherStart(platform::InstanceRequest request, const std::string& activationToken) {
+  // A window shown again from the tray has the toolkit's focus but is not
+  // the widgets' active window until it loses the focus once.
+  const bool focused = isActiveWindow() || QGuiApplication::focusWindow() == windowHandle();
+  const bool inFront = isVisible() && !isMinimized() && focused;
+  if (request == platform::InstanceRequest::Toggle && inFront) {
+    if (HidesToTray())
+      hide();
+    else
+      showMinimized();
+    return;
+  }
+  // A Wayland compositor lets the window take the focus with the token of
+  // the start that asked for it.
+  if (!activationToken.empty())
+    qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(activationToken));
+  Run(&TFCalc::TrayIconOpenExecute);
+}
+
 void TFCalc::ApplyStayOnTop(bool onTop) {
   platform::SetStayOnTop(*this, onTop);
 }
@@ -191,9 +213,11 @@ void TFCalc::ViewStayOnTopExecute() {
 void TFCalc::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!FPlaced) {
-    // Centred on the screen when first shown.
+    // Centred on the screen when first shown, or a step aside per other instance.
     FPlaced = true;
-    move(screen()->availableGeometry().center() - frameGeometry().center() + pos());
+    constexpr int CascadeStep = 32;
+    move(screen()->availableGeometry().center() - frameGeometry().center() + pos() +
+         QPoint(CascadeStep, CascadeStep) * (FCascade % 8));
     // Told once, after the window appears: where a damaged settings file went.
     QTimer::singleShot(0, this, [this] {
       const std::string notice = USet::TakeSettingsNotice();
@@ -207,12 +231,16 @@ void TFCalc::showEvent(QShowEvent* event) {
   Run(&TFCalc::FormShow);
 }
 
+bool TFCalc::HidesToTray() {
+  FPresence.SetTrayAvailable(QSystemTrayIcon::isSystemTrayAvailable());
+  return FPresence.HideOnMinimize(FTrayIcon != nullptr && FTrayIcon->isVisible());
+}
+
 void TFCalc::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
-  FPresence.SetTrayAvailable(QSystemTrayIcon::isSystemTrayAvailable());
-  if (isMinimized() && FPresence.HideOnMinimize(FTrayIcon != nullptr && FTrayIcon->isVisible())) {
+  if (isMinimized() && HidesToTray()) {
     // Hidden after the state change has settled: window and taskbar button go.
     QTimer::singleShot(0, this, [this] {
       hide();

@@ -109,9 +109,9 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner, dialogs::FixedDialogFlags)
 
 void TAboutBox::BuildPictures() {
   FImage1 = MakePicture(this, "Image1", {-2, -2, 463, 100}, dialogs::AboutBannerJpeg(),
-                        QStringLiteral("Tallyon banner"));
+                        tr("Tallyon banner"));
   FImage2 = MakePicture(this, "Image2", {26, 124, 118, 100}, dialogs::AboutPictureJpeg(),
-                        QStringLiteral("Tallyon picture"));
+                        tr("Tallyon picture"));
 }
 
 void TAboutBox::BuildLabels() {
@@ -125,8 +125,8 @@ void TAboutBox::BuildLabels() {
                       false, true);
   FLbCopyright =
       MakeLabel(this, "lbCopyright", QStringLiteral("Legal Copyright"), 11, {25, 261}, false);
-  FLbURL->setAccessibleDescription(QStringLiteral("Home page; a click opens it"));
-  FLbMail->setAccessibleDescription(QStringLiteral("Support mail; a click writes to it"));
+  FLbURL->setAccessibleDescription(tr("Home page; a click opens it"));
+  FLbMail->setAccessibleDescription(tr("Support mail; a click writes to it"));
   FitLink(*FLbURL, NameRightEdge);
   FitLink(*FLbMail, NameRightEdge);
   FLbURL->installEventFilter(this);

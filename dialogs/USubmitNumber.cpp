@@ -33,6 +33,23 @@ TdxButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
   return button;
 }
 
+// The buttons side by side, ending at the dialog's right margin, each at
+// least as wide as laid out and wider where its caption and glyph need it in
+// the user's language, with room for the bevel on both sides.
+void FitButtons(std::initializer_list<TdxButton*> buttons) {
+  constexpr int Right = 403, Gap = 6, Bevel = 2;
+  int right = Right;
+  for (auto button = std::rbegin(buttons); button != std::rend(buttons); ++button) {
+    const QString caption = (*button)->Caption();
+    const int glyph = (*button)->Glyph().deviceIndependentSize().toSize().width();
+    const int needed = (*button)->fontMetrics().horizontalAdvance(caption) + glyph +
+                       (*button)->Spacing() + 2 * Bevel;
+    const int width = std::max((*button)->width(), needed);
+    (*button)->setGeometry(right - width, (*button)->y(), width, (*button)->height());
+    right -= width + Gap;
+  }
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QPoint place) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
@@ -77,6 +94,7 @@ void TFSubmitNumber::BuildButtons() {
 
   FBtHelp = MakeButton(this, "btHelp", tr("Help"), 338, dialogs::HelpGlyph(), mrNone);
   look::ApplyKeyColors(*FBtHelp, TKeyGroup::Help);
+  FitButtons({FBtSubmit, FBtCancel, FBtHelp});
 }
 
 void TFSubmitNumber::BuildPreview() {
@@ -98,7 +116,7 @@ void TFSubmitNumber::BuildPreview() {
   FPreviewIndicator->setObjectName("PreviewIndicator");
   FPreviewIndicator->setGeometry(101, 5, 277, 20);
   FPreviewIndicator->setFont(look::IndicatorFont());
-  FPreviewIndicator->setAccessibleDescription(QStringLiteral("Preview"));
+  FPreviewIndicator->setAccessibleDescription(tr("Preview"));
   // Grouped whatever the main window's setting says.
   FPreviewIndicator->SetThouSep(true);
 }
@@ -110,10 +128,10 @@ void TFSubmitNumber::BuildInput() {
 
   MakeLabel(group, "LabelMantissa", tr("Mantissa:"), {10, 44});
   FEditMantissa = MakeEdit(group, "EditMantissa", {8, 64, 231, 21});
-  FEditMantissa->setAccessibleName(QStringLiteral("Mantissa"));
+  FEditMantissa->setAccessibleName(tr("Mantissa"));
   auto* multiply = new QLabel(group);
   multiply->setObjectName("ImageMulty");
-  multiply->setAccessibleName(QStringLiteral("times"));
+  multiply->setAccessibleName(tr("times"));
   multiply->setPixmap(QPixmap::fromImage(dialogs::MultiplicationSign()));
   multiply->setGeometry(253, 70, 8, 8);
   QLabel* base = MakeLabel(group, "LabelBase", QStringLiteral("10"), {266, 64});
@@ -121,7 +139,7 @@ void TFSubmitNumber::BuildInput() {
   base->adjustSize();
   MakeLabel(group, "LabelExponent", tr("Exponent:"), {290, 22});
   FEditExponent = MakeEdit(group, "EditExponent", {290, 41, 89, 21});
-  FEditExponent->setAccessibleName(QStringLiteral("Exponent"));
+  FEditExponent->setAccessibleName(tr("Exponent"));
 
   // Every change of a field's text, the dialog's own rewrites included.
   connect(FEditMantissa, &QLineEdit::textChanged, this, [this] { EditMantissaChange(); });

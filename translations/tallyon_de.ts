@@ -24,7 +24,7 @@
     <name>QObject</name>
     <message>
         <source>&amp;Quit Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden ohne Speichern</translation>
     </message>
 </context>
 <context>
@@ -40,6 +40,22 @@
     <message>
         <source>freeware</source>
         <translation>Freeware</translation>
+    </message>
+    <message>
+        <source>Tallyon banner</source>
+        <translation>Tallyon-Banner</translation>
+    </message>
+    <message>
+        <source>Tallyon picture</source>
+        <translation>Tallyon-Bild</translation>
+    </message>
+    <message>
+        <source>Home page; a click opens it</source>
+        <translation>Homepage; ein Klick öffnet sie</translation>
+    </message>
+    <message>
+        <source>Support mail; a click writes to it</source>
+        <translation>Support-Adresse; ein Klick schreibt an sie</translation>
     </message>
 </context>
 <context>
@@ -306,19 +322,207 @@
     </message>
     <message>
         <source>Wayland offers no stay-on-top request; run Tallyon through X (QT_QPA_PLATFORM=xcb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland kennt keine Bitte um „Immer im Vordergrund“; starten Sie Tallyon über X (QT_QPA_PLATFORM=xcb)</translation>
     </message>
     <message>
         <source>On Wayland the taskbar button stays while the window is on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter Wayland bleibt die Schaltfläche in der Taskleiste, solange das Fenster angezeigt wird</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Alles löschen</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Eingabe löschen</translation>
+    </message>
+    <message>
+        <source>Change sign</source>
+        <translation>Vorzeichen wechseln</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Dividieren</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplizieren</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Subtrahieren</translation>
+    </message>
+    <message>
+        <source>Memory clear</source>
+        <translation>Speicher löschen</translation>
+    </message>
+    <message>
+        <source>Delete the last digit</source>
+        <translation>Letzte Ziffer löschen</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Ziffer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Addieren</translation>
+    </message>
+    <message>
+        <source>Memory recall</source>
+        <translation>Speicher abrufen</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Memory subtract</source>
+        <translation>Vom Speicher abziehen</translation>
+    </message>
+    <message>
+        <source>Reciprocal</source>
+        <translation>Kehrwert</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Memory add</source>
+        <translation>Zum Speicher addieren</translation>
+    </message>
+    <message>
+        <source>Square root</source>
+        <translation>Quadratwurzel</translation>
+    </message>
+    <message>
+        <source>Decimal separator</source>
+        <translation>Dezimaltrennzeichen</translation>
     </message>
     <message>
         <source>No system tray is running on this desktop</source>
         <translation>Auf diesem Desktop läuft kein Infobereich</translation>
     </message>
     <message>
-        <source>&lt;table cellspacing=&quot;2&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Keys&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;0-9 . ,&lt;/td&gt;&lt;td&gt;digits, decimal separator&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;+ - * / = %&lt;/td&gt;&lt;td&gt;operations, =, % (main row or keypad)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+5, Shift+8&lt;/td&gt;&lt;td&gt;%, *&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Enter, Esc, Delete&lt;/td&gt;&lt;td&gt;=, CE, C (Enter is = also on a focused key)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Backspace, F9, R, @&lt;/td&gt;&lt;td&gt;BACK, +/-, 1/x, square root&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L, Ctrl+R, Ctrl+P&lt;/td&gt;&lt;td&gt;MC, MR, M+&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+P&lt;/td&gt;&lt;td&gt;M-&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+C, Ctrl+V&lt;/td&gt;&lt;td&gt;copy, paste (also Ctrl+Insert, Shift+Insert)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;quit&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Tab, Shift+Tab, arrows&lt;/td&gt;&lt;td&gt;move between the keys; space clicks one&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Functions panel&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;S, O, T, K&lt;/td&gt;&lt;td&gt;sin, cos, tan, cot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;E, W&lt;/td&gt;&lt;td&gt;sec, cosec&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arcsin, arccos, arctan, arccot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, O, T, K, E, W&lt;/td&gt;&lt;td&gt;sinh, cosh, tanh, coth, sech, cosech&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+S, O, T, K&lt;/td&gt;&lt;td&gt;arsinh, arcosh, artanh, arcoth&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;N, L, G&lt;/td&gt;&lt;td&gt;ln, lg, log to the base y&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;X, B, Q, #&lt;/td&gt;&lt;td&gt;e&lt;sup&gt;x&lt;/sup&gt;, cube root, x², x³&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Y or ^, !, P&lt;/td&gt;&lt;td&gt;x&lt;sup&gt;y&lt;/sup&gt;, n!, π&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, F3, F4, F5&lt;/td&gt;&lt;td&gt;degrees, radians, grads, turns&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>the digits</source>
+        <translation>die Ziffern</translation>
+    </message>
+    <message>
+        <source>0-9 (main row or keypad)</source>
+        <translation>0-9 (Hauptfeld oder Ziffernblock)</translation>
+    </message>
+    <message>
+        <source>the decimal separator (the locale&apos;s is inserted)</source>
+        <translation>das Dezimaltrennzeichen (das der Region)</translation>
+    </message>
+    <message>
+        <source>the operations, main row or keypad</source>
+        <translation>die Rechenarten, Hauptfeld oder Ziffernblock</translation>
+    </message>
+    <message>
+        <source>%, *</source>
+        <translation>%, *</translation>
+    </message>
+    <message>
+        <source>=, CE, C (Enter is = also on a focused key)</source>
+        <translation>=, CE, C (Eingabe ist = auch auf einer Taste mit Fokus)</translation>
+    </message>
+    <message>
+        <source>BACK, +/-, 1/x, square root</source>
+        <translation>BACK, +/-, 1/x, Quadratwurzel</translation>
+    </message>
+    <message>
+        <source>MC, MR, M+</source>
+        <translation>MC, MR, M+</translation>
+    </message>
+    <message>
+        <source>M-</source>
+        <translation>M-</translation>
+    </message>
+    <message>
+        <source>copy the value</source>
+        <translation>den Wert kopieren</translation>
+    </message>
+    <message>
+        <source>paste a number</source>
+        <translation>eine Zahl einfügen</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>beenden</translation>
+    </message>
+    <message>
+        <source>move between the keys; space clicks one</source>
+        <translation>zwischen den Tasten wechseln; Leertaste klickt eine</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab, arrows</source>
+        <translation>Tab, Shift+Tab, Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>sin, cos, tan, cot</source>
+        <translation>sin, cos, tan, cot</translation>
+    </message>
+    <message>
+        <source>arcsin, arccos, arctan, arccot</source>
+        <translation>arcsin, arccos, arctan, arccot</translation>
+    </message>
+    <message>
+        <source>sinh, cosh, tanh, coth</source>
+        <translation>sinh, cosh, tanh, coth</translation>
+    </message>
+    <message>
+        <source>arsinh, arcosh, artanh, arcoth</source>
+        <translation>arsinh, arcosh, artanh, arcoth</translation>
+    </message>
+    <message>
+        <source>sec, cosec, sech, cosech</source>
+        <translation>sec, cosec, sech, cosech</translation>
+    </message>
+    <message>
+        <source>ln, lg, log to the base y (x G y =)</source>
+        <translation>ln, lg, Logarithmus zur Basis y (x G y =)</translation>
+    </message>
+    <message>
+        <source>eˣ, ∛x, x²</source>
+        <translation>eˣ, ∛x, x²</translation>
+    </message>
+    <message>
+        <source>x³</source>
+        <translation>x³</translation>
+    </message>
+    <message>
+        <source>xʸ</source>
+        <translation>xʸ</translation>
+    </message>
+    <message>
+        <source>n!</source>
+        <translation>n!</translation>
+    </message>
+    <message>
+        <source>π</source>
+        <translation>π</translation>
+    </message>
+    <message>
+        <source>degrees, radians, grads, turns</source>
+        <translation>Grad, Radiant, Gon, Umdrehungen</translation>
+    </message>
+    <message>
+        <source>Not pasted: the clipboard does not answer</source>
+        <translation>Nicht eingefügt: Zwischenablage antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Not pasted: text over 16 MiB</source>
+        <translation>Nicht eingefügt: Text über 16 MiB</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Functions panel</source>
+        <translation>Funktionsfeld</translation>
     </message>
 </context>
 <context>
@@ -357,6 +561,57 @@
     <message>
         <source>Exponent:</source>
         <translation>Exponent:</translation>
+    </message>
+    <message>
+        <source>Mantissa</source>
+        <translation>Mantisse</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>Exponent</source>
+        <translation>Exponent</translation>
+    </message>
+</context>
+<context>
+    <name>TMathError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch Null</translation>
+    </message>
+    <message>
+        <source>Invalid value</source>
+        <translation>Ungültiger Wert</translation>
+    </message>
+    <message>
+        <source>Negativ value</source>
+        <translation>Negativer Wert</translation>
+    </message>
+    <message>
+        <source>Angle Magnitude too large</source>
+        <translation>Winkel zu groß</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Ungültige Gleitkommaoperation</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Gleitkommadivision durch Null</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Gleitkommaüberlauf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ist kein gültiger Gleitkommawert</translation>
     </message>
 </context>
 </TS>

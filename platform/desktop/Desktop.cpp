@@ -14,7 +14,6 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -24,31 +23,28 @@ namespace platform {
 
 namespace {
 
-// Another program's text over X may never come: a paste waits this long at most.
-constexpr std::chrono::milliseconds LongestClipboardWait{450};
-
-std::optional<QString> ClipboardQString() {
+ClipboardContent ClipboardUtf8() {
   const QClipboard* clipboard = QGuiApplication::clipboard();
   if (QGuiApplication::platformName() == QLatin1String("xcb") && !clipboard->ownsClipboard()) {
-    const std::optional<std::string> bytes = ReadX11Clipboard(LongestClipboardWait);
-    if (!bytes) return std::nullopt;
-    return QString::fromUtf8(*bytes);
+    static X11ClipboardReader reader;
+    return reader.Read();
   }
   const QMimeData* data = clipboard->mimeData();
-  if (data == nullptr || !data->hasText()) return std::nullopt;
-  return data->text();
+  if (data == nullptr || !data->hasText()) return {};
+  return {data->text().toStdString()};
 }
 
 } // namespace
 
-std::optional<std::string> ReadClipboardText() {
-  const std::optional<QString> clipboard = ClipboardQString();
-  if (!clipboard) return std::nullopt;
+ClipboardContent ReadClipboardText() {
+  ClipboardContent content = ClipboardUtf8();
+  if (!content.text) return content;
   // Clipboard text is a NUL-terminated string: whatever follows a NUL is
-  // not part of it.
-  std::string text = clipboard->toStdString();
+  // not part of it; bytes that are not UTF-8 become U+FFFD.
+  std::string& text = *content.text;
   text.resize(std::min(text.size(), text.find('\0')));
-  return text;
+  text = QString::fromUtf8(text).toStdString();
+  return content;
 }
 
 void WriteClipboardText(const std::string& text) {

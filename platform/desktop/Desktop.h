@@ -11,11 +11,22 @@ class QWidget;
 
 namespace platform {
 
+// Why the clipboard's text was not taken.
+enum class ClipboardRefusal {
+  None,         // taken, or the clipboard offers no text
+  NotAnswering, // the program holding it did not deliver the text in time
+  TooLarge,     // the text is longer than 16 MiB
+};
+struct ClipboardContent {
+  std::optional<std::string> text;
+  ClipboardRefusal refusal = ClipboardRefusal::None;
+};
+
 // The clipboard's text up to its first NUL (as CF_TEXT holds it), or nothing
 // when it offers none. Bytes that are not UTF-8 arrive as U+FFFD. Over X11
-// another program's text is waited for at most 0.45 s: an owner that does
-// not deliver it in time offers nothing (X11Clipboard.h).
-std::optional<std::string> ReadClipboardText();
+// another program's text is waited for without freezing the window, as
+// X11Clipboard.h says.
+ClipboardContent ReadClipboardText();
 void WriteClipboardText(const std::string& text);
 
 // Opens a web or mail address with the desktop's handler; the result is ignored.

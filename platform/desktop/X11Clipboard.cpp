@@ -1,131 +1,124 @@
 #include "platform/desktop/X11Clipboard.h"
+
+#include "platform/desktop/X11Selection.h"
 #include "platform/desktop/Xcb.h"
 
-#include <xcb/xcb.h>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QTimer>
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <poll.h>
+#include <xcb/xfixes.h>
+
+#include <chrono>
 
 namespace platform {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
 
-// One paste: a connection, a window to receive the text, and the deadline.
-class SelectionRequest {
-public:
-  explicit SelectionRequest(Clock::time_point deadline)
-      : FConnection(xcb_connect(nullptr, nullptr)), FDeadline(deadline) {}
-  ~SelectionRequest() { xcb_disconnect(FConnection); }
-  SelectionRequest(const SelectionRequest&) = delete;
-  SelectionRequest& operator=(const SelectionRequest&) = delete;
-
-  std::optional<std::string> Text() {
-    if (xcb_connection_has_error(FConnection) != 0) return std::nullopt;
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(FConnection)).data;
-    FWindow = xcb_generate_id(FConnection);
-    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(FConnection, XCB_COPY_FROM_PARENT, FWindow, screen->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                      &events);
-    FProperty = Atom("TALLYON_SELECTION");
-    FIncrement = Atom("INCR");
-    for (const xcb_atom_t target : {Atom("UTF8_STRING"), xcb_atom_t{XCB_ATOM_STRING}}) {
-      const std::optional<std::optional<std::string>> answer = Ask(target);
-      if (!answer) return std::nullopt; // no answer in time
-      if (*answer) return target == XCB_ATOM_STRING ? FromLatin1(**answer) : **answer;
-    }
-    return std::nullopt;
-  }
-
-private:
-  xcb_atom_t Atom(const char* name) { return InternAtom(FConnection, name); }
-
-  // The next event of the kind, or nullptr once the deadline has passed.
-  XcbReply<xcb_generic_event_t> Next(std::uint8_t kind) {
-    while (true) {
-      while (auto* event = xcb_poll_for_event(FConnection)) {
-        XcbReply<xcb_generic_event_t> owned(event, &std::free);
-        if ((event->response_type & 0x7F) == kind) return owned;
-      }
-      const auto left =
-          std::chrono::duration_cast<std::chrono::milliseconds>(FDeadline - Clock::now());
-      if (left.count() <= 0 || xcb_connection_has_error(FConnection) != 0) break;
-      pollfd ready{xcb_get_file_descriptor(FConnection), POLLIN, 0};
-      if (::poll(&ready, 1, int(left.count()) + 1) < 0 && errno != EINTR) break;
-    }
-    return {nullptr, &std::free};
-  }
-
-  // The property's bytes and type, deleted from the window as they are read.
-  std::pair<std::string, xcb_atom_t> TakeProperty() {
-    XcbReply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(FConnection,
-                               xcb_get_property(FConnection, 1, FWindow, FProperty,
-                                                XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
-                               nullptr),
-        &std::free);
-    if (!reply) return {{}, XCB_ATOM_NONE};
-    const auto* bytes = static_cast<const char*>(xcb_get_property_value(reply.get()));
-    return {std::string(bytes, std::size_t(xcb_get_property_value_length(reply.get()))),
-            reply->type};
-  }
-
-  // Outer nullopt: no answer in time; inner nullopt: the owner refused the target.
-  std::optional<std::optional<std::string>> Ask(xcb_atom_t target) {
-    xcb_convert_selection(FConnection, FWindow, Atom("CLIPBOARD"), target, FProperty,
-                          XCB_CURRENT_TIME);
-    xcb_flush(FConnection);
-    const auto notify = Next(XCB_SELECTION_NOTIFY);
-    if (!notify) return std::nullopt;
-    if (reinterpret_cast<xcb_selection_notify_event_t*>(notify.get())->property == XCB_ATOM_NONE)
-      return std::optional<std::string>();
-    auto [text, type] = TakeProperty();
-    if (type != FIncrement) return std::optional<std::string>(std::move(text));
-    // In increments: each new value of the property is the next piece, and
-    // an empty one ends the text.
-    text.clear();
-    xcb_flush(FConnection);
-    while (const auto event = Next(XCB_PROPERTY_NOTIFY)) {
-      const auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
-      if (change->atom != FProperty || change->state != XCB_PROPERTY_NEW_VALUE) continue;
-      const auto piece = TakeProperty().first;
-      xcb_flush(FConnection);
-      if (piece.empty()) return std::optional<std::string>(std::move(text));
-      text += piece;
-    }
-    return std::nullopt;
-  }
-
-  static std::string FromLatin1(const std::string& latin1) {
-    std::string utf8;
-    for (const char c : latin1) {
-      const auto byte = static_cast<unsigned char>(c);
-      if (byte < 0x80) {
-        utf8 += c;
-      } else {
-        utf8 += char(0xC0 | byte >> 6);
-        utf8 += char(0x80 | (byte & 0x3F));
-      }
-    }
-    return utf8;
-  }
-
-  xcb_connection_t* FConnection;
-  Clock::time_point FDeadline;
-  xcb_window_t FWindow = 0;
-  xcb_atom_t FProperty = XCB_ATOM_NONE;
-  xcb_atom_t FIncrement = XCB_ATOM_NONE;
-};
+// Without a word from the owner for this long, the read ends.
+constexpr auto LongestSilence = 450ms;
+// A text in increments that keeps arriving is read for this long at most.
+constexpr auto LongestTransfer = 5s;
 
 } // namespace
 
-std::optional<std::string> ReadX11Clipboard(std::chrono::milliseconds timeout) {
-  return SelectionRequest(Clock::now() + timeout).Text();
+// The connection, what it knows of the selection's owner, and the read under way.
+struct X11ClipboardReader::Connection {
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  std::unique_ptr<SelectionAtoms> atoms;
+  std::uint8_t ownerChanged = 0; // XFixes' selection-notify event type; 0 without XFixes
+  xcb_window_t silentOwner = XCB_WINDOW_NONE; // did not answer; not asked again
+  // Freed with the application object, which may go first.
+  QPointer<QSocketNotifier> notifier;
+  // The read under way: the loop it waits in, and the time the owner has
+  // for its next step.
+  SelectionTransfer* transfer = nullptr;
+  QEventLoop* waiting = nullptr;
+  QTimer* silence = nullptr;
+
+  Connection() {
+    if (xcb_connection_has_error(connection) != 0) return;
+    atoms = std::make_unique<SelectionAtoms>(connection);
+    WatchOwner();
+    notifier = new QSocketNotifier(xcb_get_file_descriptor(connection), QSocketNotifier::Read,
+                                   QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [this] { Drain(); });
+  }
+  ~Connection() {
+    delete notifier;
+    xcb_disconnect(connection);
+  }
+
+  // Asks XFixes to tell each change of the clipboard's owner.
+  void WatchOwner() {
+    const xcb_query_extension_reply_t* fixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
+    if (fixes == nullptr || fixes->present == 0) return;
+    XcbReply<xcb_xfixes_query_version_reply_t> version(
+        xcb_xfixes_query_version_reply(connection, xcb_xfixes_query_version(connection, 1, 0),
+                                       nullptr),
+        &std::free);
+    if (!version) return;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_xfixes_select_selection_input(connection, root, atoms->clipboard,
+                                      XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
+                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
+                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
+    xcb_flush(connection);
+    ownerChanged = std::uint8_t(fixes->first_event + XCB_XFIXES_SELECTION_NOTIFY);
+  }
+
+  xcb_window_t Owner() {
+    XcbReply<xcb_get_selection_owner_reply_t> reply(
+        xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner(connection, atoms->clipboard), nullptr),
+        &std::free);
+    return reply ? reply->owner : xcb_window_t{XCB_WINDOW_NONE};
+  }
+
+  // Every event that has come: a new owner may be asked again, and the read
+  // under way takes what is its own.
+  void Drain() {
+    while (auto* event = xcb_poll_for_event(connection)) {
+      XcbReply<xcb_generic_event_t> owned(event, &std::free);
+      if (ownerChanged != 0 && (event->response_type & 0x7F) == ownerChanged)
+        silentOwner = XCB_WINDOW_NONE;
+      if (transfer == nullptr || !transfer->Take(*event)) continue;
+      silence->start(LongestSilence);
+      if (transfer->Done()) waiting->quit();
+    }
+  }
+};
+
+X11ClipboardReader::X11ClipboardReader() : FConnection(std::make_unique<Connection>()) {}
+X11ClipboardReader::~X11ClipboardReader() = default;
+
+ClipboardContent X11ClipboardReader::Read() {
+  Connection& c = *FConnection;
+  if (!c.atoms || xcb_connection_has_error(c.connection) != 0 || c.transfer != nullptr) return {};
+  c.Drain();
+  const xcb_window_t owner = c.Owner();
+  if (owner == XCB_WINDOW_NONE) return {};
+  if (owner == c.silentOwner) return {std::nullopt, ClipboardRefusal::NotAnswering};
+  SelectionTransfer transfer(c.connection, *c.atoms);
+  QEventLoop waiting;
+  QTimer silence;
+  silence.setSingleShot(true);
+  QObject::connect(&silence, &QTimer::timeout, &waiting, &QEventLoop::quit);
+  QTimer::singleShot(LongestTransfer, &waiting, &QEventLoop::quit);
+  c.transfer = &transfer;
+  c.waiting = &waiting;
+  c.silence = &silence;
+  silence.start(LongestSilence);
+  c.Drain();
+  if (!transfer.Done()) waiting.exec(QEventLoop::ExcludeUserInputEvents);
+  c.transfer = nullptr;
+  if (transfer.Done()) return transfer.Result();
+  c.silentOwner = owner;
+  return {std::nullopt, ClipboardRefusal::NotAnswering};
 }
 
 } // namespace platform

@@ -4,8 +4,10 @@
 // toolkit's own standard texts along with them.
 
 #include "WindowFixture.h"
+#include "app/ErrorTexts.h"
 #include "app/Translations.h"
 #include "dialogs/USubmitNumber.h"
+#include "math/CVMathConst.h"
 
 #include <QMenuBar>
 
@@ -94,6 +96,40 @@ TEST_F(Window, TextsInTheFirstLanguageTallyonHas) {
     EXPECT_EQ(TextsOf(Open()).menus, English.menus) << tag;
     window.reset();
   }
+}
+
+// The arithmetic's and the number reader's messages in the box: translated
+// under German and French, byte for byte under English and with none.
+TEST_F(Window, ErrorMessagesInTheUsersLanguage) {
+  const std::string notANumber = "'1e5e5' is not a valid floating point value";
+  const struct {
+    std::vector<std::string> languages;
+    const char* overflow;
+    const char* negative;
+    const char* notANumber;
+  } rows[] = {
+      {{}, "Overflow", "Negativ value", "'1e5e5' is not a valid floating point value"},
+      {{"en_GB"}, "Overflow", "Negativ value", "'1e5e5' is not a valid floating point value"},
+      {{"de_DE"}, "Überlauf", "Negativer Wert", "'1e5e5' ist kein gültiger Gleitkommawert"},
+      {{"fr_FR"},
+       "Dépassement de capacité",
+       "Valeur négative",
+       "'1e5e5' n'est pas un nombre à virgule flottante valide"},
+  };
+  for (const auto& row : rows) {
+    const TTranslations translations(row.languages);
+    const std::string tag = row.languages.empty() ? "(none)" : row.languages.front();
+    EXPECT_EQ(app::TranslatedError(CVMathConst::SOverflow), QString::fromUtf8(row.overflow)) << tag;
+    EXPECT_EQ(app::TranslatedError(CVMathConst::SNegativValue), QString::fromUtf8(row.negative))
+        << tag;
+    EXPECT_EQ(app::TranslatedError(notANumber), QString::fromUtf8(row.notANumber)) << tag;
+    // A message the window does not know stays as it is.
+    EXPECT_EQ(app::TranslatedError("Memory cell 11 is outside 1 to 10"),
+              QStringLiteral("Memory cell 11 is outside 1 to 10"))
+        << tag;
+  }
+  // Under English the box's text is the message's own, byte for byte.
+  EXPECT_EQ(app::TranslatedError(notANumber).toStdString(), notANumber);
 }
 
 } // namespace

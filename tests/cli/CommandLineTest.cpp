@@ -146,9 +146,11 @@ TEST(CommandLine, BothProgramsAnswerWithoutADisplay) {
 
     if (program.name == std::string("tallyon")) {
       // A session manager's restart: the pair is taken, and the run goes on.
-      const ProgramRun restart = RunWithoutDisplay(program.binary, "-session 1a2b --version");
-      EXPECT_EQ(restart.status, 0) << restart.err;
-      EXPECT_EQ(restart.out, version.out);
+      for (const char* taken : {"-session 1a2b --version", "--toggle --version"}) {
+        const ProgramRun run = RunWithoutDisplay(program.binary, taken);
+        EXPECT_EQ(run.status, 0) << taken << run.err;
+        EXPECT_EQ(run.out, version.out) << taken;
+      }
     }
     for (const char* wrong : {"--bogus", "-platform offscreen", "extra", "-session"}) {
       const ProgramRun run = RunWithoutDisplay(program.binary, wrong);

@@ -138,6 +138,7 @@ DesktopSession::~DesktopSession() {
   FTrayHost.reset();
   FWindowManager.reset();
   FServer.reset();
+  FSecondServer.reset();
   std::error_code ignored;
   fs::remove_all(FHome, ignored);
 }
@@ -150,6 +151,12 @@ void DesktopSession::StopServer() {
   FServer.reset();
   FTrayHost.reset();
   FWindowManager.reset();
+}
+
+std::string DesktopSession::StartSecondServer() {
+  auto [server, display] = StartServer();
+  FSecondServer.emplace(std::move(server));
+  return display;
 }
 
 void DesktopSession::StartTrayHost() {
@@ -298,8 +305,8 @@ void DesktopSession::SetNumLock(bool on) const {
   if (isOn != on) Keys("Num_Lock");
 }
 
-std::string DesktopSession::ClipboardText() const {
-  return Shell("timeout 5 xclip -selection clipboard -o 2>/dev/null");
+std::string DesktopSession::ClipboardText(const std::string& target) const {
+  return Shell("timeout 5 xclip -selection clipboard -o -t " + Quote(target) + " 2>/dev/null");
 }
 
 std::string DesktopSession::CopiedValue() const {
@@ -311,10 +318,11 @@ std::string DesktopSession::CopiedValue() const {
   return copied;
 }
 
-void DesktopSession::SetClipboardText(const std::string& text) const {
-  ShellStatus("printf %s " + Quote(text) + " | xclip -selection clipboard -i");
+void DesktopSession::SetClipboardText(const std::string& text, const std::string& target) const {
+  ShellStatus("printf %s " + Quote(text) + " | xclip -selection clipboard -t " + Quote(target) +
+              " -i");
   // xclip serves the selection from a child of its own; wait until it does.
-  Eventually([&] { return ClipboardText() == text; });
+  Eventually([&] { return ClipboardText(target) == text; });
 }
 
 } // namespace e2e

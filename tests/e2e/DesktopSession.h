@@ -49,6 +49,10 @@ public:
   const std::filesystem::path& Home() const { return FHome; }
   std::filesystem::path SettingsFile() const;
 
+  // Starts a second X server, without a window manager; its display's name,
+  // for programs started with DISPLAY set to it.
+  std::string StartSecondServer();
+
   // Starts a tray host docked at the top right of the screen.
   void StartTrayHost();
   // Ends it, as a crashed or quit tray would.
@@ -99,9 +103,11 @@ public:
   void Keycode(int keycode, bool shift = false) const;
   void SetNumLock(bool on) const;
 
-  std::string ClipboardText() const;
-  // Owns the clipboard with `text` until the next owner takes it.
-  void SetClipboardText(const std::string& text) const;
+  // The clipboard's text, asked for as `target`.
+  std::string ClipboardText(const std::string& target = "UTF8_STRING") const;
+  // Owns the clipboard with `text` until the next owner takes it, offering
+  // it as `target` alone.
+  void SetClipboardText(const std::string& text, const std::string& target = "UTF8_STRING") const;
   // The value as the focused Tallyon's Copy (Ctrl+Insert) puts it on the
   // clipboard: a marker goes there first, so the program's copy is told
   // from what the clipboard held before; the marker when no copy came.
@@ -116,6 +122,7 @@ private:
   std::filesystem::path FHome;
   std::string FDisplay;
   std::optional<Process> FServer;
+  std::optional<Process> FSecondServer;
   std::optional<Process> FWindowManager;
   std::optional<Process> FTrayHost;
   std::optional<Process> FStatusNotifierHost;
