@@ -15,6 +15,8 @@ bool StayOnTop = false;
 std::int32_t ShowIn = 0;
 bool Functions = false;
 std::int32_t AngularMeasure = 0;
+bool Tape = false;
+bool KeepTape = true;
 
 namespace {
 
@@ -27,6 +29,8 @@ struct ViewOptions {
   std::int32_t showIn;
   bool functions;
   std::int32_t angularMeasure;
+  bool tape;
+  bool keepTape;
 };
 std::optional<ViewOptions> Known;
 
@@ -48,13 +52,15 @@ std::int32_t ReadOrDefault(const platform::TRegistry& registry, const char* name
   return byDefault;
 }
 
-// As ReadOrDefault, with the default also for a stored integer outside
-// [first, last].
+// As ReadOrDefault, with the default (`first` unless given) also for a
+// stored integer outside [first, last].
 std::int32_t ReadInRange(const platform::TRegistry& registry, const char* name, std::int32_t first,
                          std::int32_t last,
-                         std::vector<std::pair<const char*, std::int32_t>>& missing) {
-  const std::int32_t value = ReadOrDefault(registry, name, first, missing);
-  return value >= first && value <= last ? value : first;
+                         std::vector<std::pair<const char*, std::int32_t>>& missing,
+                         std::optional<std::int32_t> byDefault = std::nullopt) {
+  const std::int32_t fallback = byDefault.value_or(first);
+  const std::int32_t value = ReadOrDefault(registry, name, fallback, missing);
+  return value >= first && value <= last ? value : fallback;
 }
 
 bool IsUtf8(std::string_view text) {
@@ -118,12 +124,14 @@ void LoadSettings() {
     ShowIn = 1;
     Functions = false;
     AngularMeasure = 0;
+    Tape = false;
+    KeepTape = true;
     const auto& failure = registry.OpenFailure();
     UnusableAtStart = !failure || failure->reason != platform::NoSuchKey;
     if (!UnusableAtStart) {
-      Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure};
-      MissingDefaults = {
-          {"ThouSep", 1}, {"StayOnTop", 0}, {"ShowIn", 1}, {"Functions", 0}, {"AngularMeasure", 0}};
+      Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure, Tape, KeepTape};
+      MissingDefaults = {{"ThouSep", 1},        {"StayOnTop", 0}, {"ShowIn", 1},  {"Functions", 0},
+                         {"AngularMeasure", 0}, {"Tape", 0},      {"KeepTape", 1}};
       return;
     }
     Known.reset();
@@ -144,8 +152,10 @@ void LoadSettings() {
   ShowIn = ReadOrDefault(registry, "ShowIn", 1, missing);
   Functions = ReadInRange(registry, "Functions", 0, 1, missing) != 0;
   AngularMeasure = ReadInRange(registry, "AngularMeasure", 0, 3, missing);
+  Tape = ReadInRange(registry, "Tape", 0, 1, missing) != 0;
+  KeepTape = ReadInRange(registry, "KeepTape", 0, 1, missing, 1) != 0;
   MissingDefaults = std::move(missing);
-  Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure};
+  Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure, Tape, KeepTape};
   registry.CloseKey();
 }
 
@@ -182,7 +192,9 @@ void SaveSettings() {
       Chosen(registry, "Functions", Functions, known(&ViewOptions::functions)) != 0;
   const std::int32_t angularMeasure =
       Chosen(registry, "AngularMeasure", AngularMeasure, known(&ViewOptions::angularMeasure));
-  // One replacement of the file: all seven values are stored, or none.
+  const bool tape = Chosen(registry, "Tape", Tape, known(&ViewOptions::tape)) != 0;
+  const bool keepTape = Chosen(registry, "KeepTape", KeepTape, known(&ViewOptions::keepTape)) != 0;
+  // One replacement of the file: all the values are stored, or none.
   registry.BeginUpdate();
   registry.WriteString("Value", Value);
   registry.WriteString("Memory", Memory);
@@ -191,9 +203,11 @@ void SaveSettings() {
   registry.WriteInteger("ShowIn", showIn);
   registry.WriteInteger("Functions", functions ? 1 : 0);
   registry.WriteInteger("AngularMeasure", angularMeasure);
+  registry.WriteInteger("Tape", tape ? 1 : 0);
+  registry.WriteInteger("KeepTape", keepTape ? 1 : 0);
   registry.EndUpdate();
   registry.CloseKey();
-  Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure};
+  Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure, Tape, KeepTape};
 }
 
 std::string TakeSettingsNotice() {

@@ -26,6 +26,10 @@ extern std::int32_t ShowIn; // one of the three below (others act as ShowInTray)
 // kept has neither: the panel is off and angles are in radians.
 extern bool Functions;              // the functions panel shows
 extern std::int32_t AngularMeasure; // the engine's angle unit by ordinal, 0 to 3
+// Start values until LoadSettings: false, true; a file from before they
+// were kept has neither: the tape is hidden and kept across restarts.
+extern bool Tape;     // the tape panel shows
+extern bool KeepTape; // the tape's file keeps it across restarts
 
 // Where the window shows, as ShowIn stores it.
 inline constexpr std::int32_t ShowInTaskbarAndTray = 1;
@@ -49,8 +53,9 @@ void LoadSettings();
 // frame is on screen: the write waits for the disk, the frame need not.
 void StoreLoadedDefaults();
 
-// Stores Value, Memory, ThouSep, StayOnTop, ShowIn, Functions and
-// AngularMeasure in one replacement of the file: all seven or none. A view
+// Stores Value, Memory, ThouSep, StayOnTop, ShowIn, Functions,
+// AngularMeasure, Tape and KeepTape in one replacement of the file: all of
+// them or none. A view
 // option this run did not change since it was loaded or saved is stored as
 // the file now holds it, so that another
 // instance's change survives; the value and the memory are always this run's.

@@ -78,7 +78,9 @@ TEST_F(SettingsStore, FirstStartWritesTheIntegersAfterTheLoadAndTheTextsAtClose)
                                                "\"StayOnTop\"=dword:00000000\n"
                                                "\"ShowIn\"=dword:00000001\n"
                                                "\"Functions\"=dword:00000000\n"
-                                               "\"AngularMeasure\"=dword:00000000\n\n");
+                                               "\"AngularMeasure\"=dword:00000000\n"
+                                               "\"Tape\"=dword:00000000\n"
+                                               "\"KeepTape\"=dword:00000001\n\n");
   USet::Value = "-12.5";
   USet::SaveSettings();
   EXPECT_EQ(Read(File()), std::string(kHead) + "\"ThouSep\"=dword:00000001\n"
@@ -86,6 +88,8 @@ TEST_F(SettingsStore, FirstStartWritesTheIntegersAfterTheLoadAndTheTextsAtClose)
                                                "\"ShowIn\"=dword:00000001\n"
                                                "\"Functions\"=dword:00000000\n"
                                                "\"AngularMeasure\"=dword:00000000\n"
+                                               "\"Tape\"=dword:00000000\n"
+                                               "\"KeepTape\"=dword:00000001\n"
                                                "\"Value\"=\"-12.5\"\n"
                                                "\"Memory\"=\"0\"\n\n");
   kStart.MakeCurrent();
@@ -106,7 +110,9 @@ TEST_F(SettingsStore, LoadedDefaultsAreStoredOnceWhereStillMissing) {
                                                "\"ThouSep\"=dword:00000001\n"
                                                "\"StayOnTop\"=dword:00000000\n"
                                                "\"Functions\"=dword:00000000\n"
-                                               "\"AngularMeasure\"=dword:00000000\n");
+                                               "\"AngularMeasure\"=dword:00000000\n"
+                                               "\"Tape\"=dword:00000000\n"
+                                               "\"KeepTape\"=dword:00000001\n");
   WriteValues("\"Value\"=\"6\"\n");
   const std::string before = Read(File());
   USet::StoreLoadedDefaults();
@@ -214,6 +220,31 @@ TEST_F(SettingsStore, TheFunctionsPanelAndItsAngleUnit) {
     const std::string file = Read(File());
     EXPECT_TRUE(*row.error != 0 || file.find("\"AngularMeasure\"=dword:") != std::string::npos)
         << file;
+  }
+}
+
+// The tape panel and keeping the tape: a file from before them hides the
+// panel and keeps the tape; a value out of range takes the default.
+TEST_F(SettingsStore, TheTapeAndKeepingIt) {
+  const struct {
+    const char* lines;
+    bool tape;
+    bool keep;
+  } table[] = {
+      {"\"ShowIn\"=dword:00000002\n", false, true},
+      {"\"Tape\"=dword:00000001\n\"KeepTape\"=dword:00000000\n", true, false},
+      {"\"Tape\"=dword:00000002\n\"KeepTape\"=dword:00000007\n", false, true},
+  };
+  for (const auto& row : table) {
+    WriteValues(row.lines);
+    EXPECT_EQ(LoadError(), "") << row.lines;
+    EXPECT_EQ(USet::Tape, row.tape) << row.lines;
+    EXPECT_EQ(USet::KeepTape, row.keep) << row.lines;
+    USet::Tape = !row.tape;
+    USet::SaveSettings();
+    USet::LoadSettings();
+    EXPECT_EQ(USet::Tape, !row.tape) << row.lines;
+    EXPECT_EQ(USet::KeepTape, row.keep) << row.lines;
   }
 }
 
@@ -380,6 +411,8 @@ TEST_F(SettingsStore, OtherKeysAndUnknownValuesSurviveASave) {
                           "\"StayOnTop\"=dword:00000000\r\n"
                           "\"Functions\"=dword:00000000\r\n"
                           "\"AngularMeasure\"=dword:00000000\r\n"
+                          "\"Tape\"=dword:00000000\r\n"
+                          "\"KeepTape\"=dword:00000001\r\n"
                           "\"Memory\"=\"0\"\r\n\r\n"
                           "[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon\\Later]\r\n"
                           "@=\"x\"\r\n");
