@@ -9,6 +9,7 @@
 #include "platform/desktop/VirtualKeys.h"
 #include "settings/USet.h"
 #include "tallyon/Product.h"
+#include "ui/TapeJournal.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
 #include "widgets/look/Fonts.h"
@@ -24,7 +25,9 @@
 TFCalc::TFCalc(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      FTapeJournal(std::make_unique<ui::TTapeJournal>(
+          ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path()))) {
   setWindowTitle(tr("Tallyon - Freeware"));
   setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
@@ -57,6 +60,7 @@ void TFCalc::FormCreate() {
   ApplyStayOnTop(USet::StayOnTop);
   SetAngularMeasure(static_cast<TAngularMeasure>(USet::AngularMeasure));
   ShowFunctions();
+  ShowTape();
 }
 
 void TFCalc::UpdateIndicators() {
@@ -81,8 +85,11 @@ void TFCalc::UpdateIndicators() {
 // The handler of every key: the action, then the refresh. A failing action
 // leaves the displays as they were.
 void TFCalc::ButtonClick(TCalcAction action) {
+  FTapeChain.SetThouSep(USet::ThouSep);
+  FTapeChain.Before(FCalculator, action);
   FCalculator.SetAction(action);
   UpdateIndicators();
+  RecordTape();
 }
 
 void TFCalc::FormKeyDown(const QKeyEvent& key) {
@@ -118,7 +125,9 @@ bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
     const QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
     if (target == first && target->window() == this) {
       const auto& key = *static_cast<QKeyEvent*>(event);
-      app::Guarded(this, [this, &key] { FormKeyDown(key); });
+      app::Guarded(this, [this, &key] {
+        if (!TapeKeyDown(key)) FormKeyDown(key);
+      });
     }
   }
   return false; // the key goes on to the focused control

@@ -75,9 +75,7 @@ void TFCalc::ShowFunctions() {
   FViewFunctions->setChecked(USet::Functions);
   if (USet::Functions && FFunctionArea == nullptr) BuildFunctions();
   if (FFunctionArea != nullptr) FFunctionArea->setVisible(USet::Functions);
-  const int width = USet::Functions ? ui::WideWidth : ui::NarrowWidth;
-  FMenuBar->setFixedSize(width, ui::MenuBarHeight);
-  setFixedSize(width, ui::WindowHeight);
+  FitWindow();
   ShowAngularMeasure();
 }
 

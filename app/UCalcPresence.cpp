@@ -134,6 +134,10 @@ void TFCalc::FormShow() {
 void TFCalc::AfterFirstPaint() {
   setWindowIcon(app::ProgramIcon());
   ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
+  // Its own turn: a notice of damaged lines does not hold up the rest.
+  QTimer::singleShot(0, this, [this] {
+    if (!FTapeLoaded) Run(&TFCalc::LoadTape);
+  });
   USet::StoreLoadedDefaults();
 }
 
