@@ -57,6 +57,9 @@ void TFCalc::HelpKeyboardExecute() {
          "<tr><td>X, B, Q, #</td><td>e<sup>x</sup>, cube root, x², x³</td></tr>"
          "<tr><td>Y or ^, !, P</td><td>x<sup>y</sup>, n!, π</td></tr>"
          "<tr><td>F2, F3, F4, F5</td><td>degrees, radians, grads, turns</td></tr>"
+         "<tr><td><b>Tape</b></td><td></td></tr>"
+         "<tr><td>F6</td><td>into the tape and back</td></tr>"
+         "<tr><td>Enter, Ctrl+C, Delete</td><td>use, copy, remove the entry</td></tr>"
          "</table>"),
       QMessageBox::Ok, this);
   box.exec();
