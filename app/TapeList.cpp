@@ -18,7 +18,6 @@ TTapeList::TTapeList(QWidget* parent) : QListWidget(parent) {
 bool TTapeList::TakesKey(const QKeyEvent& key) {
   if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)) return true;
   switch (key.key()) {
-  case Qt::Key_F6:
   case Qt::Key_Return:
   case Qt::Key_Enter:
   case Qt::Key_Delete:
@@ -59,9 +58,11 @@ void TTapeList::keyPressEvent(QKeyEvent* event) {
     emit CopyRequested();
   } else if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
     emit RemoveRequested();
-  } else if (event->key() == Qt::Key_F6 && event->modifiers() == Qt::NoModifier) {
-    emit LeaveRequested();
+  } else if (!TakesKey(*event)) {
+    event->ignore(); // a digit or an operation is the calculator's
   } else {
+    // The list lets Enter go on after it used it: here it stops.
     QListWidget::keyPressEvent(event);
+    event->accept();
   }
 }

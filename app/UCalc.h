@@ -20,11 +20,15 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QSystemTrayIcon;
+class QTimer;
 class TCVCalcIndicator;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
 class TTapeList;
+namespace app {
+class PasteNote;
+}
 enum class TKeyGroup;
 namespace ui {
 class TTapeJournal;
@@ -71,7 +75,7 @@ private:
   void AfterFirstPaint();
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
-  void FormKeyDown(const QKeyEvent& key);
+  bool FormKeyDown(const QKeyEvent& key);
   bool FunctionsShown() const;
   void PanelIndicatorClick();
 
@@ -84,6 +88,7 @@ private:
   void ViewStayOnTopExecute();
   void ViewFunctionsExecute();
   void ShowFunctions();
+  void KeepOnScreen();
   void SetAngularMeasure(TAngularMeasure measure);
   void ShowAngularMeasure();
   void ShowAngleKeys(TAngularMeasure chosen);
@@ -102,7 +107,7 @@ private:
   void UseTapeEntry(int row);
   void CopyTapeRows(const QList<int>& rows);
   void RemoveTapeRows();
-  bool TapeKeyDown(const QKeyEvent& key);
+  void ViewMoveToTapeExecute();
   void TellTapeFailure();
   // The window's size for the panels shown, kept on its screen.
   void FitWindow();
@@ -117,6 +122,8 @@ private:
   void ApplicationRestore();
   void TrayIconOpenExecute();
   void ShowPresenceLimits();
+  void ShowTrayAvailability();
+  void WatchTray();
   void ShowTrayToolTip();
   void ApplyShowIn(std::int32_t showIn);
   void SetTaskbarButton(bool shown);
@@ -141,6 +148,7 @@ private:
   TmxFlatPanel* FMemoryPanel = nullptr;
   TCVCalcIndicator* FMainIndicator = nullptr;
   TCVCalcIndicator* FMemoryIndicator = nullptr;
+  app::PasteNote* FPasteNote = nullptr; // why a paste pasted nothing
   TdxContainer* FFunctionArea = nullptr;
   std::array<TdxButton*, amCycle + 1> FAngleKeys{};
   QMenuBar* FMenuBar = nullptr;
@@ -151,6 +159,7 @@ private:
   std::array<QAction*, 3> FViewShowIn{};
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
+  QTimer* FTrayWatch = nullptr;         // runs while the window is hidden in the tray
   bool FMinimizeToTray = true;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;

@@ -1,10 +1,9 @@
 // The functions panel: a key for each of the engine's function actions and
 // the angle unit the trigonometric ones work in, beside the keypad. View >
 // Functions shows it (the window grows to the right, its top-left corner
-// staying where it is) or hides it (the window is exactly the 27 keys'
-// window). It is built when it first shows, so a window that never shows it
-// has only the 27 keys. Positions are in pixels, relative to the panel's
-// frame.
+// staying where it is unless the panel would leave the screen) or hides it (the window is exactly
+// the 27 keys' window). It is built when it first shows, so a window that never shows it has only
+// the 27 keys. Positions are in pixels, relative to the panel's frame.
 
 #include "app/ErrorDisplay.h"
 #include "app/Geometry.h"
@@ -20,7 +19,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QScreen>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -70,13 +71,28 @@ void TFCalc::ViewFunctionsExecute() {
 }
 
 // A fixed size in either state; the window keeps its position, so its
-// top-left corner stays where it is.
+// top-left corner stays where it is, unless the panel would then reach past
+// the screen's right edge: the window moves left so that all of it shows.
 void TFCalc::ShowFunctions() {
   FViewFunctions->setChecked(USet::Functions);
   if (USet::Functions && FFunctionArea == nullptr) BuildFunctions();
   if (FFunctionArea != nullptr) FFunctionArea->setVisible(USet::Functions);
   FitWindow();
   ShowAngularMeasure();
+}
+
+// The frame as it is about to be (the new size and the frame's margins)
+// moves left and up as far as it would reach past the screen's edges.
+void TFCalc::KeepOnScreen() {
+  const QRect area = screen()->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int frameRight = frame.x() + (frame.width() - geometry().width()) + width() - 1;
+  const int frameBottom = frame.y() + (frame.height() - geometry().height()) + height() - 1;
+  const int pastRight = std::max(0, frameRight - area.right());
+  const int pastBottom = std::max(0, frameBottom - area.bottom());
+  if (pastRight > 0 || pastBottom > 0)
+    move(std::max(area.left(), pos().x() - pastRight),
+         std::max(area.top(), pos().y() - pastBottom));
 }
 
 void TFCalc::SetAngularMeasure(TAngularMeasure measure) {

@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -50,7 +49,6 @@ void TFCalc::BuildTape() {
   connect(FTapeList, &TTapeList::CopyRequested, this,
           [this] { app::Guarded(this, [this] { CopyTapeRows(FTapeList->SelectedRows()); }); });
   connect(FTapeList, &TTapeList::RemoveRequested, this, [this] { Run(&TFCalc::RemoveTapeRows); });
-  connect(FTapeList, &TTapeList::LeaveRequested, FTapeList, &QWidget::clearFocus);
   FillTapeList();
 }
 
@@ -74,7 +72,7 @@ void TFCalc::ShowTape() {
 }
 
 // The functions panel widens the window, the tape makes it taller; a window
-// that would reach past its screen's edge moves back onto it.
+// that would reach past its screen's edges moves back onto it.
 void TFCalc::FitWindow() {
   const int width = USet::Functions ? ui::WideWidth : ui::NarrowWidth;
   const int height = ui::WindowHeight + (USet::Tape ? ui::TapeHeight : 0);
@@ -83,12 +81,7 @@ void TFCalc::FitWindow() {
   if (FTapeList != nullptr)
     FTapeList->setGeometry(TapeMargin, ui::WindowHeight, width - 2 * TapeMargin,
                            ui::TapeHeight - TapeMargin);
-  if (!isVisible() || screen() == nullptr) return;
-  const QRect room = screen()->availableGeometry();
-  const QRect frame = frameGeometry();
-  const int dx = std::min(0, room.right() - frame.right());
-  const int dy = std::min(0, room.bottom() - frame.bottom());
-  if (dx != 0 || dy != 0) move(pos() + QPoint(dx, dy));
+  if (isVisible()) KeepOnScreen();
 }
 
 void TFCalc::ViewKeepTapeExecute() {
@@ -191,16 +184,15 @@ void TFCalc::EditClearTapeExecute() {
   if (!emptied) TellTapeFailure();
 }
 
-// F6 moves into the tape (and, from there, back); while it has the focus,
-// the keys it uses are its own.
-bool TFCalc::TapeKeyDown(const QKeyEvent& key) {
-  if (FTapeList != nullptr && FTapeList->hasFocus()) return TTapeList::TakesKey(key);
-  if (key.key() != Qt::Key_F6 || key.modifiers() != Qt::NoModifier) return false;
-  if (USet::Tape && FTapeList != nullptr) {
-    FTapeList->setFocus();
-    if (FTapeList->currentRow() < 0) FTapeList->setCurrentRow(FTapeList->count() - 1);
+// Into the tape, at its newest entry when none is current, and back.
+void TFCalc::ViewMoveToTapeExecute() {
+  if (FTapeList == nullptr || FTapeList->isHidden()) return;
+  if (FTapeList->hasFocus()) {
+    FTapeList->clearFocus();
+    return;
   }
-  return true;
+  FTapeList->setFocus(Qt::ShortcutFocusReason);
+  if (FTapeList->currentRow() < 0) FTapeList->setCurrentRow(FTapeList->count() - 1);
 }
 
 // Told once a run: the entries stay on the tape until the program ends.

@@ -131,6 +131,7 @@ void TCVCalculator::EnterDigit(char digit) {
     FValue = std::string(1, digit);
     FNumber = digit - '0';
     FEntering = true;
+    FOperandSupplied = false;
     return;
   }
   // An entry of just "0" or "-0" takes the digit in place of its zero.
@@ -153,6 +154,7 @@ void TCVCalculator::EnterDecSep() {
   if (!FEntering) {
     FValue = zeroEntry;
     FNumber = 0;
+    FOperandSupplied = false;
   } else {
     FValue += engine::CurrentSeparators().decimal;
     FNumber = engine::TextToNumber(FValue);
@@ -271,6 +273,7 @@ void TCVCalculator::DoClearEntr() {
   FNumber = 0;
   ShowNumber();
   FEntering = false;
+  FOperandSupplied = false;
   FEqualEnabled = true;
 }
 
@@ -278,7 +281,6 @@ void TCVCalculator::DoClear() {
   DoClearEntr();
   FOperation = coNone;
   FAwaitingOperand = false;
-  FOperandSupplied = false;
 }
 
 void TCVCalculator::DoBackSpace() {
