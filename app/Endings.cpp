@@ -1,34 +1,52 @@
 #include "app/Endings.h"
 
 #include "app/ErrorDisplay.h"
+#include "app/SettingsSaver.h"
 #include "platform/desktop/WindowEnd.h"
 #include "settings/USet.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QSystemTrayIcon>
 
 #include <csignal>
 #include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <utility>
 
 namespace Endings {
 
 namespace {
 
-bool Ended = false;
-// Whether an ending has saved just now, so that the close which quitting
-// brings does not save again.
-bool SavedByEnding = false;
+QPointer<QWidget> MainWindow;
+QPointer<TSettingsSaver> Saver;
 int SignalPipe[2] = {-1, -1};
 
-// Stores the settings as a close would, but without a dialog: nobody may be
-// there to answer it.
-void SaveQuietly() {
+// Nothing of the program stays on screen while the settings are stored.
+void HideAll(QWidget& window) {
+  for (QSystemTrayIcon* icon : window.findChildren<QSystemTrayIcon*>())
+    icon->hide();
+  window.hide();
+}
+
+// Ends without a dialog: nobody may be there to answer it. A save that
+// fails leaves the file as the last save stored it.
+void EndNow() {
+  if (!MainWindow || !Saver) return;
+  HideAll(*MainWindow);
+  Saver->SaveLast([](const std::string&) { QCoreApplication::quit(); });
+}
+
+// The toolkit exits the process when the display goes away: the saves given
+// so far finish, and what changed since is stored here.
+void SaveAtExit() {
+  if (!Saver) return;
+  Saver->Wait();
+  if (Saver->Ending()) return;
   try {
     USet::SaveSettings();
   } catch (const std::exception&) {
@@ -36,17 +54,7 @@ void SaveQuietly() {
   }
 }
 
-void SaveOnce() {
-  if (!std::exchange(Ended, true)) SaveQuietly();
-}
-
-void EndNow() {
-  SaveOnce();
-  SavedByEnding = true;
-  QCoreApplication::quit();
-}
-
-// Only the pipe is touched in the handler; the save runs in the event loop.
+// Only the pipe is touched in the handler; the save begins in the event loop.
 void OnSignal(int number) {
   const char byte = char(number);
   [[maybe_unused]] const ssize_t written = ::write(SignalPipe[1], &byte, 1);
@@ -73,36 +81,46 @@ void InstallSignals(QObject& owner) {
   }
 }
 
+// The failed save of a close: the window is back, and the user may quit
+// without saving or keep it.
+bool QuitAnyway(QWidget& window, const std::string& error) {
+  window.show();
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                  QString::fromStdString(app::ErrorBoxText(error)), QMessageBox::NoButton, &window);
+  const QPushButton* quit =
+      box.addButton(QObject::tr("&Quit Without Saving"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+  box.exec();
+  return box.clickedButton() == quit;
+}
+
 } // namespace
 
-void Install(QWidget& window) {
+void Install(QWidget& window, TSettingsSaver& saver) {
+  MainWindow = &window;
+  Saver = &saver;
   InstallSignals(window);
   // The session manager asks before a logout; the logout may still be
   // cancelled, so the program goes on.
-  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, [](QSessionManager&) {
-    if (!Ended) SaveQuietly();
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, &saver, [&saver](QSessionManager&) {
+    if (!saver.Ending()) saver.SaveThen([](const std::string&) {});
   });
-  // The toolkit exits the process when the display goes away.
-  std::atexit(SaveOnce);
+  std::atexit(SaveAtExit);
   platform::WhenWindowDestroyed(window, EndNow);
 }
 
-bool SaveForClose(QWidget& window) {
-  if (std::exchange(SavedByEnding, false)) return true;
-  try {
-    USet::SaveSettings();
-  } catch (const std::exception& error) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                    QString::fromStdString(app::ErrorBoxText(error.what())), QMessageBox::NoButton,
-                    &window);
-    const QPushButton* quit =
-        box.addButton(QObject::tr("&Quit Without Saving"), QMessageBox::DestructiveRole);
-    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-    box.exec();
-    if (box.clickedButton() != quit) return false;
-  }
-  Ended = true;
-  return true;
+void EndAlsoWith(QWidget& other) {
+  if (MainWindow) platform::WhenWindowDestroyed(other, EndNow);
+}
+
+void Close(QWidget& window, TSettingsSaver& saver) {
+  HideAll(window);
+  saver.SaveLast([&window, &saver](const std::string& error) {
+    if (error.empty() || QuitAnyway(window, error))
+      QCoreApplication::quit();
+    else
+      saver.CancelEnding();
+  });
 }
 
 } // namespace Endings

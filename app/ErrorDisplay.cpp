@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -64,12 +65,27 @@ void app::ShowErrorBox(QWidget* parent, const std::string& message) {
   app::ShowModal(box);
 }
 
+namespace {
+
+std::function<void()>& AfterEachCommand() {
+  static std::function<void()> after;
+  return after;
+}
+
+} // namespace
+
+void app::SetAfterEachCommand(std::function<void()> after) {
+  AfterEachCommand() = std::move(after);
+}
+
 bool app::Guarded(QWidget* parent, const std::function<void()>& command) {
+  bool done = true;
   try {
     command();
-    return true;
   } catch (const std::exception& error) {
     app::ShowErrorBox(parent, error.what());
-    return false;
+    done = false;
   }
+  if (AfterEachCommand()) AfterEachCommand()();
+  return done;
 }

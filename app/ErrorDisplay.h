@@ -24,4 +24,8 @@ void ShowErrorBox(QWidget* parent, const std::string& message);
 // Returns false when the command failed.
 bool Guarded(QWidget* parent, const std::function<void()>& command);
 
+// Called after every command that Guarded runs, failed or not: the settings
+// saver learns that a setting may have changed. An empty function removes it.
+void SetAfterEachCommand(std::function<void()> after);
+
 } // namespace app

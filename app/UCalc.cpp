@@ -2,6 +2,7 @@
 
 #include "app/Endings.h"
 #include "app/ErrorDisplay.h"
+#include "app/SettingsSaver.h"
 #include "display/CalcIndicator.h"
 #include "engine/CalculatorForm.h"
 #include "engine/StoredNumber.h"
@@ -28,7 +29,8 @@ TFCalc::TFCalc(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       FTapeJournal(std::make_unique<ui::TTapeJournal>(
-          ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path()))) {
+          ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path()))),
+      FSaver(new TSettingsSaver(this)) {
   setWindowTitle(tr("Tallyon - Freeware"));
   setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
@@ -168,13 +170,10 @@ void TFCalc::FileExitExecute() {
   close();
 }
 
-// A failing save is reported, and the user may quit without saving or keep
-// the window open.
+// The window goes at once and the settings are stored after; a failing save
+// brings it back with the error, and the user may quit without saving or
+// keep it.
 void TFCalc::closeEvent(QCloseEvent* event) {
-  if (Endings::SaveForClose(*this)) {
-    event->accept();
-    QApplication::quit();
-  } else {
-    event->ignore();
-  }
+  event->accept();
+  Endings::Close(*this, *FSaver);
 }

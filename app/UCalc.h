@@ -22,6 +22,7 @@ class QMenuBar;
 class QSystemTrayIcon;
 class QTimer;
 class TCVCalcIndicator;
+class TSettingsSaver;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
@@ -49,6 +50,7 @@ public:
   TTapeList* TapeList() const { return FTapeList; }
   const ui::TTapeJournal& TapeJournal() const { return *FTapeJournal; }
   QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
+  TSettingsSaver& Saver() const { return *FSaver; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -142,6 +144,7 @@ private:
   QAction* FViewKeepTape = nullptr;
   bool FTapeLoaded = false;
   bool FTapeFailureTold = false; // a failing write is told once a run
+  TSettingsSaver* FSaver = nullptr;
   TdxContainer* FKeypad = nullptr;
   TdxContainer* FMemoryArea = nullptr;
   TmxFlatPanel* FPanelIndicator = nullptr;

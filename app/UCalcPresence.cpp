@@ -11,8 +11,10 @@
 // icon show the window afresh (hidden and shown: a new window on top)
 // whenever it is not the active window.
 
+#include "app/Endings.h"
 #include "app/ModalBox.h"
 #include "app/Pictures.h"
+#include "app/SettingsSaver.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
 #include "platform/desktop/Desktop.h"
@@ -169,7 +171,7 @@ void TFCalc::AfterFirstPaint() {
   QTimer::singleShot(0, this, [this] {
     if (!FTapeLoaded) Run(&TFCalc::LoadTape);
   });
-  USet::StoreLoadedDefaults();
+  FSaver->StoreLoadedDefaults();
 }
 
 // Coming back from the minimised state brings the taskbar button back; in
@@ -227,6 +229,7 @@ void TFCalc::showEvent(QShowEvent* event) {
       if (notice.empty()) return;
       QMessageBox box(QMessageBox::Information, QApplication::applicationName(),
                       QString::fromStdString(notice), QMessageBox::Ok, this);
+      Endings::EndAlsoWith(box);
       app::ShowModal(box);
     });
   }

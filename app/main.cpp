@@ -1,6 +1,7 @@
 // Tallyon: the calculator window.
 
 #include "app/Endings.h"
+#include "app/SettingsSaver.h"
 #include "app/Translations.h"
 #include "app/UCalc.h"
 #include "cli/CommandLine.h"
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
   engine::SetCurrentSeparators(
       engine::SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
   TFCalc window;
-  Endings::Install(window);
+  Endings::Install(window, window.Saver());
   window.show();
   return application.exec();
 }

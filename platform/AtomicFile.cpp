@@ -88,8 +88,50 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
   }
 }
 
+namespace {
+
+// Who owns the new file and what it allows: as the old file did; a new file
+// is its owner's alone, and belongs to the folder's owner when a process of
+// root's makes it in a folder of another user's (sudo -E in the user's home).
+struct Ownership {
+  mode_t mode = S_IRUSR | S_IWUSR;
+  uid_t owner = ::geteuid();
+  gid_t group = ::getegid();
+  bool existed = false;
+};
+
+Ownership OwnershipFor(const std::filesystem::path& path, const std::filesystem::path& folder) {
+  Ownership ownership;
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0) {
+    ownership = {mode_t(info.st_mode & 07777), info.st_uid, info.st_gid, true};
+  } else if (::geteuid() == 0 && ::stat(folder.c_str(), &info) == 0) {
+    ownership.owner = info.st_uid;
+    ownership.group = info.st_gid;
+  }
+  return ownership;
+}
+
+// Another user's file is never taken from them: false, with EPERM, when its
+// owner cannot be kept. A group that cannot be kept is let go.
+bool TakeOwnership(int descriptor, const Ownership& ownership) {
+  if (ownership.owner != ::geteuid() &&
+      ::fchown(descriptor, ownership.owner, ownership.group) != 0) {
+    if (ownership.existed) {
+      errno = EPERM;
+      return false;
+    }
+  } else if (ownership.group != ::getegid()) {
+    [[maybe_unused]] const int kept = ::fchown(descriptor, uid_t(-1), ownership.group);
+  }
+  return ::fchmod(descriptor, ownership.mode) == 0;
+}
+
+} // namespace
+
 bool ReplaceFile(const std::filesystem::path& path, std::string_view content) {
   const std::filesystem::path folder = path.parent_path();
+  const Ownership ownership = OwnershipFor(path, folder.empty() ? "." : folder);
   const std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
   std::vector<char> temporary(pattern.begin(), pattern.end());
   temporary.push_back('\0');
@@ -105,7 +147,7 @@ bool ReplaceFile(const std::filesystem::path& path, std::string_view content) {
     errno = error;
     return false;
   };
-  if (::fchmod(descriptor, S_IRUSR | S_IWUSR) != 0) return discard();
+  if (!TakeOwnership(descriptor, ownership)) return discard();
   if (Injected(ReplaceStep::Write) || !WriteAll(descriptor, content)) return discard();
   if (Injected(ReplaceStep::Flush) || ::fsync(descriptor) != 0) return discard();
   const bool injected = Injected(ReplaceStep::Close);

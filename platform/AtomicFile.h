@@ -19,8 +19,11 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
 // The steps of ReplaceFile, in their order.
 enum class ReplaceStep { CreateTemporary, Write, Flush, Close, Rename, FlushFolder };
 
-// Replaces the file at `path` with `content`; the new file is readable and
-// writable by its owner only.
+// Replaces the file at `path` with `content`. The new file keeps the old
+// one's mode, owner and group; a process that cannot keep another user's
+// ownership (only root can give a file away) fails with EPERM and leaves the
+// file alone. A new file is readable and writable by its owner only, and is
+// given to the folder's owner when root makes it in another user's folder.
 // False when a step up to the rename fails (errno tells why): the old file is then untouched
 // and the temporary one removed. A failing flush of the folder after the
 // rename is not reported, since the new file is already in place and some

@@ -4,12 +4,14 @@
 #include "platform/RegistryFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -61,12 +63,21 @@ std::optional<fs::path> ConfigHome() {
   return fs::path(home) / ".config";
 }
 
-// Folders the program makes for its settings are its user's alone.
+// Folders the program makes for its settings are its user's alone; made by
+// root in another user's folder (sudo -E), they are that user's.
 bool MakeFolders(const fs::path& folder) {
   fs::path partial;
   for (const fs::path& part : folder) {
+    const fs::path parent = partial;
     partial /= part;
-    if (::mkdir(partial.c_str(), S_IRWXU) != 0 && errno != EEXIST) return false;
+    if (::mkdir(partial.c_str(), S_IRWXU) == 0) {
+      struct stat above {};
+      if (::geteuid() == 0 && !parent.empty() && ::stat(parent.c_str(), &above) == 0 &&
+          above.st_uid != 0) [[maybe_unused]]
+        const int given = ::chown(partial.c_str(), above.st_uid, above.st_gid);
+    } else if (errno != EEXIST) {
+      return false;
+    }
   }
   std::error_code error;
   return fs::is_directory(folder, error);
@@ -134,6 +145,51 @@ std::optional<fs::path> OwnTarget(const fs::path& link, bool writes) {
   return target;
 }
 
+// What tells one version of a file from the next.
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = -1;
+  std::int64_t modified = 0; // nanoseconds
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+FileStamp StampOf(const fs::path& file) {
+  struct stat info {};
+  if (::stat(file.c_str(), &info) != 0) return {};
+  return {info.st_dev, info.st_ino, info.st_size,
+          std::int64_t(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// An exclusive lock on the settings folder, shared by every process that
+// writes a file in it, for one update: read, change, replace. A lock held
+// longer than kLockPatience (a stopped process) is not waited for further,
+// and a file system without locks goes without: the replacement stays whole
+// either way, only a change of another process's may then be undone.
+class FolderLock {
+public:
+  explicit FolderLock(const fs::path& folder)
+      : FDescriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    while (FDescriptor >= 0 && ::flock(FDescriptor, LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() > deadline) {
+        ::close(std::exchange(FDescriptor, -1));
+        break;
+      }
+      ::usleep(10'000);
+    }
+  }
+  ~FolderLock() {
+    if (FDescriptor >= 0) ::close(FDescriptor);
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+  static constexpr auto kLockPatience = std::chrono::seconds(10);
+  int FDescriptor;
+};
+
 } // namespace
 
 // The key's file as it stands, with a damaged one moved aside (a link is
@@ -170,8 +226,11 @@ struct TRegistry::TKey {
   fs::path file; // where the file is replaced: a followed link's target
   std::string name;
   RegistryFile content;
+  fs::path folder;                         // of the settings file, locked during an update
+  FileStamp stamp;                         // of the file the content was read from
   bool updating = false;                   // between BeginUpdate and EndUpdate
   std::optional<std::string> firstPending; // the first value written in the update
+  std::unique_ptr<FolderLock> lock;        // during an update
 };
 
 std::optional<fs::path> RegistryFileFor(std::string_view key) {
@@ -212,18 +271,34 @@ bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
       (::access(file->parent_path().c_str(), W_OK) != 0 ||
        (exists && !link && ::access(file->c_str(), W_OK) != 0)))
     return Refuse(*file, std::strerror(errno));
+  // Another user's file is theirs: only root can replace it and keep it so.
+  struct stat owner {};
+  if (writes && exists && !link && ::geteuid() != 0 && ::stat(file->c_str(), &owner) == 0 &&
+      owner.st_uid != ::geteuid())
+    return Refuse(*file, std::string(OwnedByAnotherUser));
 
   const std::string name = KeyName(key);
   RegistryFile content;
+  const FileStamp stamp = StampOf(*file);
   if (!LoadFile(*file, name, exists, writes, content)) return false;
   // A damaged file behind the link was moved aside with the link.
   const fs::path written = target && fs::is_symlink(*file, error) ? *target : *file;
-  if (!content.HasKey(name)) {
-    if (!canCreate) return Refuse(*file, std::string(NoSuchKey));
-    content.AddKey(name);
-    if (!ReplaceFile(written, content.Text())) return Refuse(written, std::strerror(errno));
+  if (!content.HasKey(name) && !canCreate) return Refuse(*file, std::string(NoSuchKey));
+  FKey = std::make_unique<TKey>(TKey{written, name, std::move(content), file->parent_path(), stamp,
+                                     false, std::nullopt, nullptr});
+  if (FKey->content.HasKey(name)) return true;
+  // Made under the lock, so that another process's first save is not undone.
+  Lock();
+  if (!FKey->content.HasKey(name)) {
+    FKey->content.AddKey(name);
+    if (!ReplaceFile(written, FKey->content.Text())) {
+      const int cause = errno;
+      FKey.reset();
+      return Refuse(written, std::strerror(cause));
+    }
+    FKey->stamp = StampOf(written);
   }
-  FKey = std::make_unique<TKey>(TKey{written, name, std::move(content), false, std::nullopt});
+  FKey->lock.reset();
   return true;
 }
 
@@ -282,11 +357,19 @@ void TRegistry::Write(std::string_view name, const RegistryValue& value) {
         return;
       }
     } else {
+      Lock();
       // The change is made on a copy, so a failed write leaves the key as it was.
       RegistryFile changed = FKey->content;
-      if (changed.Set(FKey->name, name, value)) {
-        if (!ReplaceFile(FKey->file, changed.Text())) throw SetDataError(name, errno);
+      const bool set = changed.Set(FKey->name, name, value);
+      if (set && !ReplaceFile(FKey->file, changed.Text())) {
+        const int cause = errno;
+        FKey->lock.reset();
+        throw SetDataError(name, cause);
+      }
+      FKey->lock.reset();
+      if (set) {
         FKey->content = std::move(changed);
+        FKey->stamp = StampOf(FKey->file);
         return;
       }
     }
@@ -294,8 +377,34 @@ void TRegistry::Write(std::string_view name, const RegistryValue& value) {
   throw SetDataError(name, 0);
 }
 
+void TRegistry::Lock() {
+  FKey->lock = std::make_unique<FolderLock>(FKey->folder);
+  const FileStamp now = StampOf(FKey->file);
+  if (now == FKey->stamp) return;
+  // Another process replaced the file since it was read. A file that is gone
+  // starts afresh, a damaged one is kept aside first; one that cannot be read
+  // leaves the content as it was read, and its replacement will say why.
+  std::optional<RegistryFile> fresh;
+  if (now.size < 0) {
+    fresh.emplace();
+  } else if (std::optional<std::string> text =
+                 ReadWholeFile(FKey->file, RegistryFile::kRoomToEdit)) {
+    fresh = RegistryFile::Parse(std::move(*text), FKey->name);
+    if (!fresh) {
+      if (const std::optional<fs::path> kept = KeepAside(FKey->file)) KeptFiles().push_back(*kept);
+      fresh.emplace();
+    }
+  }
+  if (!fresh) return;
+  if (!fresh->HasKey(FKey->name)) fresh->AddKey(FKey->name);
+  FKey->content = std::move(*fresh);
+  FKey->stamp = now;
+}
+
 void TRegistry::BeginUpdate() {
-  if (FKey) FKey->updating = true;
+  if (!FKey || FKey->updating) return;
+  FKey->updating = true;
+  Lock();
 }
 
 void TRegistry::EndUpdate() {
@@ -308,6 +417,8 @@ void TRegistry::EndUpdate() {
     FKey.reset();
     throw SetDataError(*first, cause);
   }
+  FKey->stamp = StampOf(FKey->file);
+  FKey->lock.reset();
 }
 
 std::vector<fs::path> TRegistry::TakeKeptFiles() {

@@ -55,6 +55,9 @@ struct TOpenFailure {
 };
 // OpenFailure's reason when the key is missing and may not be created.
 inline constexpr std::string_view NoSuchKey = "No such key";
+// OpenFailure's reason when the key is another user's, which a process
+// without the right to give it back to them may not replace.
+inline constexpr std::string_view OwnedByAnotherUser = "it belongs to another user";
 
 class TRegistry {
 public:
@@ -85,7 +88,10 @@ public:
   // Holds the writes that follow until EndUpdate, which stores them in one
   // replacement of the file. When that fails it throws the error of the
   // first value written since BeginUpdate and closes the key: the file then
-  // holds none of them.
+  // holds none of them. From BeginUpdate to EndUpdate (and for a write
+  // outside an update) the key is held against every other process's
+  // update, and holds what the others stored before: a write changes only
+  // its own value.
   void BeginUpdate();
   void EndUpdate();
 
@@ -99,6 +105,7 @@ private:
   bool LoadFile(const std::filesystem::path& file, std::string_view key, bool exists, bool writes,
                 RegistryFile& content);
   bool Refuse(const std::filesystem::path& file, const std::string& reason);
+  void Lock();
 
   std::uint32_t FAccess;
   std::unique_ptr<TKey> FKey;

@@ -1,8 +1,12 @@
 #include "settings/USet.h"
 
 #include "platform/Registry.h"
+#include "settings/SettingsTable.h"
 
+#include <memory>
+#include <mutex>
 #include <optional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -20,48 +24,34 @@ bool KeepTape = true;
 
 namespace {
 
-// The view options as this run last loaded or stored them. A save writes an
-// option only when this run changed it since, so that what another instance
-// changed and stored in the meantime is not undone.
-struct ViewOptions {
-  bool thouSep;
-  bool stayOnTop;
-  std::int32_t showIn;
-  bool functions;
-  std::int32_t angularMeasure;
-  bool tape;
-  bool keepTape;
-};
-std::optional<ViewOptions> Known;
+// Held by every load and store: saves run on a thread of their own.
+std::mutex StoreMutex;
+
+// What the file held of each setting as this run last loaded or stored it
+// (nothing for a value that was missing or could not be used), and what the
+// setting took then. A periodic save writes the settings this run changed
+// since; the last save also those the file does not hold as they are.
+std::array<std::optional<TStoredValue>, Settings.size()> Known;
+std::array<TStoredValue, Settings.size()> Taken;
+
+// The settings the last load found missing and gave their defaults, until
+// StoreLoadedDefaults writes them back.
+std::vector<std::size_t> MissingDefaults;
 
 // Why the settings file could not be used, until the user has been told;
-// and whether the start found it so (a save then keeps silent).
+// and whether the start found it unwritable (a save then keeps silent).
 std::string Unusable;
-bool UnusableAtStart = false;
+bool UnwritableAtStart = false;
+// The stored values that could not be used, each with why.
+std::vector<std::string> BadValues;
 
-// The integers the last load found missing, with the defaults they took,
-// until StoreLoadedDefaults writes them back.
-std::vector<std::pair<const char*, std::int32_t>> MissingDefaults;
-
-// The integer of a value that exists; otherwise the default, noted in `missing`.
-std::int32_t ReadOrDefault(const platform::TRegistry& registry, const char* name,
-                           std::int32_t byDefault,
-                           std::vector<std::pair<const char*, std::int32_t>>& missing) {
-  if (registry.ValueExists(name)) return registry.ReadInteger(name);
-  missing.emplace_back(name, byDefault);
-  return byDefault;
-}
-
-// As ReadOrDefault, with the default (`first` unless given) also for a
-// stored integer outside [first, last].
-std::int32_t ReadInRange(const platform::TRegistry& registry, const char* name, std::int32_t first,
-                         std::int32_t last,
-                         std::vector<std::pair<const char*, std::int32_t>>& missing,
-                         std::optional<std::int32_t> byDefault = std::nullopt) {
-  const std::int32_t fallback = byDefault.value_or(first);
-  const std::int32_t value = ReadOrDefault(registry, name, fallback, missing);
-  return value >= first && value <= last ? value : fallback;
-}
+// One setting as the key holds it.
+struct TLoaded {
+  TStoredValue taken;               // what the setting takes
+  std::optional<TStoredValue> held; // what the file holds of it, when usable
+  bool missing = false;
+  std::string problem; // why the stored value cannot be used
+};
 
 bool IsUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
@@ -84,142 +74,230 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
-std::string Described(const platform::TOpenFailure& failure) {
-  return "\"" + failure.file.string() + "\": " + failure.reason;
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
 }
 
-// A text that is not UTF-8 cannot be shown or edited: the setting takes its
-// default and the user is told.
-std::string ReadText(const platform::TRegistry& registry, const char* name, const char* byDefault,
-                     const std::string& file) {
-  std::string text = registry.ReadString(name);
-  if (!IsUtf8(text)) {
-    Unusable = "\"" + file + "\": the value \"" + name + "\" is not UTF-8 text";
-    text.clear();
+TLoaded LoadText(const platform::TRegistry& registry, const TSetting& setting) {
+  const platform::TRegDataType type = registry.GetDataType(setting.name);
+  if (!registry.ValueExists(setting.name)) return {setting.Default(), std::nullopt, true, {}};
+  if (type != platform::rdString && type != platform::rdExpandString)
+    return {setting.Default(), std::nullopt, false, "is of the wrong type"};
+  std::string text = registry.ReadString(setting.name);
+  if (!IsUtf8(text)) return {setting.Default(), std::nullopt, false, "is not UTF-8 text"};
+  if (text.empty()) return {setting.Default(), std::string(), false, {}};
+  return {text, text, false, {}};
+}
+
+TLoaded LoadNumber(const platform::TRegistry& registry, const TSetting& setting) {
+  if (!registry.ValueExists(setting.name)) return {setting.Default(), std::nullopt, true, {}};
+  if (registry.GetDataType(setting.name) != platform::rdInteger)
+    return {setting.Default(), std::nullopt, false, "is of the wrong type"};
+  std::int32_t number = 0;
+  try {
+    number = registry.ReadInteger(setting.name);
+  } catch (const platform::ERegistryException&) {
+    return {setting.Default(), std::nullopt, false, "cannot be read"};
   }
-  return text.empty() ? byDefault : text;
+  if (number < setting.first || number > setting.last)
+    return {setting.Default(), number, false,
+            "is out of its range, " + std::to_string(setting.first) + " to " +
+                std::to_string(setting.last)};
+  const bool boolean = std::holds_alternative<bool*>(setting.variable);
+  return {boolean ? std::int32_t(number != 0) : number, number, false, {}};
 }
 
-// This run's option when it changed it; otherwise the file's, as another
-// instance may have stored it since.
-std::int32_t Chosen(const platform::TRegistry& registry, const char* name, std::int32_t mine,
-                    std::optional<std::int32_t> known) {
-  if (known && *known == mine && registry.GetDataType(name) == platform::rdInteger)
-    return registry.ReadInteger(name);
-  return mine;
+TLoaded Load(const platform::TRegistry& registry, const TSetting& setting) {
+  return std::holds_alternative<std::string*>(setting.variable) ? LoadText(registry, setting)
+                                                                : LoadNumber(registry, setting);
+}
+
+std::string Described(const platform::TOpenFailure& failure) {
+  return Quoted(failure.file.string()) + ": " + failure.reason;
+}
+
+std::string Where() {
+  const auto file = platform::RegistryFileFor(SettingsKey);
+  return file ? Quoted(file->string()) : Quoted(std::string("HKEY_CURRENT_USER") + SettingsKey);
+}
+
+void TakeDefaults() {
+  for (std::size_t i = 0; i < Settings.size(); ++i) {
+    Taken[i] = Settings[i].Default();
+    Settings[i].Assign(Taken[i]);
+  }
+}
+
+// Reads every setting from an open key.
+void LoadFrom(const platform::TRegistry& registry) {
+  for (std::size_t i = 0; i < Settings.size(); ++i) {
+    TLoaded loaded = Load(registry, Settings[i]);
+    Settings[i].Assign(loaded.taken);
+    Taken[i] = std::move(loaded.taken);
+    Known[i] = std::move(loaded.held);
+    const bool number = !std::holds_alternative<std::string*>(Settings[i].variable);
+    if (loaded.missing && number) MissingDefaults.push_back(i);
+    if (!loaded.problem.empty())
+      BadValues.push_back(Quoted(Settings[i].name) + " " + loaded.problem);
+  }
+}
+
+// Without the key: the first start's settings. A key that does not exist yet
+// is a first start, whose defaults are written back.
+void LoadWithoutKey(const std::optional<platform::TOpenFailure>& failure) {
+  TakeDefaults();
+  if (failure && failure->reason == platform::NoSuchKey) {
+    for (std::size_t i = 0; i < Settings.size(); ++i)
+      if (!std::holds_alternative<std::string*>(Settings[i].variable)) MissingDefaults.push_back(i);
+    return;
+  }
+  UnwritableAtStart = true;
+  Unusable =
+      "The settings file cannot be read or written: " + (failure ? Described(*failure) : Where()) +
+      ". The settings start from their defaults.";
+}
+
+void Write(platform::TRegistry& registry, const TSetting& setting, const TStoredValue& value) {
+  if (const auto* text = std::get_if<std::string>(&value))
+    registry.WriteString(setting.name, *text);
+  else
+    registry.WriteInteger(setting.name, std::get<std::int32_t>(value));
 }
 
 } // namespace
 
+TStoredValue TSetting::Default() const {
+  if (defaultText != nullptr) return std::string(defaultText);
+  return defaultNumber;
+}
+
+TStoredValue TSetting::Current() const {
+  return std::visit(
+      [](const auto* held) -> TStoredValue {
+        using Held = std::remove_cvref_t<decltype(*held)>;
+        if constexpr (std::is_same_v<Held, bool>)
+          return std::int32_t(*held ? 1 : 0);
+        else
+          return *held;
+      },
+      variable);
+}
+
+void TSetting::Assign(const TStoredValue& stored) const {
+  std::visit(
+      [&stored](auto* held) {
+        using Held = std::remove_cvref_t<decltype(*held)>;
+        if constexpr (std::is_same_v<Held, std::string>)
+          *held = std::get<std::string>(stored);
+        else if constexpr (std::is_same_v<Held, bool>)
+          *held = std::get<std::int32_t>(stored) != 0;
+        else
+          *held = std::get<std::int32_t>(stored);
+      },
+      variable);
+}
+
+TSnapshot TakeSnapshot() {
+  TSnapshot snapshot;
+  for (std::size_t i = 0; i < Settings.size(); ++i)
+    snapshot[i] = Settings[i].Current();
+  return snapshot;
+}
+
 void LoadSettings() {
+  const std::lock_guard lock(StoreMutex);
   MissingDefaults.clear();
-  platform::TRegistry registry(platform::KEY_ALL_ACCESS);
-  // The key is made by the first write, not by the load.
-  if (!registry.OpenKey(SettingsKey, false)) {
-    // The run goes on from the first start's settings, never from empty texts.
-    Value = DefaultValue;
-    Memory = "0";
-    ThouSep = true;
-    StayOnTop = false;
-    ShowIn = 1;
-    Functions = false;
-    AngularMeasure = 0;
-    Tape = false;
-    KeepTape = true;
-    const auto& failure = registry.OpenFailure();
-    UnusableAtStart = !failure || failure->reason != platform::NoSuchKey;
-    if (!UnusableAtStart) {
-      Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure, Tape, KeepTape};
-      MissingDefaults = {{"ThouSep", 1},        {"StayOnTop", 0}, {"ShowIn", 1},  {"Functions", 0},
-                         {"AngularMeasure", 0}, {"Tape", 0},      {"KeepTape", 1}};
-      return;
-    }
-    Known.reset();
-    if (failure) Unusable = Described(*failure);
-    return;
-  }
-  UnusableAtStart = false;
-  const std::string file = platform::RegistryFileFor(SettingsKey)->string();
-  // Each setting is assigned as soon as it is read, so a value of the wrong
-  // type leaves the ones before it loaded and the ones after it unchanged.
-  Known.reset();
-  Value = ReadText(registry, "Value", DefaultValue, file);
-  Memory = ReadText(registry, "Memory", "0", file);
-  // A load stopped by a value of the wrong type writes nothing back.
-  std::vector<std::pair<const char*, std::int32_t>> missing;
-  ThouSep = ReadOrDefault(registry, "ThouSep", 1, missing) != 0;
-  StayOnTop = ReadOrDefault(registry, "StayOnTop", 0, missing) != 0;
-  ShowIn = ReadOrDefault(registry, "ShowIn", 1, missing);
-  Functions = ReadInRange(registry, "Functions", 0, 1, missing) != 0;
-  AngularMeasure = ReadInRange(registry, "AngularMeasure", 0, 3, missing);
-  Tape = ReadInRange(registry, "Tape", 0, 1, missing) != 0;
-  KeepTape = ReadInRange(registry, "KeepTape", 0, 1, missing, 1) != 0;
-  MissingDefaults = std::move(missing);
-  Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure, Tape, KeepTape};
-  registry.CloseKey();
+  BadValues.clear();
+  Known.fill(std::nullopt);
+  UnwritableAtStart = false;
+  // Opened for writing where it can be, so that a damaged file is moved aside.
+  platform::TRegistry writable(platform::KEY_ALL_ACCESS);
+  if (writable.OpenKey(SettingsKey, false)) return LoadFrom(writable);
+  const std::optional<platform::TOpenFailure> unwritable = writable.OpenFailure();
+  if (unwritable && unwritable->reason == platform::NoSuchKey) return LoadWithoutKey(unwritable);
+  // A file that can be read but not written is read all the same, and the
+  // user is told once that changes will not be kept.
+  platform::TRegistry readable(platform::KEY_READ);
+  const bool read = readable.OpenKey(SettingsKey, false);
+  const std::optional<platform::TOpenFailure>& unreadable = readable.OpenFailure();
+  if (!read && (!unreadable || unreadable->reason != platform::NoSuchKey))
+    return LoadWithoutKey(unreadable);
+  UnwritableAtStart = true;
+  Unusable = "The settings file " +
+             (unwritable ? Quoted(unwritable->file.string()) + " cannot be written (" +
+                               unwritable->reason + ")"
+                         : Where() + " cannot be written") +
+             ": changes to the settings will not be kept.";
+  if (read)
+    LoadFrom(readable);
+  else
+    TakeDefaults();
 }
 
 void StoreLoadedDefaults() {
+  const std::lock_guard lock(StoreMutex);
   if (MissingDefaults.empty()) return;
   const auto missing = std::exchange(MissingDefaults, {});
   platform::TRegistry registry(platform::KEY_ALL_ACCESS);
   // A key that can no longer be opened is reported by the save at the close.
   if (!registry.OpenKey(SettingsKey, true)) return;
-  // The defaults reach the file together, once.
+  // The defaults reach the file together, once; a value that another
+  // instance stored since the load stays as it is.
   registry.BeginUpdate();
-  for (const auto& [name, value] : missing)
-    if (!registry.ValueExists(name)) registry.WriteInteger(name, value);
+  for (const std::size_t i : missing)
+    if (!registry.ValueExists(Settings[i].name))
+      Write(registry, Settings[i], Settings[i].Default());
+  registry.EndUpdate();
+  for (const std::size_t i : missing)
+    Known[i] = Taken[i] = Settings[i].Default();
+}
+
+void StoreSnapshot(const TSnapshot& snapshot, TSave save) {
+  const std::lock_guard lock(StoreMutex);
+  std::vector<std::size_t> changed;
+  for (std::size_t i = 0; i < Settings.size(); ++i)
+    if (Taken[i] != snapshot[i] || (save == TSave::Last && Known[i] != snapshot[i]))
+      changed.push_back(i);
+  if (changed.empty()) return;
+  platform::TRegistry registry(platform::KEY_ALL_ACCESS);
+  if (!registry.OpenKey(SettingsKey, true)) {
+    if (UnwritableAtStart) return; // the user was told when the window appeared
+    const auto& failure = registry.OpenFailure();
+    throw platform::ERegistryException(std::string("Failed to set data for '") +
+                                       Settings[changed.front()].name + "'" +
+                                       (failure ? "\n" + Described(*failure) : std::string()));
+  }
+  // One replacement of the file: all the changed values are stored, or none.
+  registry.BeginUpdate();
+  for (const std::size_t i : changed)
+    Write(registry, Settings[i], snapshot[i]);
   registry.EndUpdate();
   registry.CloseKey();
+  for (const std::size_t i : changed)
+    Known[i] = Taken[i] = snapshot[i];
 }
 
 void SaveSettings() {
-  platform::TRegistry registry(platform::KEY_ALL_ACCESS);
-  if (!registry.OpenKey(SettingsKey, true)) {
-    if (UnusableAtStart) return; // the user was told when the window appeared
-    const auto& failure = registry.OpenFailure();
-    throw platform::ERegistryException("Failed to set data for 'Value'" +
-                                       (failure ? "\n" + Described(*failure) : std::string()));
-  }
-  const auto known = [](auto ViewOptions::*option) {
-    return Known ? std::optional<std::int32_t>((*Known).*option) : std::nullopt;
-  };
-  const bool thouSep = Chosen(registry, "ThouSep", ThouSep, known(&ViewOptions::thouSep)) != 0;
-  const bool stayOnTop =
-      Chosen(registry, "StayOnTop", StayOnTop, known(&ViewOptions::stayOnTop)) != 0;
-  const std::int32_t showIn = Chosen(registry, "ShowIn", ShowIn, known(&ViewOptions::showIn));
-  const bool functions =
-      Chosen(registry, "Functions", Functions, known(&ViewOptions::functions)) != 0;
-  const std::int32_t angularMeasure =
-      Chosen(registry, "AngularMeasure", AngularMeasure, known(&ViewOptions::angularMeasure));
-  const bool tape = Chosen(registry, "Tape", Tape, known(&ViewOptions::tape)) != 0;
-  const bool keepTape = Chosen(registry, "KeepTape", KeepTape, known(&ViewOptions::keepTape)) != 0;
-  // One replacement of the file: all the values are stored, or none.
-  registry.BeginUpdate();
-  registry.WriteString("Value", Value);
-  registry.WriteString("Memory", Memory);
-  registry.WriteInteger("ThouSep", thouSep ? 1 : 0);
-  registry.WriteInteger("StayOnTop", stayOnTop ? 1 : 0);
-  registry.WriteInteger("ShowIn", showIn);
-  registry.WriteInteger("Functions", functions ? 1 : 0);
-  registry.WriteInteger("AngularMeasure", angularMeasure);
-  registry.WriteInteger("Tape", tape ? 1 : 0);
-  registry.WriteInteger("KeepTape", keepTape ? 1 : 0);
-  registry.EndUpdate();
-  registry.CloseKey();
-  Known = ViewOptions{ThouSep, StayOnTop, ShowIn, Functions, AngularMeasure, Tape, KeepTape};
+  StoreSnapshot(TakeSnapshot(), TSave::Last);
 }
 
 std::string TakeSettingsNotice() {
-  std::string notice;
+  const std::lock_guard lock(StoreMutex);
+  std::vector<std::string> lines;
   for (const auto& kept : platform::TRegistry::TakeKeptFiles())
-    notice += std::string(notice.empty() ? "" : "\n") +
-              "The settings file was damaged and could not be read. It has been kept as \"" +
-              kept.string() + "\", and the settings start from their defaults.";
-  if (!Unusable.empty())
-    notice += std::string(notice.empty() ? "" : "\n") +
-              "The settings file cannot be read or written: " + std::exchange(Unusable, {}) +
-              ". The settings start from their defaults.";
+    lines.push_back("The settings file was damaged and could not be read. It has been kept as " +
+                    Quoted(kept.string()) + ", and the settings start from their defaults.");
+  if (!Unusable.empty()) lines.push_back(std::exchange(Unusable, {}));
+  if (!BadValues.empty()) {
+    std::string bad;
+    for (const std::string& value : std::exchange(BadValues, {}))
+      bad += (bad.empty() ? "" : "; ") + value;
+    lines.push_back("Some stored settings in " + Where() + " cannot be used: " + bad +
+                    ". They start from their defaults.");
+  }
+  std::string notice;
+  for (const std::string& line : lines)
+    notice += (notice.empty() ? "" : "\n") + line;
   return notice;
 }
 

@@ -1,15 +1,15 @@
 #pragma once
-// USet: the program's seven persistent settings, process-wide for the whole
+// USet: the program's persistent settings, process-wide for the whole
 // run, and their store under HKEY_CURRENT_USER\Software\Corvane\Tallyon.
 // LoadSettings runs once as the main window is made, SaveSettings once as it
 // closes; in between the settings are plain variables that the window, the
 // clipboard commands and the dialogs read and change.
 //
-// Both raise platform::ERegistryException ("Invalid data type for 'Value'",
-// "Failed to set data for 'Value'" with the system's cause on a second
-// line, ...). A file that cannot be opened at the start gives the first
-// start's settings and a notice (TakeSettingsNotice); the save then stores
-// nothing, silently, while a file that becomes unusable later fails the save.
+// A save raises platform::ERegistryException ("Failed to set data for
+// 'Value'" with the system's cause on a second line). A file that cannot be
+// opened at the start gives the first start's settings and a notice
+// (TakeSettingsNotice); the save then stores nothing, silently, while a file
+// that becomes unusable later fails the save.
 
 #include <cstdint>
 #include <string>
@@ -39,31 +39,28 @@ inline constexpr std::int32_t ShowInTray = 3;
 inline constexpr const char* SettingsKey = "\\Software\\Corvane\\Tallyon";
 inline constexpr const char* DefaultValue = "1234567890E+1234";
 
-// Fills the settings from the key, with "1234567890E+1234" and "0" for empty
-// texts (and, with a notice, for texts that are not UTF-8); a missing
-// ThouSep, StayOnTop, ShowIn, Functions or AngularMeasure becomes true,
-// false, 1, false or 0, to be written back by StoreLoadedDefaults. A Functions
-// other than 0 and 1 or an AngularMeasure outside 0 to 3 takes its default. A
-// value of the wrong type stops the load there.
+// Fills the settings from the key, by the table of SettingsTable.h. A
+// missing value takes its default (an empty text too), and a missing boolean
+// or integer is written back by StoreLoadedDefaults. A stored value of the
+// wrong type, out of its range, unreadable or a text that is not UTF-8 costs
+// only itself: it takes its default, the others load, and the notice names
+// it. A file that can be read but not written is read, and the notice says
+// that changes will not be kept. Never throws for what the file holds.
 void LoadSettings();
 
 // Writes back the defaults the last load gave to missing values, in one
 // replacement of the file flushed to the disk, unless the file holds them
-// by now; nothing when none was missing. The window calls it once its first
-// frame is on screen: the write waits for the disk, the frame need not.
+// by now; nothing when none was missing. Reads no setting, so it may run on
+// any thread: the disk need not hold up the window's first frame.
 void StoreLoadedDefaults();
 
-// Stores Value, Memory, ThouSep, StayOnTop, ShowIn, Functions,
-// AngularMeasure, Tape and KeepTape in one replacement of the file: all of
-// them or none. A view
-// option this run did not change since it was loaded or saved is stored as
-// the file now holds it, so that another
-// instance's change survives; the value and the memory are always this run's.
+// Stores the settings as they are now, as the last save of a run:
+// StoreSnapshot(TakeSnapshot(), TSave::Last) (SettingsTable.h).
 void SaveSettings();
 
-// Once after a load that found the settings file damaged or unusable, the
-// text that tells the user where the old file was kept, or which file cannot
-// be read or written and why; empty otherwise.
+// Once after a load that found the settings file damaged, unusable, not
+// writable or holding values that cannot be used: the text that tells the
+// user what happened; empty otherwise.
 std::string TakeSettingsNotice();
 
 } // namespace USet

@@ -48,7 +48,7 @@ TEST_F(Window, ThePanelAndItsUnitAreKeptAcrossARestart) {
   Functions(*window).trigger();
   ClickFunctionKey("btGrad");
   EXPECT_EQ(window->MainIndicator().accessibleDescription(), "Value, angles in grads");
-  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(Close());
   window.reset();
   Open();
   EXPECT_EQ(window->Calculator().AngularMeasure(), amGrad);

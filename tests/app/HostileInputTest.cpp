@@ -134,7 +134,7 @@ TEST_F(HostileInput, AStoredTextThatDoesNotReadIsStoredBackAsItWas) {
   Open();
   QTest::qWait(50);
   ASSERT_EQ(boxes.Texts().size(), 1u);
-  ASSERT_TRUE(window->close());
+  ASSERT_TRUE(Close());
   EXPECT_NE(SettingsText().find("\"Value\"=\"" + kMillionDigits + "\""), std::string::npos);
 }
 
@@ -152,9 +152,9 @@ TEST_F(HostileInput, StoredTextsAreCleanedAsTheDisplaysCleanThem) {
        "\"Value\"=\"\xff\xfe"
        "1\xc3"
        "2\"\n",
-       USet::DefaultValue, "the value \"Value\" is not UTF-8 text"},
+       USet::DefaultValue, "\"Value\" is not UTF-8 text"},
       {"a memory that is not UTF-8", "\"Value\"=\"4\"\n\"Memory\"=\"\xff\"\n", "4",
-       "the value \"Memory\" is not UTF-8 text"},
+       "\"Memory\" is not UTF-8 text"},
       {"a text value cut at its NUL", "\"Value\"=hex(1):33,34,00,35,00\n", "34"},
       {"exponent digits, mostly zeros", "\"Value\"=\"" + exponent + "\"\n", exponent},
   };
@@ -207,7 +207,7 @@ TEST_F(HostileInput, AnUnusableSettingsFileIsToldOnce) {
                                     ". The settings start from their defaults.")
         << place.tag;
     ExpectValue(USet::DefaultValue, place.tag);
-    EXPECT_TRUE(window->close()) << place.tag;
+    EXPECT_TRUE(Close()) << place.tag;
     QTest::qWait(20);
     EXPECT_EQ(boxes.Texts().size(), 1u) << place.tag << ": " << boxes.Texts().back();
   }

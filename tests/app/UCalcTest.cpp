@@ -32,6 +32,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <set>
 #include <sstream>
 
 using namespace app;
@@ -120,7 +121,7 @@ TEST_F(Window, AStoredZeroTakesTheFirstDigitInItsPlace) {
   Open();
   Type(Qt::Key_5);
   EXPECT_EQ(USet::Value, "5");
-  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(Close());
   EXPECT_NE(SettingsText().find("\"Value\"=\"5\""), std::string::npos) << SettingsText();
 }
 
@@ -132,10 +133,48 @@ TEST_F(Window, FirstStartShowsTheDefaultValue) {
   EXPECT_EQ(Sign(), " =");
   EXPECT_TRUE(Action("Thousand &separator").isChecked());
   EXPECT_FALSE(Action("Stay On &Top").isChecked());
-  // The integer settings are written back at once, the texts only at close.
+  // The integer settings are written back at once, the texts only when they
+  // change or at close: the start itself changes nothing.
+  window->Saver().Wait();
+  QTest::qWait(int(TSettingsSaver::kQuietTime.count()) + 200);
+  window->Saver().Wait();
   const std::string stored = SettingsText();
   EXPECT_NE(stored.find("\"ShowIn\"=dword:00000001"), std::string::npos) << stored;
   EXPECT_EQ(stored.find("\"Value\""), std::string::npos) << stored;
+}
+
+// A burst of keys reaches the file once, a moment after the last key; a burst
+// that goes on is stored every little while, never per key.
+TEST_F(Window, ABurstOfKeysIsStoredOnceAMomentAfterTheLastKey) {
+  WriteSettings("\"Value\"=\"0\"\n");
+  Open();
+  window->Saver().Wait();
+  std::set<ino_t> versions;
+  const auto look = [&] {
+    struct stat info {};
+    if (::stat((home / "Corvane" / "Tallyon.reg").c_str(), &info) == 0)
+      versions.insert(info.st_ino);
+  };
+  look();
+  const int quiet = int(TSettingsSaver::kQuietTime.count());
+  // Keys 100 ms apart for a little longer than the longest wait.
+  const int keys = int(TSettingsSaver::kLongestWait.count()) / 100 + 5;
+  for (int key = 0; key < keys; ++key) {
+    Type(Qt::Key_1 + key % 9);
+    QTest::qWait(100);
+    look();
+  }
+  EXPECT_EQ(versions.size(), 2u) << "one periodic save in " << keys << " keys";
+  QTest::qWait(quiet + 300);
+  window->Saver().Wait();
+  look();
+  EXPECT_EQ(versions.size(), 3u) << "and one after the last key";
+  EXPECT_NE(SettingsText().find("\"Value\"=\"" + Value() + "\""), std::string::npos)
+      << SettingsText();
+  Type(Qt::Key_5);
+  QTest::qWait(quiet / 2);
+  look();
+  EXPECT_EQ(versions.size(), 3u) << "within the quiet time";
 }
 
 TEST_F(Window, TheModifierRule) {
@@ -413,7 +452,7 @@ TEST_F(Window, ThousandSeparatorRegroupsBothDisplays) {
   EXPECT_FALSE(Action("Thousand &separator").isChecked());
   EXPECT_EQ(window->MainIndicator().DisplayText(), "4567");
   EXPECT_FALSE(USet::ThouSep);
-  window->close();
+  Close();
   EXPECT_NE(SettingsText().find("\"ThouSep\"=dword:00000000"), std::string::npos);
 }
 
@@ -424,21 +463,30 @@ TEST_F(Window, ClosingStoresTheSettings) {
   EXPECT_FALSE(Action("&Taskbar and system tray").isChecked());
   EXPECT_EQ(window->MainIndicator().DisplayText(), "12");
   Type(Qt::Key_3); // a stored value ends the entry: 3 replaces it
-  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(Close());
   const std::string stored = SettingsText();
   EXPECT_NE(stored.find("\"Value\"=\"3\""), std::string::npos) << stored;
   EXPECT_NE(stored.find("\"ShowIn\"=dword:00000003"), std::string::npos) << stored;
   EXPECT_NE(stored.find("\"ThouSep\"=dword:00000001"), std::string::npos) << stored;
 }
 
-TEST_F(Window, AWrongTypeStopsTheStartAndIsReported) {
+// A stored value of the wrong type costs only itself: the start goes on with
+// the value and the memory, and one notice names the value.
+TEST_F(Window, AWrongTypeCostsOnlyItself) {
   MessageBoxWatch boxes;
-  WriteSettings("\"Value\"=dword:00000005\n");
+  WriteSettings("\"Value\"=\"12.5\"\n\"Memory\"=\"3\"\n\"ShowIn\"=\"2\"\n"
+                "\"StayOnTop\"=hex:01\n");
   Open();
   QTest::qWait(50);
-  ASSERT_FALSE(boxes.Texts().empty());
-  // The last character sorts before ".", so no full stop is added.
-  EXPECT_EQ(boxes.Texts()[0], "Invalid data type for 'Value'");
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(
+      boxes.Texts()[0].find("\"StayOnTop\" is of the wrong type; \"ShowIn\" is of the wrong type"),
+      std::string::npos)
+      << boxes.Texts()[0];
+  EXPECT_EQ(Value(), "12.5");
+  EXPECT_EQ(USet::Memory, "3");
+  EXPECT_EQ(window->MemoryIndicator().DisplayText(), "3");
+  EXPECT_TRUE(Action("&Taskbar and system tray").isChecked());
   EXPECT_TRUE(window->isVisible());
 }
 

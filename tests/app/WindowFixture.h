@@ -4,6 +4,7 @@
 // to whatever has the focus, and a watch that closes every message box and
 // keeps its text.
 
+#include "app/SettingsSaver.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
 #include "engine/KeyTokens.h"
@@ -95,6 +96,15 @@ protected:
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QApplication::processEvents();
     return *window;
+  }
+
+  // Closes the window as the user does; true once it is gone and the save
+  // that follows is done.
+  bool Close() {
+    const bool closed = window->close();
+    window->Saver().Wait();
+    QApplication::processEvents();
+    return closed && !window->isVisible();
   }
 
   // A key press as the user types it, to whatever has the focus.

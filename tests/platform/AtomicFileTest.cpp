@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <pwd.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,17 +26,56 @@ protected:
   static constexpr const char* kNew = "new contents, longer than the old ones\n";
 };
 
-TEST_F(AtomicFile, ReplacesWithAFileForItsOwnerOnly) {
+// The user's file stays as they made it: its mode, its owner and its group.
+// A new file is its owner's alone.
+TEST_F(AtomicFile, KeepsTheModeAndTheOwnerOfTheFileItReplaces) {
+  struct stat info {};
+  const auto stated = [&](const fs::path& path) {
+    EXPECT_EQ(::stat(path.c_str(), &info), 0);
+    return std::to_string(info.st_mode & 07777) + " " + std::to_string(info.st_uid) + ":" +
+           std::to_string(info.st_gid);
+  };
+  const std::string before = stated(File());
   ASSERT_TRUE(platform::ReplaceFile(File(), kNew));
   EXPECT_EQ(Read(File()), kNew);
-  struct stat info {};
-  ASSERT_EQ(::stat(File().c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  EXPECT_EQ(stated(File()), before);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
   EXPECT_TRUE(OtherFiles().empty());
 
   ASSERT_TRUE(platform::ReplaceFile(Folder() / "fresh", ""));
   EXPECT_EQ(Read(Folder() / "fresh"), "");
+  EXPECT_EQ(stated(Folder() / "fresh"), std::to_string(0600) + " " + std::to_string(::geteuid()) +
+                                            ":" + std::to_string(::getegid()));
   EXPECT_FALSE(platform::ReplaceFile(Root() / "missing" / "file", kNew));
+}
+
+// Root (sudo -E in the user's home) gives the new file back to its owner;
+// a process that cannot do so leaves another user's file alone.
+TEST_F(AtomicFile, AnotherUsersFileStaysTheirs) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a file of another user's";
+  const passwd* nobody = ::getpwnam("nobody");
+  ASSERT_NE(nobody, nullptr);
+  ASSERT_EQ(::chown(File().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+  ASSERT_TRUE(platform::ReplaceFile(File(), kNew));
+  struct stat info {};
+  ASSERT_EQ(::stat(File().c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, nobody->pw_uid);
+  EXPECT_EQ(info.st_gid, nobody->pw_gid);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
+
+  // Root's file in a folder anyone may write, replaced by "nobody".
+  ASSERT_EQ(::chown(File().c_str(), 0, 0), 0);
+  fs::permissions(Folder(), fs::perms::all);
+  fs::permissions(File(), fs::perms::all);
+  const auto outcome = InChild(
+      [&] {
+        return platform::ReplaceFile(File(), kOld) ? std::string("replaced")
+                                                   : std::string(std::strerror(errno));
+      },
+      true);
+  EXPECT_EQ(outcome, "Operation not permitted");
+  EXPECT_EQ(Read(File()), kNew);
+  EXPECT_TRUE(OtherFiles().empty());
 }
 
 TEST_F(AtomicFile, AFailingStepLeavesTheOldFileAndNoLitter) {

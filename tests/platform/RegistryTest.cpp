@@ -280,17 +280,18 @@ TEST_F(Registry, UnwritablePlacesCannotBeOpened) {
                ? std::string("opened")
                : other.OpenFailure()->reason + " " + other.OpenFailure()->file.filename().string();
   };
-  // Tried as user "nobody", who is neither owner nor group.
+  // Tried as user "nobody", who is neither owner nor group: even a file that
+  // allows everything stays root's.
   const struct {
     const char* tag;
     fs::perms file, folder;
     const char* outcome;
   } modes[] = {
-      {"all allowed", fs::perms::all, fs::perms::all, "opened"},
+      {"all allowed", fs::perms::all, fs::perms::all, "it belongs to another user Tallyon.reg"},
       {"read-only file", fs::perms::owner_all | fs::perms::others_read, fs::perms::all,
        "Permission denied Tallyon.reg"},
       {"unreadable file", fs::perms::owner_all | fs::perms::others_write, fs::perms::all,
-       "Permission denied Tallyon.reg"},
+       "it belongs to another user Tallyon.reg"},
       {"read-only folder", fs::perms::all,
        fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec,
        "Permission denied Tallyon.reg"},
@@ -377,6 +378,46 @@ TEST_F(Registry, AFileOverAHundredMegabytesIsKeptAside) {
   const auto kept = TRegistry::TakeKeptFiles();
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(fs::file_size(kept[0]), (100u << 20) + 1);
+}
+
+} // namespace
+
+namespace {
+
+// Two processes, each with the key open since before the other's writes,
+// update a value of their own over and over: under the lock each update
+// starts from the file as the other left it, so neither loses a write.
+TEST_F(Registry, UpdatesOfTwoProcessesKeepEachOthersValues) {
+  WriteValues("\"Other\"=\"kept\"\n");
+  constexpr int kRounds = 40;
+  std::vector<pid_t> children;
+  for (const char* name : {"First", "Second"}) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      TRegistry registry;
+      if (!registry.OpenKey(kKey, true)) ::_exit(2);
+      for (int round = 1; round <= kRounds; ++round) {
+        registry.BeginUpdate();
+        registry.WriteInteger(name, round);
+        registry.EndUpdate();
+        registry.WriteString(std::string(name) + "Alone", std::to_string(round));
+      }
+      ::_exit(0);
+    }
+    children.push_back(child);
+  }
+  for (const pid_t child : children) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  TRegistry registry(platform::KEY_READ);
+  ASSERT_TRUE(registry.OpenKey(kKey, false));
+  EXPECT_EQ(registry.ReadInteger("First"), kRounds);
+  EXPECT_EQ(registry.ReadInteger("Second"), kRounds);
+  EXPECT_EQ(registry.ReadString("FirstAlone"), std::to_string(kRounds));
+  EXPECT_EQ(registry.ReadString("SecondAlone"), std::to_string(kRounds));
+  EXPECT_EQ(registry.ReadString("Other"), "kept");
 }
 
 } // namespace

@@ -66,6 +66,8 @@ class SettingsFaults : public testsupport::TemporaryHome {
 protected:
   void SetUp() override {
     TemporaryHome::SetUp();
+    // A first start: nothing is known to be stored yet.
+    USet::LoadSettings();
     MakeCurrent("", "", false, false, 0);
     USet::TakeSettingsNotice();
   }

@@ -1,11 +1,14 @@
 #include "settings/USet.h"
 
 #include "platform/Registry.h"
+#include "settings/SettingsTable.h"
 #include "tests/support/TemporaryHome.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -159,118 +162,123 @@ TEST_F(SettingsStore, StoredValuesLoadAsTheyAreAndSaveBack) {
   }
 }
 
-TEST_F(SettingsStore, AValueOfTheWrongTypeStopsTheLoadThere) {
-  const std::string all = "\"Value\"=\"5\"\n\"Memory\"=\"6\"\n\"ThouSep\"=dword:00000000\n"
-                          "\"StayOnTop\"=dword:00000001\n\"ShowIn\"=dword:00000002\n";
-  const struct {
-    const char* line; // replaces the value of that name
-    const char* name;
-    const char* loaded;
-  } table[] = {
-      {"\"Value\"=dword:00000005\n", "Value", "||0|0|0"},
-      {"\"Memory\"=hex:36,00\n", "Memory", "5||0|0|0"},
-      {"\"ThouSep\"=\"0\"\n", "ThouSep", "5|6|0|0|0"},
-      {"\"StayOnTop\"=hex(7):00\n", "StayOnTop", "5|6|0|0|0"},
-      {"\"ShowIn\"=\"2\"\n", "ShowIn", "5|6|0|1|0"},
-  };
-  for (const auto& row : table) {
-    WriteValues(all + row.line);
-    const std::string before = Read(File());
-    kStart.MakeCurrent();
-    EXPECT_EQ(LoadError(), "Invalid data type for '" + std::string(row.name) + "'");
-    EXPECT_EQ(Settings::Current().Text(), row.loaded) << row.name;
-    EXPECT_EQ(Read(File()), before);
-  }
+std::string TextOf(const USet::TSnapshot& snapshot) {
+  std::string text;
+  for (const USet::TStoredValue& value : snapshot)
+    text += (text.empty() ? "" : "|") +
+            std::visit(
+                [](const auto& held) {
+                  if constexpr (std::is_same_v<decltype(held), const std::string&>)
+                    return held;
+                  else
+                    return std::to_string(held);
+                },
+                value);
+  return text;
+}
 
-  // A missing integer after the bad value is not written back either.
-  WriteValues("\"Value\"=dword:00000001\n");
+// Each setting of the table, stored badly among good values of all the
+// others: it alone takes its default and is named in the notice, the others
+// load, and the load leaves the file as it was. A missing one takes its
+// default without a word.
+TEST_F(SettingsStore, ABadValueCostsOnlyItself) {
+  // Stored values that differ from every default, as the file and as loaded.
+  const std::pair<const char*, USet::TStoredValue> good[] = {
+      {"\"5\"", "5"},        {"\"6\"", "6"},        {"dword:00000000", 0}, {"dword:00000001", 1},
+      {"dword:00000002", 2}, {"dword:00000001", 1}, {"dword:00000002", 2}, {"dword:00000001", 1},
+      {"dword:00000000", 0}};
+  static_assert(std::size(good) == USet::Settings.size());
+  struct Bad {
+    const char* tag;
+    std::string data; // nothing: the value is missing
+    bool named;
+  };
+  for (std::size_t row = 0; row < USet::Settings.size(); ++row) {
+    const USet::TSetting& setting = USet::Settings[row];
+    const bool text = std::holds_alternative<std::string*>(setting.variable);
+    std::vector<Bad> bads = {
+        {"missing", "", false},
+        {"of the wrong type", text ? "dword:00000005" : "\"1\"", true},
+        {"unreadable", text ? "\"\xff\"" : "hex(4):01,02", true},
+    };
+    if (setting.last < USet::kHighest) {
+      char above[32];
+      std::snprintf(above, sizeof above, "dword:%08x", unsigned(setting.last + 1));
+      bads.push_back({"out of range", above, true});
+    }
+    for (const Bad& bad : bads) {
+      std::string lines;
+      USet::TSnapshot expected;
+      for (std::size_t i = 0; i < USet::Settings.size(); ++i) {
+        const bool chosen = i == row;
+        if (!chosen || !bad.data.empty())
+          lines += "\"" + std::string(USet::Settings[i].name) +
+                   "\"=" + (chosen ? bad.data : good[i].first) + "\n";
+        expected[i] = chosen ? USet::Settings[i].Default() : good[i].second;
+      }
+      WriteValues(lines);
+      const std::string before = Read(File());
+      kStart.MakeCurrent();
+      const std::string tag = std::string(setting.name) + " " + bad.tag;
+      EXPECT_EQ(LoadError(), "") << tag;
+      EXPECT_EQ(TextOf(USet::TakeSnapshot()), TextOf(expected)) << tag;
+      const std::string notice = USet::TakeSettingsNotice();
+      EXPECT_EQ(notice.find("\"" + std::string(setting.name) + "\" ") != std::string::npos,
+                bad.named)
+          << tag << ": " << notice;
+      EXPECT_EQ(notice.find(';'), std::string::npos) << tag << ": names only one: " << notice;
+      EXPECT_EQ(Read(File()), before) << tag;
+      // The next save stores the default in the bad value's place.
+      USet::SaveSettings();
+      kStart.MakeCurrent();
+      USet::LoadSettings();
+      EXPECT_EQ(TextOf(USet::TakeSnapshot()), TextOf(expected)) << tag;
+      EXPECT_EQ(USet::TakeSettingsNotice(), "") << tag;
+    }
+  }
+}
+
+// A managed configuration: a file that can be read but not written (a
+// read-only file, a read-only folder, or both) is read and used, and the user
+// is told once that changes will not be kept; the saves keep silent.
+TEST_F(SettingsStore, AFileThatCannotBeWrittenIsReadAndTheUserTold) {
+  WriteValues("\"Value\"=\"5\"\n\"ShowIn\"=dword:00000003\n");
   const std::string before = Read(File());
-  EXPECT_EQ(LoadError(), "Invalid data type for 'Value'");
-  EXPECT_EQ(Read(File()), before);
-}
-
-// The functions panel and its angle unit: a file from before them shows the
-// panel off with radians; a value out of range takes the default, one of the
-// wrong type stops the load and keeps the old value.
-TEST_F(SettingsStore, TheFunctionsPanelAndItsAngleUnit) {
+  const fs::perms readable = fs::perms::owner_all | fs::perms::others_read;
+  const fs::perms entered = readable | fs::perms::others_exec;
   const struct {
-    const char* lines;
-    bool functions;
-    std::int32_t measure;
-    const char* error;
-  } table[] = {
-      {"\"ShowIn\"=dword:00000002\n", false, 0, ""},
-      {"\"Functions\"=dword:00000001\n\"AngularMeasure\"=dword:00000003\n", true, 3, ""},
-      {"\"Functions\"=dword:00000000\n\"AngularMeasure\"=dword:00000001\n", false, 1, ""},
-      {"\"Functions\"=dword:00000005\n\"AngularMeasure\"=dword:00000004\n", false, 0, ""},
-      {"\"Functions\"=dword:ffffffff\n\"AngularMeasure\"=dword:ffffffff\n", false, 0, ""},
-      {"\"Functions\"=\"1\"\n", true, 2, "Invalid data type for 'Functions'"},
-      {"\"Functions\"=dword:00000000\n\"AngularMeasure\"=hex:01\n", false, 2,
-       "Invalid data type for 'AngularMeasure'"},
+    const char* tag;
+    fs::perms file, folder;
+  } places[] = {
+      {"read-only file", readable, fs::perms::all},
+      {"read-only folder", fs::perms::all, entered},
+      {"both", readable, entered},
   };
-  for (const auto& row : table) {
-    WriteValues(row.lines);
-    USet::Functions = true; // the old values, kept by a value of the wrong type
-    USet::AngularMeasure = 2;
-    EXPECT_EQ(LoadError(), row.error) << row.lines;
-    EXPECT_EQ(USet::Functions, row.functions) << row.lines;
-    EXPECT_EQ(USet::AngularMeasure, row.measure) << row.lines;
-    // Missing values are written back once the window has shown.
-    USet::StoreLoadedDefaults();
-    const std::string file = Read(File());
-    EXPECT_TRUE(*row.error != 0 || file.find("\"AngularMeasure\"=dword:") != std::string::npos)
-        << file;
+  for (const auto& place : places) {
+    fs::permissions(File(), place.file);
+    fs::permissions(Folder(), place.folder);
+    const auto outcome = InChild(
+        [] {
+          std::string seen;
+          try {
+            USet::LoadSettings();
+            seen = Settings::Current().Text();
+            Settings{"9", "9", true, true, 3}.MakeCurrent();
+            USet::SaveSettings();
+            seen += " saved";
+          } catch (const std::exception& error) {
+            seen += error.what();
+          }
+          const std::string notice = USet::TakeSettingsNotice();
+          return seen + (notice.ends_with("changes to the settings will not be kept.") &&
+                                 USet::TakeSettingsNotice().empty()
+                             ? " told once"
+                             : " [" + notice + "]");
+        },
+        true);
+    EXPECT_EQ(outcome, "5|0|1|0|3 saved told once") << place.tag;
+    EXPECT_EQ(Read(File()), before) << place.tag;
   }
-}
-
-// The tape panel and keeping the tape: a file from before them hides the
-// panel and keeps the tape; a value out of range takes the default.
-TEST_F(SettingsStore, TheTapeAndKeepingIt) {
-  const struct {
-    const char* lines;
-    bool tape;
-    bool keep;
-  } table[] = {
-      {"\"ShowIn\"=dword:00000002\n", false, true},
-      {"\"Tape\"=dword:00000001\n\"KeepTape\"=dword:00000000\n", true, false},
-      {"\"Tape\"=dword:00000002\n\"KeepTape\"=dword:00000007\n", false, true},
-  };
-  for (const auto& row : table) {
-    WriteValues(row.lines);
-    EXPECT_EQ(LoadError(), "") << row.lines;
-    EXPECT_EQ(USet::Tape, row.tape) << row.lines;
-    EXPECT_EQ(USet::KeepTape, row.keep) << row.lines;
-    USet::Tape = !row.tape;
-    USet::SaveSettings();
-    USet::LoadSettings();
-    EXPECT_EQ(USet::Tape, !row.tape) << row.lines;
-    EXPECT_EQ(USet::KeepTape, row.keep) << row.lines;
-  }
-}
-
-TEST_F(SettingsStore, AKeyThatCannotBeOpenedGivesTheFirstStartsSettings) {
-  WriteValues("\"Value\"=\"5\"\n");
-  const std::string before = Read(File());
-  fs::permissions(Folder(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
-  fs::permissions(Folder(), fs::perms::owner_write, fs::perm_options::remove);
-  fs::permissions(File(), fs::perms::owner_read | fs::perms::others_read);
-  const auto outcome = InChild(
-      [] {
-        std::string seen;
-        try {
-          USet::LoadSettings();
-          seen = Settings::Current().Text();
-          Settings{"9", "9", true, true, 3}.MakeCurrent();
-          USet::SaveSettings();
-          seen += " saved";
-        } catch (const std::exception& error) {
-          seen += error.what();
-        }
-        return seen;
-      },
-      true);
-  EXPECT_EQ(outcome, kFirstStart.Text() + " saved");
-  EXPECT_EQ(Read(File()), before);
 
   // A folder that cannot be made: the first start's settings and a notice.
   ::setenv("XDG_CONFIG_HOME", (File() / "below-a-file").c_str(), 1);
@@ -442,15 +450,11 @@ TEST_F(SettingsStore, TheInstanceThatClosesLastIsWhatTheNextStartSees) {
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
-  // The value and memory are the last instance's. The first did not change
-  // the view options it loaded, so it stores what the file holds; and a save
-  // that read the file just before the other's write undoes that write (there
-  // is no lock), so the options are either instance's.
+  // Each instance changed all five once, and its later saves find nothing
+  // changed: under the store's lock the file holds the last first save whole.
   const Settings last = Stored();
   EXPECT_TRUE(last.Value == "111" || last.Value == "222") << last.Text();
-  EXPECT_EQ(last.Memory, last.Value.substr(0, 1)) << last.Text();
-  const std::string options = last.Text().substr(last.Text().rfind('|') - 3);
-  EXPECT_TRUE(options == "1|0|1" || options == "0|1|2") << last.Text();
+  EXPECT_EQ(last.Text(), last.Value == "111" ? "111|1|1|0|1" : "222|2|0|1|2");
   EXPECT_EQ(USet::TakeSettingsNotice(), "");
   for (const std::string& name : OtherFiles())
     ADD_FAILURE() << "left behind: " << name;
