@@ -18,7 +18,7 @@ class Tape : public Window {
 protected:
   QAction& ViewTape() { return window->MenuAction(TMenuCommand::ViewTape); }
   TTapeList& List() { return *window->TapeList(); }
-  fs::path TapeFile() const { return home / "Corvane" / "Tallyon.tape"; }
+  fs::path TapeFile() const { return home / "state" / "Corvane" / "Tallyon.tape"; }
   void Keys(const std::string& tokens) {
     std::istringstream in(tokens);
     for (std::string token; in >> token;)
