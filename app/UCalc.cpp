@@ -11,6 +11,7 @@
 #include "settings/USet.h"
 #include "tallyon/Product.h"
 #include "ui/KeyTable.h"
+#include "ui/TapeJournal.h"
 #include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
@@ -28,6 +29,8 @@ TFCalc::TFCalc(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
+      FTapeJournal(std::make_unique<ui::TTapeJournal>(
+          ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path()))),
       FSaver(new TSettingsSaver(this)) {
   setWindowTitle(tr("Tallyon - Freeware"));
   setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
@@ -67,6 +70,7 @@ void TFCalc::FormCreate() {
   ApplyStayOnTop(USet::StayOnTop);
   SetAngularMeasure(static_cast<TAngularMeasure>(USet::AngularMeasure));
   ShowFunctions();
+  ShowTape();
 }
 
 void TFCalc::UpdateIndicators() {
@@ -81,8 +85,11 @@ void TFCalc::UpdateIndicators() {
 // The handler of every key: the action, then the refresh. A failing action
 // leaves the displays as they were.
 void TFCalc::ButtonClick(TCalcAction action) {
+  FTapeChain.SetThouSep(USet::ThouSep);
+  FTapeChain.Before(FCalculator, action);
   FCalculator.SetAction(action);
   UpdateIndicators();
+  RecordTape();
 }
 
 // Runs the key's binding; true when it has one, also when the action fails.

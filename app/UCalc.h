@@ -9,10 +9,12 @@
 #include "app/MenuTable.h"
 #include "engine/Calculator.h"
 #include "ui/Presence.h"
+#include "ui/TapeChain.h"
 
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -25,6 +27,7 @@ class TSettingsSaver;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
+class TTapeList;
 namespace app {
 class PasteNote;
 }
@@ -33,6 +36,9 @@ namespace platform {
 enum class ClipboardRefusal;
 enum class InstanceRequest : char;
 } // namespace platform
+namespace ui {
+class TTapeJournal;
+}
 
 class TFCalc : public QWidget {
   Q_OBJECT
@@ -45,6 +51,9 @@ public:
   TCVCalcIndicator& MainIndicator() const { return *FMainIndicator; }
   TCVCalcIndicator& MemoryIndicator() const { return *FMemoryIndicator; }
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
+  // Built when the tape first shows.
+  TTapeList* TapeList() const { return FTapeList; }
+  const ui::TTapeJournal& TapeJournal() const { return *FTapeJournal; }
   QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
   TSettingsSaver& Saver() const { return *FSaver; }
 
@@ -99,6 +108,24 @@ private:
   void ShowAngularMeasure();
   void ShowAngleKeys(TAngularMeasure chosen);
   void HelpKeyboardExecute();
+
+  // The tape: every finished calculation, kept in its file.
+  void BuildTape();
+  void ViewTapeExecute();
+  void ShowTape();
+  void ViewKeepTapeExecute();
+  void EditCopyTapeExecute();
+  void EditClearTapeExecute();
+  void LoadTape();
+  void FillTapeList();
+  void RecordTape();
+  void UseTapeEntry(int row);
+  void CopyTapeRows(const QList<int>& rows);
+  void RemoveTapeRows();
+  void ViewMoveToTapeExecute();
+  void TellTapeFailure();
+  // The window's size for the panels shown, kept on its screen.
+  void FitWindow();
   void ViewShowTaskSystemExecute();
   void ViewShowTaskbarExecute();
   void ViewShowSystemExecute();
@@ -124,6 +151,13 @@ private:
   void Run(void (TFCalc::*command)());
 
   TCVCalculator FCalculator;
+  ui::TTapeChain FTapeChain;
+  std::unique_ptr<ui::TTapeJournal> FTapeJournal;
+  TTapeList* FTapeList = nullptr; // built when first shown
+  QAction* FViewTape = nullptr;
+  QAction* FViewKeepTape = nullptr;
+  bool FTapeLoaded = false;
+  bool FTapeFailureTold = false; // a failing write is told once a run
   TSettingsSaver* FSaver = nullptr;
   TdxContainer* FKeypad = nullptr;
   TdxContainer* FMemoryArea = nullptr;

@@ -77,20 +77,22 @@ void TFCalc::ShowFunctions() {
   FViewFunctions->setChecked(USet::Functions);
   if (USet::Functions && FFunctionArea == nullptr) BuildFunctions();
   if (FFunctionArea != nullptr) FFunctionArea->setVisible(USet::Functions);
-  const int width = USet::Functions ? ui::WideWidth : ui::NarrowWidth;
-  FMenuBar->setFixedSize(width, ui::MenuBarHeight);
-  setFixedSize(width, ui::WindowHeight);
-  if (isVisible()) KeepOnScreen();
+  FitWindow();
   ShowAngularMeasure();
 }
 
+// The frame as it is about to be (the new size and the frame's margins)
+// moves left and up as far as it would reach past the screen's edges.
 void TFCalc::KeepOnScreen() {
   const QRect area = screen()->availableGeometry();
-  // The frame as it is about to be: the new width and the frame's margins.
-  const int frameRight =
-      frameGeometry().x() + (frameGeometry().width() - geometry().width()) + width() - 1;
-  const int past = frameRight - area.right();
-  if (past > 0) move(std::max(area.left(), pos().x() - past), pos().y());
+  const QRect frame = frameGeometry();
+  const int frameRight = frame.x() + (frame.width() - geometry().width()) + width() - 1;
+  const int frameBottom = frame.y() + (frame.height() - geometry().height()) + height() - 1;
+  const int pastRight = std::max(0, frameRight - area.right());
+  const int pastBottom = std::max(0, frameBottom - area.bottom());
+  if (pastRight > 0 || pastBottom > 0)
+    move(std::max(area.left(), pos().x() - pastRight),
+         std::max(area.top(), pos().y() - pastBottom));
 }
 
 void TFCalc::SetAngularMeasure(TAngularMeasure measure) {

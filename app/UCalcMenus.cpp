@@ -23,6 +23,8 @@ struct MenuTable {
       {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, app::MenuPicture::Exit},
       {EditCopy, QT_TRANSLATE_NOOP("TFCalc", "&Copy"), &TFCalc::EditCopyExecute, app::MenuPicture::Copy},
       {EditPaste, QT_TRANSLATE_NOOP("TFCalc", "&Paste"), &TFCalc::EditPasteExecute, app::MenuPicture::Paste},
+      {EditCopyTape, QT_TRANSLATE_NOOP("TFCalc", "Copy T&ape"), &TFCalc::EditCopyTapeExecute, {}},
+      {EditClearTape, QT_TRANSLATE_NOOP("TFCalc", "C&lear Tape..."), &TFCalc::EditClearTapeExecute, {}},
       {ViewShowTaskSystem, QT_TRANSLATE_NOOP("TFCalc", "&Taskbar and system tray"),
        &TFCalc::ViewShowTaskSystemExecute, {}, true},
       {ViewShowTaskbar, QT_TRANSLATE_NOOP("TFCalc", "T&askbar only"), &TFCalc::ViewShowTaskbarExecute,
@@ -35,6 +37,10 @@ struct MenuTable {
        {}, true},
       {ViewFunctions, QT_TRANSLATE_NOOP("TFCalc", "&Functions"), &TFCalc::ViewFunctionsExecute,
        {}, true},
+      {ViewTape, QT_TRANSLATE_NOOP("TFCalc", "T&ape"), &TFCalc::ViewTapeExecute, {}, true},
+      {ViewKeepTape, QT_TRANSLATE_NOOP("TFCalc", "&Keep the Tape Across Restarts"),
+       &TFCalc::ViewKeepTapeExecute, {}, true},
+      {ViewMoveToTape, QT_TRANSLATE_NOOP("TFCalc", "Move Into the Tape"), &TFCalc::ViewMoveToTapeExecute, {}},
       {HelpKeyboard, QT_TRANSLATE_NOOP("TFCalc", "&Keyboard"), &TFCalc::HelpKeyboardExecute, {}},
       {HelpHomePage1, QT_TRANSLATE_NOOP("TFCalc", "&Home Page"), &TFCalc::HelpHomePage1Execute,
        app::MenuPicture::HomePage},
@@ -59,6 +65,9 @@ const TMenuPlace MenuBarPlaces[] = {
     {File, nullptr, FileExit},
     {Edit, nullptr, EditCopy},
     {Edit, nullptr, EditPaste},
+    {Edit, nullptr, std::nullopt},
+    {Edit, nullptr, EditCopyTape},
+    {Edit, nullptr, EditClearTape},
     {View, ShowIn,  ViewShowTaskSystem},
     {View, ShowIn,  ViewShowTaskbar},
     {View, ShowIn,  ViewShowSystem},
@@ -66,6 +75,8 @@ const TMenuPlace MenuBarPlaces[] = {
     {View, nullptr, ViewThouSep},
     {View, nullptr, ViewStayOnTop},
     {View, nullptr, ViewFunctions},
+    {View, nullptr, ViewTape},
+    {View, nullptr, ViewKeepTape},
     {Help, nullptr, HelpKeyboard},
     {Help, nullptr, HelpHomePage1},
     {Help, nullptr, HelpAbout1},
@@ -126,6 +137,8 @@ void TFCalc::BuildMenus() {
   FViewThouSep->setChecked(true);
   FViewStayOnTop = &MenuAction(ViewStayOnTop);
   FViewFunctions = &MenuAction(ViewFunctions);
+  FViewTape = &MenuAction(ViewTape);
+  FViewKeepTape = &MenuAction(ViewKeepTape);
 
   FMenuBar = new QMenuBar(this);
   FMenuBar->setNativeMenuBar(false); // the window draws its own, as laid out

@@ -143,6 +143,10 @@ void TFCalc::AfterFirstPaint() {
   setWindowIcon(app::ProgramIcon());
   ShowTrayIcon(FPresence.TrayIcon());
   ShowTrayAvailability();
+  // Its own turn: a notice of damaged lines does not hold up the rest.
+  QTimer::singleShot(0, this, [this] {
+    if (!FTapeLoaded) Run(&TFCalc::LoadTape);
+  });
   FSaver->StoreLoadedDefaults();
 }
 

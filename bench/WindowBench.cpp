@@ -24,6 +24,7 @@ void BM_Keystroke(benchmark::State& state) {
   const auto home = std::filesystem::temp_directory_path() / "tallyon-bench-window";
   std::filesystem::create_directories(home);
   setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+  setenv("XDG_STATE_HOME", home.c_str(), 1);
   TFCalc window;
   window.show();
   QApplication::processEvents();

@@ -79,6 +79,16 @@ void TCVCalculator::EnterNumber(const std::string& text) {
   SupplyOperand();
 }
 
+void TCVCalculator::EnterNumber(Extended number) {
+  const bool operand = OperandAwaited();
+  FNumber = number;
+  ShowNumber();
+  if (operand) return SupplyOperand();
+  FEntering = false;
+  FAwaitingOperand = false;
+  FOperandSupplied = false;
+}
+
 void TCVCalculator::SetOperation(TCalcOperation operation) {
   FOperation = operation;
 }

@@ -28,6 +28,10 @@ public:
   // entry ends, so a digit then starts a new number); otherwise it is set
   // as Value is.
   void EnterNumber(const std::string& text);
+  // A number that arrives with all its bits (a result taken again from the
+  // tape): entered as EnterNumber enters it, its text the number's own, as
+  // a result shows it, and the number not rounded to that text.
+  void EnterNumber(Extended number);
 
   TCVCalcMemory& Memory() { return FMemory; }
   const TCVCalcMemory& Memory() const { return FMemory; }

@@ -1,5 +1,5 @@
 #pragma once
-// The seven settings as one table. A row names the registry value, points at
+// The settings as one table. A row names the registry value, points at
 // the process-wide variable that holds the setting (its type: a text, a
 // boolean or an integer), and gives its default and the range a stored
 // integer must lie in. Loading, saving, the defaults written back and the
@@ -53,7 +53,7 @@ constexpr TSetting IntegerSetting(const char* name, std::int32_t* variable, std:
 }
 
 // In the order the values are written.
-inline constexpr std::array<TSetting, 7> Settings = {{
+inline constexpr std::array<TSetting, 9> Settings = {{
     TextSetting("Value", &Value, DefaultValue),
     TextSetting("Memory", &Memory, "0"),
     BooleanSetting("ThouSep", &ThouSep, true),
@@ -62,9 +62,11 @@ inline constexpr std::array<TSetting, 7> Settings = {{
     IntegerSetting("ShowIn", &ShowIn, ShowInTaskbarAndTray, kLowest, kHighest),
     BooleanSetting("Functions", &Functions, false, 0, 1),
     IntegerSetting("AngularMeasure", &AngularMeasure, 0, 0, 3),
+    BooleanSetting("Tape", &Tape, false, 0, 1),
+    BooleanSetting("KeepTape", &KeepTape, true, 0, 1),
 }};
 
-// The seven values in their stored form, in the table's order: what one save
+// The values in their stored form, in the table's order: what one save
 // writes, taken on the window's thread and written on another.
 using TSnapshot = std::array<TStoredValue, Settings.size()>;
 TSnapshot TakeSnapshot();

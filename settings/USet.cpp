@@ -19,6 +19,8 @@ bool StayOnTop = false;
 std::int32_t ShowIn = 0;
 bool Functions = false;
 std::int32_t AngularMeasure = 0;
+bool Tape = false;
+bool KeepTape = true;
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-// USet: the program's seven persistent settings, process-wide for the whole
+// USet: the program's persistent settings, process-wide for the whole
 // run, and their store under HKEY_CURRENT_USER\Software\Corvane\Tallyon.
 // LoadSettings runs once as the main window is made, SaveSettings once as it
 // closes; in between the settings are plain variables that the window, the
@@ -26,6 +26,10 @@ extern std::int32_t ShowIn; // one of the three below (others act as ShowInTray)
 // kept has neither: the panel is off and angles are in radians.
 extern bool Functions;              // the functions panel shows
 extern std::int32_t AngularMeasure; // the engine's angle unit by ordinal, 0 to 3
+// Start values until LoadSettings: false, true; a file from before they
+// were kept has neither: the tape is hidden and kept across restarts.
+extern bool Tape;     // the tape panel shows
+extern bool KeepTape; // the tape's file keeps it across restarts
 
 // Where the window shows, as ShowIn stores it.
 inline constexpr std::int32_t ShowInTaskbarAndTray = 1;

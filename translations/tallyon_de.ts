@@ -524,6 +524,46 @@
         <source>Functions panel</source>
         <translation>Funktionsfeld</translation>
     </message>
+    <message>
+        <source>Copy T&amp;ape</source>
+        <translation>Rechenstreifen k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Tape...</source>
+        <translation>Rechenstreifen &amp;leeren...</translation>
+    </message>
+    <message>
+        <source>T&amp;ape</source>
+        <translation>&amp;Rechenstreifen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Tape Across Restarts</source>
+        <translation>Rechenstreifen &amp;behalten</translation>
+    </message>
+    <message>
+        <source>Move Into the Tape</source>
+        <translation>In den Rechenstreifen wechseln</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Rechenstreifen</translation>
+    </message>
+    <message>
+        <source>into the tape and back; in it, Enter uses an entry's result, Ctrl+C copies, Delete removes</source>
+        <translation>in den Rechenstreifen und zurück; darin übernimmt Enter das Ergebnis eines Eintrags, Strg+C kopiert, Entf entfernt</translation>
+    </message>
+    <message>
+        <source>Lines of the tape file &quot;%1&quot; that could not be read were skipped (%2).</source>
+        <translation>Zeilen der Rechenstreifen-Datei &quot;%1&quot;, die nicht gelesen werden konnten, wurden übersprungen (%2).</translation>
+    </message>
+    <message>
+        <source>Clear the tape? All its entries (%1) will be removed for good.</source>
+        <translation>Den Rechenstreifen leeren? Alle Einträge (%1) werden endgültig entfernt.</translation>
+    </message>
+    <message>
+        <source>The tape cannot be kept in &quot;%1&quot;: %2. Its entries are kept until Tallyon closes.</source>
+        <translation>Der Rechenstreifen kann nicht in &quot;%1&quot; gespeichert werden: %2. Seine Einträge bleiben erhalten, bis Tallyon beendet wird.</translation>
+    </message>
 </context>
 <context>
     <name>TFSubmitNumber</name>

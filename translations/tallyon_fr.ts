@@ -524,6 +524,46 @@
         <source>Functions panel</source>
         <translation>Panneau des fonctions</translation>
     </message>
+    <message>
+        <source>Copy T&amp;ape</source>
+        <translation>Copier la &amp;bande</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Tape...</source>
+        <translation>&amp;Effacer la bande...</translation>
+    </message>
+    <message>
+        <source>T&amp;ape</source>
+        <translation>&amp;Bande</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Tape Across Restarts</source>
+        <translation>&amp;Garder la bande entre les sessions</translation>
+    </message>
+    <message>
+        <source>Move Into the Tape</source>
+        <translation>Aller dans la bande</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>into the tape and back; in it, Enter uses an entry's result, Ctrl+C copies, Delete removes</source>
+        <translation>dans la bande et retour ; là, Entrée reprend le résultat d'une entrée, Ctrl+C copie, Suppr supprime</translation>
+    </message>
+    <message>
+        <source>Lines of the tape file &quot;%1&quot; that could not be read were skipped (%2).</source>
+        <translation>Des lignes illisibles du fichier de la bande « %1 » ont été ignorées (%2).</translation>
+    </message>
+    <message>
+        <source>Clear the tape? All its entries (%1) will be removed for good.</source>
+        <translation>Effacer la bande ? Toutes ses entrées (%1) seront supprimées définitivement.</translation>
+    </message>
+    <message>
+        <source>The tape cannot be kept in &quot;%1&quot;: %2. Its entries are kept until Tallyon closes.</source>
+        <translation>La bande ne peut pas être conservée dans « %1 » : %2. Ses entrées sont gardées jusqu'à la fermeture de Tallyon.</translation>
+    </message>
 </context>
 <context>
     <name>TFSubmitNumber</name>

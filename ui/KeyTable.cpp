@@ -87,6 +87,7 @@ constexpr TKeyBinding MemoryMinus[] = {Key('P', caMemMinus, CtrlShift)};
 constexpr TKeyBinding Copy[] = {Key(vk::Insert, EditCopy, Ctrl), Key('C', EditCopy, Ctrl)};
 constexpr TKeyBinding Paste[] = {Key(vk::Insert, EditPaste, Shift), Key('V', EditPaste, Ctrl)};
 constexpr TKeyBinding Quit[] = {Key('Q', FileExit, Ctrl)};
+constexpr TKeyBinding Tape[] = {Key(vk::F1 + 5, ViewMoveToTape)};
 
 // The functions panel's letters: the plain letter, Shift for the inverse,
 // Ctrl for the hyperbolic function and Ctrl+Shift for its inverse.
@@ -128,6 +129,8 @@ constexpr TKeyRow Rows[] = {
     {Window, Copy, TALLYON_TEXT("TFCalc", "copy the value")},
     {Window, Paste, TALLYON_TEXT("TFCalc", "paste a number")},
     {Window, Quit, TALLYON_TEXT("TFCalc", "quit")},
+    {Window, Tape, TALLYON_TEXT("TFCalc", "into the tape and back; in it, Enter uses an entry's "
+                                          "result, Ctrl+C copies, Delete removes")},
     {Window, {}, TALLYON_TEXT("TFCalc", "move between the keys; space clicks one"),
      TALLYON_TEXT("TFCalc", "Tab, Shift+Tab, arrows")},
     {FunctionsPanel, Trigonometric, TALLYON_TEXT("TFCalc", "sin, cos, tan, cot")},

@@ -62,5 +62,8 @@ constexpr TRect FunctionFrame{3, 4, 255, 197}; // the keys' places are in its cl
 
 // The window's size with the functions panel hidden and shown.
 constexpr int NarrowWidth = 260, WideWidth = 520, WindowHeight = 225;
+// The tape, below the keypad and the functions panel, the window's width:
+// the window grows by its height.
+constexpr int TapeHeight = 150;
 
 } // namespace ui

@@ -32,16 +32,19 @@ Texts TextsOf(TFCalc& window) {
   return texts;
 }
 
-const Texts English{"",
-                    "&File|&Edit|&View|&Help|",
-                    "Sh&ow Tallyon In||Thousand &separator|Stay On &Top|&Functions|",
-                    "Tallyon - Freeware",
-                    " Memory =",
-                    "Submit",
-                    "Cancel"};
+const Texts English{
+    "",
+    "&File|&Edit|&View|&Help|",
+    "Sh&ow Tallyon In||Thousand &separator|Stay On &Top|&Functions|T&ape|&Keep the Tape Across "
+    "Restarts|",
+    "Tallyon - Freeware",
+    " Memory =",
+    "Submit",
+    "Cancel"};
 const Texts German{"",
                    "&Datei|&Bearbeiten|&Ansicht|&Hilfe|",
-                   "Tallyon &zeigen in||&Tausendertrennzeichen|Immer im &Vordergrund|&Funktionen|",
+                   "Tallyon &zeigen in||&Tausendertrennzeichen|Immer im &Vordergrund|&Funktionen|"
+                   "&Rechenstreifen|Rechenstreifen &behalten|",
                    "Tallyon - Freeware",
                    " Speicher =",
                    "Zahl eingeben",
@@ -49,7 +52,8 @@ const Texts German{"",
 const Texts French{
     "",
     "&Fichier|É&dition|Affic&hage|&Aide|",
-    "&Montrer Tallyon dans||&Séparateur des milliers|Toujours au &premier plan|&Fonctions|",
+    "&Montrer Tallyon dans||&Séparateur des milliers|Toujours au &premier plan|&Fonctions|"
+    "&Bande|&Garder la bande entre les sessions|",
     "Tallyon - Gratuiciel",
     " Mémoire =",
     "Saisir un nombre",

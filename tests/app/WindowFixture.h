@@ -65,6 +65,7 @@ protected:
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     home = pattern;
     ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    ::setenv("XDG_STATE_HOME", (home / "state").c_str(), 1); // the tape's file
     engine::SetCurrentSeparators({});
     USet::Value.clear();
     USet::Memory.clear();

@@ -118,6 +118,7 @@ DesktopSession::DesktopSession() {
   ::setenv("DISPLAY", FDisplay.c_str(), 1);
   ::setenv("HOME", FHome.c_str(), 1);
   ::setenv("XDG_CONFIG_HOME", (FHome / ".config").c_str(), 1);
+  ::setenv("XDG_STATE_HOME", (FHome / ".local" / "state").c_str(), 1);
   ::setenv("XDG_RUNTIME_DIR", FHome.c_str(), 1);
   ::setenv("LC_ALL", "C.UTF-8", 1);
   ::setenv("QT_QPA_PLATFORM", "xcb", 1);

@@ -620,4 +620,43 @@ TEST_F(Tallyon, ClipboardTextsInIncrements) {
   Exit();
 }
 
+// The tape: an entry is in its file the moment "=" makes it, so a kill
+// right after loses nothing; after a restart its exact result is the right
+// operand of a waiting operation, and its text can be copied.
+TEST_F(Tallyon, TheTapeSurvivesAKillAndIsUsedAgain) {
+  const fs::path tape = session->Home() / ".local/state/Corvane/Tallyon.tape";
+  Launch();
+  session->SetNumLock(true);
+  session->Keys("Delete 1");
+  session->Keycode(106); // keypad /
+  session->Keys("3 Return");
+  const std::string line = "\t1 \u00F7 3 = 0.333333333333333\n";
+  // Killed the moment the entry is there: nothing waits for a later save.
+  ASSERT_TRUE(session->Eventually([&] { return ReadFile(tape).find(line) != std::string::npos; }))
+      << ReadFile(tape);
+  program->Signal(SIGKILL);
+  ASSERT_TRUE(program->Wait(10s).has_value());
+  EXPECT_NE(ReadFile(tape).find(line), std::string::npos);
+  EXPECT_EQ(fs::status(tape).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+
+  Launch();
+  session->Keys("alt+v a"); // View > Tape
+  session->Keys("Delete 3");
+  session->Keycode(63); // keypad *
+  session->Keys("F6 Return F6 Return");
+  EXPECT_EQ(CopiedValue(), "1") << "the exact third, times 3";
+  session->SetClipboardText("(not copied)");
+  session->Keys("F6 Home ctrl+c");
+  EXPECT_TRUE(session->Eventually([&] {
+    return session->ClipboardText() == "1 \u00F7 3 = 0.333333333333333\n";
+  })) << session->ClipboardText();
+  session->Keys("F6 alt+e a"); // Edit > Copy Tape
+  EXPECT_TRUE(session->Eventually([&] {
+    return session->ClipboardText() ==
+           "1 \u00F7 3 = 0.333333333333333\n3 \u00D7 0.333333333333333 = 1\n";
+  })) << session->ClipboardText();
+  Exit();
+}
+
 } // namespace

@@ -246,3 +246,29 @@ TEST_F(Engine, SignChangeWorksOnTheShownText) {
 }
 
 } // namespace
+
+// A result taken again keeps its bits: shown as a result, with every bit in
+// the calculation; as the right operand while an operation waits.
+TEST(EngineEnterNumber, AResultWithAllItsBits) {
+  SetCurrentSeparators({});
+  const Extended third = Extended(1) / 3;
+  TCVCalculator alone;
+  Press(alone, "5 + 2 =");
+  alone.EnterNumber(third);
+  EXPECT_EQ(alone.Value(), "0.333333333333333");
+  EXPECT_EQ(ToBits(alone.Number()), ToBits(third));
+  EXPECT_FALSE(alone.AwaitingOperand());
+  Press(alone, "* 3 =");
+  EXPECT_EQ(alone.Number(), 1);
+
+  TCVCalculator operand;
+  Press(operand, "2 +");
+  operand.EnterNumber(third);
+  EXPECT_EQ(operand.Operation(), coPlus);
+  Press(operand, "=");
+  EXPECT_EQ(ToBits(operand.Number()), ToBits(2 + third));
+  Press(operand, "7 +");
+  operand.EnterNumber(Extended(7));
+  Press(operand, "=");
+  EXPECT_EQ(operand.Value(), "14");
+}

@@ -81,7 +81,9 @@ TEST_F(SettingsStore, FirstStartWritesTheIntegersAfterTheLoadAndTheTextsAtClose)
                                                "\"StayOnTop\"=dword:00000000\n"
                                                "\"ShowIn\"=dword:00000001\n"
                                                "\"Functions\"=dword:00000000\n"
-                                               "\"AngularMeasure\"=dword:00000000\n\n");
+                                               "\"AngularMeasure\"=dword:00000000\n"
+                                               "\"Tape\"=dword:00000000\n"
+                                               "\"KeepTape\"=dword:00000001\n\n");
   USet::Value = "-12.5";
   USet::SaveSettings();
   EXPECT_EQ(Read(File()), std::string(kHead) + "\"ThouSep\"=dword:00000001\n"
@@ -89,6 +91,8 @@ TEST_F(SettingsStore, FirstStartWritesTheIntegersAfterTheLoadAndTheTextsAtClose)
                                                "\"ShowIn\"=dword:00000001\n"
                                                "\"Functions\"=dword:00000000\n"
                                                "\"AngularMeasure\"=dword:00000000\n"
+                                               "\"Tape\"=dword:00000000\n"
+                                               "\"KeepTape\"=dword:00000001\n"
                                                "\"Value\"=\"-12.5\"\n"
                                                "\"Memory\"=\"0\"\n\n");
   kStart.MakeCurrent();
@@ -109,7 +113,9 @@ TEST_F(SettingsStore, LoadedDefaultsAreStoredOnceWhereStillMissing) {
                                                "\"ThouSep\"=dword:00000001\n"
                                                "\"StayOnTop\"=dword:00000000\n"
                                                "\"Functions\"=dword:00000000\n"
-                                               "\"AngularMeasure\"=dword:00000000\n");
+                                               "\"AngularMeasure\"=dword:00000000\n"
+                                               "\"Tape\"=dword:00000000\n"
+                                               "\"KeepTape\"=dword:00000001\n");
   WriteValues("\"Value\"=\"6\"\n");
   const std::string before = Read(File());
   USet::StoreLoadedDefaults();
@@ -179,7 +185,8 @@ TEST_F(SettingsStore, ABadValueCostsOnlyItself) {
   // Stored values that differ from every default, as the file and as loaded.
   const std::pair<const char*, USet::TStoredValue> good[] = {
       {"\"5\"", "5"},        {"\"6\"", "6"},        {"dword:00000000", 0}, {"dword:00000001", 1},
-      {"dword:00000002", 2}, {"dword:00000001", 1}, {"dword:00000002", 2}};
+      {"dword:00000002", 2}, {"dword:00000001", 1}, {"dword:00000002", 2}, {"dword:00000001", 1},
+      {"dword:00000000", 0}};
   static_assert(std::size(good) == USet::Settings.size());
   struct Bad {
     const char* tag;
@@ -412,6 +419,8 @@ TEST_F(SettingsStore, OtherKeysAndUnknownValuesSurviveASave) {
                           "\"StayOnTop\"=dword:00000000\r\n"
                           "\"Functions\"=dword:00000000\r\n"
                           "\"AngularMeasure\"=dword:00000000\r\n"
+                          "\"Tape\"=dword:00000000\r\n"
+                          "\"KeepTape\"=dword:00000001\r\n"
                           "\"Memory\"=\"0\"\r\n\r\n"
                           "[HKEY_CURRENT_USER\\Software\\Corvane\\Tallyon\\Later]\r\n"
                           "@=\"x\"\r\n");

@@ -14,7 +14,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +55,12 @@ public:
   void SetUp() override {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ::setenv("LC_ALL", "C.UTF-8", 1);
+    // A window's tape goes to a folder of the run's own, never the user's.
+    std::string state = (std::filesystem::temp_directory_path() / "tallyon-state-XXXXXX").string();
+    if (::mkdtemp(state.data()) != nullptr) {
+      FState = state;
+      ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+    }
     FApplication = std::make_unique<QApplication>(FArgc, FArgv);
     QApplication::setApplicationName(QStringLiteral("Tallyon"));
     QLocale::setDefault(QLocale::c());
@@ -60,6 +69,8 @@ public:
   void TearDown() override {
     FWatchdog.reset();
     FApplication.reset();
+    std::error_code error;
+    if (!FState.empty()) std::filesystem::remove_all(FState, error);
   }
 
 private:
@@ -68,6 +79,7 @@ private:
   char* FArgv[2] = {FName, nullptr};
   std::unique_ptr<QApplication> FApplication;
   std::unique_ptr<ModalWatchdog> FWatchdog;
+  std::filesystem::path FState;
 };
 
 [[maybe_unused]] const auto* const environment =
