@@ -66,7 +66,7 @@ void TFCalc::ShowTape() {
   FViewTape->setChecked(USet::Tape);
   FViewKeepTape->setChecked(USet::KeepTape);
   if (USet::Tape && FTapeList == nullptr) BuildTape();
-  if (USet::Tape && !FTapeLoaded && FPainted) LoadTape();
+  if (USet::Tape && !FTapeLoaded && FPresence.Painted()) LoadTape();
   if (FTapeList != nullptr) FTapeList->setVisible(USet::Tape);
   FitWindow();
 }
