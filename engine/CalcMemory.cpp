@@ -1,6 +1,7 @@
 #include "engine/CalcMemory.h"
 
 #include "engine/NumberText.h"
+#include "math/FloatEnv.h"
 
 #include <stdexcept>
 
@@ -25,6 +26,7 @@ std::string TCVCalcMemory::Value() {
 }
 
 void TCVCalcMemory::SetValue(const std::string& text) {
+  FloatEnv::EnsureExtendedControl();
   FValue = engine::RemoveNonNumber(text.empty() ? "0" : text);
   // An unreadable text is not stored: the cell keeps its number text.
   if (const auto number = engine::TryTextToNumber(FValue)) {

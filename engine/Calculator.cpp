@@ -3,6 +3,7 @@
 #include "engine/DecimalSum.h"
 #include "engine/NumberText.h"
 #include "math/CVMath.h"
+#include "math/FloatEnv.h"
 
 #include <array>
 
@@ -69,6 +70,7 @@ void TCVCalculator::SetValue(const std::string& text) {
 
 // An unreadable text is kept as written; the number stays the previous one.
 void TCVCalculator::StoreText(const std::string& text) {
+  FloatEnv::EnsureExtendedControl();
   FValue = engine::RemoveNonNumber(text.empty() ? "0" : text);
   if (const auto number = engine::TryTextToNumber(FValue)) FNumber = *number;
 }
@@ -88,6 +90,7 @@ void TCVCalculator::SetAngularMeasure(TAngularMeasure measure) {
 }
 
 void TCVCalculator::SetAction(TCalcAction action) {
+  FloatEnv::EnsureExtendedControl();
   FAction = action;
   if (action < Dispatch::Table.size()) Dispatch::Table[action](*this);
 }

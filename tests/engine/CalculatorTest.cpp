@@ -3,6 +3,7 @@
 #include "engine/CalculatorForm.h"
 #include "engine/KeyTokens.h"
 #include "engine/NumberText.h"
+#include "math/FloatEnv.h"
 #include "math/MathError.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,18 @@ TEST_P(EngineKeySequences, LeaveTheirValueMemoryAndOperation) {
 
 INSTANTIATE_TEST_SUITE_P(Table, EngineKeySequences, ::testing::ValuesIn(KeySequences()),
                          KeySequenceName);
+
+// Whatever precision and rounding a library left behind, each action
+// computes under the engine's own.
+TEST_F(Engine, ActionsComputeUnderTheirOwnPrecision) {
+  FloatEnv::SetControlWord(0x0E7F); // 53-bit precision, rounding toward zero
+  Run("2 / 3 =");
+  EXPECT_EQ(ToBits(calculator.Number()), (ExtendedBits{0x3FFE, 0xAAAAAAAAAAAAAAAB}));
+  EXPECT_EQ(FloatEnv::ControlWord() & 0x0F3F, 0x033F);
+  FloatEnv::SetControlWord(0x027F);
+  calculator.SetValue("0.1");
+  EXPECT_EQ(calculator.Number(), 0.1L);
+}
 
 TEST_F(Engine, NewEngineState) {
   TCVCalculator fresh;

@@ -154,6 +154,11 @@ inline const std::vector<KeySequence>& KeySequences() {
       {"a sum cancels to zero", "C 0 . 1 + 0 . 2 - 0 . 3 =", "0", "0", "coMinus"},
       {"memory cancels to zero", "C 0 . 3 M+ 0 . 1 M- 0 . 2 M-", "0.2", "0", "coNone"},
       {"percent cancels", "C 1 0 0 - 9 9 . 9 9 %", "0.01", "0", "coNone"},
+      // Decimal reading and the exponential: the same digits on every platform.
+      {"memory holds a thousandth", "C 0 . 0 0 1 M+ C MR", "0.001", "0.001", "coNone"},
+      {"a high exponent reads", "C paste=7E4924 M+", "7E4924", "7E4924", "coNone"},
+      {"a high exponent sums", "C paste=7E4924 + paste=7E4924 =", "1.4E4925", "0", "coPlus"},
+      {"the exponential of one", "C 1 caExp", "2.71828182845905", "0", "coNone"},
       // Failures keep what the failing step had not reached.
       {"overflowing equal", "C value=1E3000 * = =", "1E3000", "0", "coMulty", "Overflow; Overflow"},
       {"clear recovers", "C value=1E3000 * = C 2 + 2 =", "4", "0", "coPlus", "Overflow"},
