@@ -159,40 +159,67 @@ Reduced Reduce(Extended magnitude) {
   return ReduceQuarterTurns(magnitude);
 }
 
-Extended Polynomial(const Extended* terms, int count, Extended z) {
-  Extended sum = terms[count - 1];
-  for (int i = count - 2; i >= 0; --i)
+constexpr int SineCount = sizeof SineTerms / sizeof SineTerms[0];
+constexpr int CosineCount = sizeof CosineTerms / sizeof CosineTerms[0];
+static_assert(SineCount == CosineCount, "the tangent runs both polynomials in one loop");
+
+Extended Polynomial(const Extended* terms, Extended z) {
+  Extended sum = terms[SineCount - 1];
+  for (int i = SineCount - 2; i >= 0; --i)
     sum = terms[i] + z * sum;
   return sum;
 }
 
-// sin(h + t) = sin h + t cos h, with |t| below an ulp of h, as a pair.
-Pair SineKernel(Pair r) {
-  const Extended z = r.head * r.head;
-  constexpr int Terms = sizeof SineTerms / sizeof SineTerms[0];
-  const Extended series = r.head * z * Polynomial(SineTerms, Terms, z);
-  return FastTwoSum(r.head, series + r.tail * (1 - z / 2));
+// Both polynomials at once, for the tangent: two independent chains that
+// the processor runs side by side.
+struct Polynomials {
+  Extended sine;
+  Extended cosine;
+};
+Polynomials BothPolynomials(Extended z) {
+  Polynomials sum{SineTerms[SineCount - 1], CosineTerms[CosineCount - 1]};
+  for (int i = SineCount - 2; i >= 0; --i) {
+    sum.sine = SineTerms[i] + z * sum.sine;
+    sum.cosine = CosineTerms[i] + z * sum.cosine;
+  }
+  return sum;
+}
+
+// sin(h + t) = sin h + t cos h, with |t| below an ulp of h, as a pair;
+// z = h * h and `series` the sine polynomial at z.
+[[gnu::always_inline]] inline Pair SineKernel(Pair r, Extended z, Extended series) {
+  return FastTwoSum(r.head, r.head * z * series + r.tail * (1 - z / 2));
 }
 
 // cos(h + t) = 1 - h^2/2 + h^4 Q(h^2) - t h, with h^2 exact and the rounding
-// of 1 - h^2/2 kept.
-Pair CosineKernel(Pair r) {
+// of 1 - h^2/2 kept; `series` is Q at the rounded h^2.
+[[gnu::always_inline]] inline Pair CosineKernel(Pair r, Extended series) {
   const Pair square = TwoProduct(r.head, r.head);
   const Extended half = square.head / 2;
   const Extended leading = 1 - half;
-  constexpr int Terms = sizeof CosineTerms / sizeof CosineTerms[0];
   const Extended z = square.head;
-  const Extended series = z * z * Polynomial(CosineTerms, Terms, z);
-  const Extended rest = ((1 - leading) - half) - square.tail / 2 + (series - r.head * r.tail);
+  const Extended rest =
+      ((1 - leading) - half) - square.tail / 2 + (z * z * series - r.head * r.tail);
   return FastTwoSum(leading, rest);
 }
 
-// (a.head + a.tail) / (b.head + b.tail), within a little over half an ulp.
+[[gnu::always_inline]] inline Pair Sine(Pair r) {
+  const Extended z = r.head * r.head;
+  return SineKernel(r, z, Polynomial(SineTerms, z));
+}
+
+[[gnu::always_inline]] inline Pair Cosine(Pair r) {
+  return CosineKernel(r, Polynomial(CosineTerms, r.head * r.head));
+}
+
+// (a.head + a.tail) / (b.head + b.tail), within a little over half an ulp:
+// a first quotient from the reciprocal, corrected by its exact residual.
 Extended Quotient(Pair a, Pair b) {
-  const Extended q = a.head / b.head;
+  const Extended reciprocal = 1 / b.head;
+  const Extended q = a.head * reciprocal;
   const Pair back = TwoProduct(q, b.head);
   const Extended residual = ((a.head - back.head) - back.tail) + a.tail - q * b.tail;
-  return q + residual / b.head;
+  return q + residual * reciprocal;
 }
 
 Extended Negated(Extended x, bool negate) {
@@ -206,14 +233,14 @@ namespace Elementary {
 Extended Sin(Extended x) {
   if (!std::isfinite(x)) return x - x;
   const Reduced r = Reduce(std::fabs(x));
-  const Pair value = (r.quadrant & 1) ? CosineKernel(r.remainder) : SineKernel(r.remainder);
+  const Pair value = (r.quadrant & 1) ? Cosine(r.remainder) : Sine(r.remainder);
   return Negated(value.head, (r.quadrant >= 2) != std::signbit(x));
 }
 
 Extended Cos(Extended x) {
   if (!std::isfinite(x)) return x - x;
   const Reduced r = Reduce(std::fabs(x));
-  const Pair value = (r.quadrant & 1) ? SineKernel(r.remainder) : CosineKernel(r.remainder);
+  const Pair value = (r.quadrant & 1) ? Sine(r.remainder) : Cosine(r.remainder);
   return Negated(value.head, r.quadrant == 1 || r.quadrant == 2);
 }
 
@@ -221,8 +248,10 @@ Extended Cos(Extended x) {
 Extended Tan(Extended x) {
   if (!std::isfinite(x)) return x - x;
   const Reduced r = Reduce(std::fabs(x));
-  const Pair sine = SineKernel(r.remainder);
-  const Pair cosine = CosineKernel(r.remainder);
+  const Extended z = r.remainder.head * r.remainder.head;
+  const Polynomials series = BothPolynomials(z);
+  const Pair sine = SineKernel(r.remainder, z, series.sine);
+  const Pair cosine = CosineKernel(r.remainder, series.cosine);
   const Extended value = (r.quadrant & 1) ? -Quotient(cosine, sine) : Quotient(sine, cosine);
   return Negated(value, std::signbit(x));
 }
