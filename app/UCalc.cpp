@@ -21,13 +21,16 @@
 #include <QTimer>
 #include <QWindow>
 
-TFCalc::TFCalc(QWidget* parent)
+#include <utility>
+
+TFCalc::TFCalc(engine::NumberSeparators separators, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
   setWindowTitle(tr("Tallyon - Freeware"));
   setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
+  FCalculator.SetSeparators(std::move(separators));
   engine::LoadCalculatorForm(FCalculator);
   BuildMenus();
   BuildKeypad();

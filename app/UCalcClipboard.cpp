@@ -18,9 +18,10 @@ void TFCalc::EditCopyExecute() {
 void TFCalc::EditPasteExecute() {
   const std::optional<std::string> clipboard = platform::ReadClipboardText();
   if (!clipboard) return;
-  const std::optional<Extended> number = engine::ReadForeignNumber(*clipboard);
+  const char decimal = FCalculator.Separators().decimal;
+  const std::optional<Extended> number = engine::ReadForeignNumber(*clipboard, decimal);
   if (!number) return;
-  USet::Value = engine::NumberToText(*number);
+  USet::Value = engine::NumberToText(*number, decimal);
   FCalculator.EnterNumber(USet::Value);
   FMainIndicator->SetText(USet::Value);
 }

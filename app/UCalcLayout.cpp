@@ -71,8 +71,9 @@ TmxFlatPanel* MakePanel(QWidget* parent, QRect geometry, const QString& caption,
   return panel;
 }
 
-TCVCalcIndicator* MakeIndicator(TmxFlatPanel* panel) {
+TCVCalcIndicator* MakeIndicator(TmxFlatPanel* panel, const engine::NumberSeparators& separators) {
   auto* indicator = new TCVCalcIndicator(panel->Client());
+  indicator->SetSeparators(separators);
   indicator->setGeometry(46, 4, 198, 20);
   indicator->setFont(look::IndicatorFont());
   return indicator;
@@ -88,7 +89,7 @@ void TFCalc::BuildKeypad() {
                               look::TypefaceFont(TTypeface::MSSansSerif, 13, true));
   FPanelIndicator->setObjectName("PanelIndicator");
   FPanelIndicator->setAccessibleName(tr("Value"));
-  FMainIndicator = MakeIndicator(FPanelIndicator);
+  FMainIndicator = MakeIndicator(FPanelIndicator, FCalculator.Separators());
   FMainIndicator->setObjectName("MainIndicator");
   FMainIndicator->setAccessibleDescription(tr("Value"));
   connect(FPanelIndicator, &TmxFlatPanel::OnClick, this,
@@ -137,7 +138,7 @@ void TFCalc::BuildMemoryArea() {
                            look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   FMemoryPanel->setObjectName("mxFlatPanel1");
   FMemoryPanel->setAccessibleName(tr("Memory"));
-  FMemoryIndicator = MakeIndicator(FMemoryPanel);
+  FMemoryIndicator = MakeIndicator(FMemoryPanel, FCalculator.Separators());
   FMemoryIndicator->setObjectName("memoryIndicator");
   FMemoryIndicator->setAccessibleDescription(tr("Memory"));
 }

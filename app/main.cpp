@@ -62,9 +62,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   const TTranslations translations(platform::UserMessageLanguages());
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
-  engine::SetCurrentSeparators(
-      engine::SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
-  TFCalc window;
+  TFCalc window(engine::SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
   Endings::Install(window);
   window.show();
   return application.exec();

@@ -1,14 +1,36 @@
 #pragma once
 // TCVCalculator: the calculator engine. It holds the value as number text
 // together with its Extended number, a pending binary operation with its two
-// operands, three state flags and the memory cells. Assigning Action performs
+// operands, four state flags and the memory cells. Assigning Action performs
 // one action at once; callers then read Value, Memory().Value() and
 // Operation(). Math and conversion errors pass out of SetAction; the fields a
 // failing action had already written keep their new contents, so every
 // handler runs its steps in a fixed order.
+//
+// The state machine's flags:
+//   flag              means                        set by                 cleared by
+//   FEntering         digits append to the value   a digit or separator   a value set, any other
+//                                                  starting an entry      key but +/- (backspace
+//                                                                         when it empties it)
+//   FAwaitingOperand  the accumulator holds a left an operation begun or  Equal, C, a value set,
+//                     operand; the value is (to    calculated, %, a       sqrt and 1/x with no
+//                     be) the right one            function, pi, MC       operation pending, M+,
+//                                                                         M-, backspace emptying
+//   FEqualEnabled     Equal and % act              operations, Equal, CE, %
+//                                                  C, functions, sqrt,
+//                                                  1/x, pi
+//   FOperandSupplied  the right operand was given  sqrt, 1/x, a function, where FAwaitingOperand
+//                     whole: it counts even when   pi, +/-, MR or a       is cleared, an operation
+//                     it equals the accumulator    pasted number, each    begun or calculated, %,
+//                                                  while one is pending   a function's own result
+// An operation is pending (OperationPending()) while FAwaitingOperand holds
+// and FOperation is not coNone. Invariants, checked in debug builds after
+// each action and value: the value text is never empty, and
+// FOperandSupplied implies FAwaitingOperand.
 
 #include "engine/CalcMemory.h"
 #include "engine/CalcTypes.h"
+#include "engine/NumberText.h"
 #include "math/Extended.h"
 
 #include <string>
@@ -42,6 +64,11 @@ public:
 
   TAngularMeasure AngularMeasure() const { return FAngularMeasure; }
   void SetAngularMeasure(TAngularMeasure measure);
+
+  // The separators of the value's and the memory's number texts ("." and ","
+  // at first); the window gives the locale's. Texts already stored keep theirs.
+  const engine::NumberSeparators& Separators() const { return FSeparators; }
+  void SetSeparators(engine::NumberSeparators separators);
 
   // The calculation state, read-only.
   Extended Number() const { return FNumber; }
@@ -83,7 +110,7 @@ private:
 
   // An operation waits for its right operand, and whether the value on
   // display has been given as that operand.
-  bool OperandAwaited() const;
+  bool OperationPending() const;
   bool RightOperandGiven() const;
   // A unary key, a recall or a number arriving whole made the value the
   // right operand: the pending operation and its left operand stay.
@@ -94,6 +121,9 @@ private:
   // The current value as number text, and whether it holds the separator.
   void ShowNumber();
   bool HasDecimalSeparator() const;
+
+  // Asserts the invariants of the state table (debug builds only).
+  void CheckState() const;
 
   std::string FValue = "0";
   TCVCalcMemory FMemory;
@@ -109,4 +139,5 @@ private:
   bool FOperandSupplied = false;
   TCalcAction FAction = ca0;
   TAngularMeasure FAngularMeasure = amRad;
+  engine::NumberSeparators FSeparators;
 };

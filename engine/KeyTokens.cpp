@@ -32,8 +32,8 @@ void PerformKeyToken(TCVCalculator& calculator, const KeyToken& token) {
   case KeyToken::Value: calculator.SetValue(token.text); break;
   case KeyToken::Memory: calculator.Memory().SetValue(token.text); break;
   case KeyToken::Paste:
-    if (const std::optional<Extended> number = ReadForeignNumber(token.text))
-      calculator.EnterNumber(NumberToText(*number));
+    if (const auto number = ReadForeignNumber(token.text, calculator.Separators().decimal))
+      calculator.EnterNumber(NumberToText(*number, calculator.Separators().decimal));
     break;
   case KeyToken::Angle: calculator.SetAngularMeasure(token.unit); break;
   }

@@ -16,11 +16,6 @@ namespace engine {
 
 namespace {
 
-NumberSeparators& Separators() {
-  static NumberSeparators separators;
-  return separators;
-}
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -85,14 +80,6 @@ private:
 };
 
 } // namespace
-
-const NumberSeparators& CurrentSeparators() {
-  return Separators();
-}
-
-void SetCurrentSeparators(NumberSeparators separators) {
-  Separators() = std::move(separators);
-}
 
 NumberSeparators SeparatorsFrom(std::string_view decimal, std::string_view thousands) {
   NumberSeparators separators;
@@ -167,23 +154,7 @@ Extended TextToNumber(std::string_view text, char decimalSeparator) {
   return *value;
 }
 
-std::string RemoveNonNumber(std::string_view text) {
-  return RemoveNonNumber(text, CurrentSeparators().decimal);
-}
-
-std::string NumberToText(Extended x) {
-  return NumberToText(x, CurrentSeparators().decimal);
-}
-
-Extended TextToNumber(std::string_view text) {
-  return TextToNumber(text, CurrentSeparators().decimal);
-}
-
-std::optional<Extended> TryTextToNumber(std::string_view text) {
-  return TryTextToNumber(text, CurrentSeparators().decimal);
-}
-
-std::optional<Extended> ReadForeignNumber(std::string_view text) {
+std::optional<Extended> ReadForeignNumber(std::string_view text, char decimalSeparator) {
   // U+2212 MINUS SIGN, U+FE63 SMALL HYPHEN-MINUS, U+FF0D FULLWIDTH HYPHEN-MINUS:
   // each starts with one of LeadBytes.
   static constexpr std::string_view Minuses[] = {"\xE2\x88\x92", "\xEF\xB9\xA3", "\xEF\xBC\x8D"};
@@ -199,9 +170,10 @@ std::optional<Extended> ReadForeignNumber(std::string_view text) {
     plain.append(text.substr(copied, at - copied)) += '-';
     copied = at + minus->size();
   }
-  if (copied == 0) return TryTextToNumber(RemoveNonNumber(text));
+  if (copied == 0)
+    return TryTextToNumber(RemoveNonNumber(text, decimalSeparator), decimalSeparator);
   plain.append(text.substr(copied));
-  return TryTextToNumber(RemoveNonNumber(plain));
+  return TryTextToNumber(RemoveNonNumber(plain, decimalSeparator), decimalSeparator);
 }
 
 } // namespace engine

@@ -32,11 +32,6 @@ struct NumberSeparators {
 //   SeparatorsFrom("", "")          -> {'.', ","}
 NumberSeparators SeparatorsFrom(std::string_view decimal, std::string_view thousands);
 
-// The process-wide separators that the engine and the displays use. The
-// program sets them from the locale at start; tests set them directly.
-const NumberSeparators& CurrentSeparators();
-void SetCurrentSeparators(NumberSeparators separators);
-
 // Keeps digits, "+", "-", "E"/"e" and the decimal separator, in their order.
 //   RemoveNonNumber("1.234,5", ',') -> "1234,5"
 //   RemoveNonNumber(" -7 ", '.')    -> "-7"
@@ -66,17 +61,11 @@ Extended TextToNumber(std::string_view text, char decimalSeparator);
 //   TryTextToNumber("12.5", '.') -> 12.5      TryTextToNumber("3-4", '.') -> nothing
 std::optional<Extended> TryTextToNumber(std::string_view text, char decimalSeparator);
 
-// The same four with the current decimal separator.
-std::string RemoveNonNumber(std::string_view text);
-std::string NumberToText(Extended x);
-Extended TextToNumber(std::string_view text);
-std::optional<Extended> TryTextToNumber(std::string_view text);
-
 // The number in a text from outside, such as the clipboard: the minus signs
 // of typeset text (U+2212, U+FE63 and U+FF0D in UTF-8) read as "-", then the
-// text is cleaned and read with the current separators; nothing where what
+// text is cleaned and read with the decimal separator; nothing where what
 // remains does not read.
-//   "$ -12.00" -> -12     "\u22125" -> -5     "abc" -> nothing
-std::optional<Extended> ReadForeignNumber(std::string_view text);
+//   "$ -12.00", '.' -> -12     "\u22125", '.' -> -5     "abc", '.' -> nothing
+std::optional<Extended> ReadForeignNumber(std::string_view text, char decimalSeparator);
 
 } // namespace engine

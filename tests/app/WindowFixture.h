@@ -26,6 +26,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace apptest {
@@ -64,7 +65,6 @@ protected:
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     home = pattern;
     ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
-    engine::SetCurrentSeparators({});
     USet::Value.clear();
     USet::Memory.clear();
     USet::ThouSep = USet::StayOnTop = false;
@@ -88,8 +88,9 @@ protected:
     return text.str();
   }
 
-  TFCalc& Open() {
-    window = std::make_unique<TFCalc>();
+  // The window as the program opens it with the locale's separators.
+  TFCalc& Open(engine::NumberSeparators separators = {}) {
+    window = std::make_unique<TFCalc>(std::move(separators));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QApplication::processEvents();

@@ -35,11 +35,7 @@ std::string Press(TCVCalculator& calculator, const std::string& keys) {
 
 class Engine : public ::testing::Test {
 protected:
-  void SetUp() override {
-    SetCurrentSeparators({});
-    LoadCalculatorForm(calculator);
-  }
-  void TearDown() override { SetCurrentSeparators({}); }
+  void SetUp() override { LoadCalculatorForm(calculator); }
 
   // Pressing Clear first, as the sequences of the state machine assume.
   std::string Run(const std::string& keys) { return Press(calculator, "C " + keys); }
@@ -130,7 +126,7 @@ TEST_F(Engine, SetValueWithTheSameTextChangesNoFlag) {
 }
 
 TEST_F(Engine, CommaSeparator) {
-  SetCurrentSeparators({',', "."});
+  calculator.SetSeparators({',', "."});
   calculator.SetValue("1.234,5");
   EXPECT_EQ(calculator.Value(), "1234,5");
   EXPECT_EQ(calculator.Number(), 1234.5L);
