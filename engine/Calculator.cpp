@@ -106,7 +106,6 @@ void TCVCalculator::SetAction(TCalcAction action) {
 }
 
 void TCVCalculator::CheckState() const {
-  assert(!FValue.empty() && "the value text is never empty");
   assert((!FOperandSupplied || FAwaitingOperand) && "the operand mark needs an awaited operand");
 }
 

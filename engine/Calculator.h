@@ -24,9 +24,9 @@
 //                     it equals the accumulator    pasted number, each    begun or calculated, %,
 //                                                  while one is pending   a function's own result
 // An operation is pending (OperationPending()) while FAwaitingOperand holds
-// and FOperation is not coNone. Invariants, checked in debug builds after
-// each action and value: the value text is never empty, and
-// FOperandSupplied implies FAwaitingOperand.
+// and FOperation is not coNone. The invariant, checked in debug builds after
+// each action and value: FOperandSupplied implies FAwaitingOperand (the mark
+// means something only while a right operand is awaited).
 
 #include "engine/CalcMemory.h"
 #include "engine/CalcTypes.h"
@@ -122,7 +122,7 @@ private:
   void ShowNumber();
   bool HasDecimalSeparator() const;
 
-  // Asserts the invariants of the state table (debug builds only).
+  // Asserts the invariant of the state table (debug builds only).
   void CheckState() const;
 
   std::string FValue = "0";
