@@ -274,6 +274,16 @@ TEST_F(IndicatorTest, TextReadsBackWithoutGrouping) {
   EXPECT_EQ(FIndicator->Text(), "-1234567");
 }
 
+// New separators rewrite the number shown, its decimal separator included.
+TEST_F(IndicatorTest, NewSeparatorsRewriteTheShownNumber) {
+  FIndicator->SetText("1234567.5");
+  FIndicator->SetSeparators({',', "."});
+  EXPECT_EQ(FIndicator->DisplayText(), "1.234.567,5");
+  EXPECT_EQ(FIndicator->Text(), "1234567,5");
+  FIndicator->SetSeparators({'.', ","});
+  EXPECT_EQ(FIndicator->DisplayText(), "1,234,567.5");
+}
+
 TEST_F(IndicatorTest, RegroupingTakesAWriteOfZeroFirst) {
   FIndicator->SetThouSep(false);
   FIndicator->SetText("1234");
