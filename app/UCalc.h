@@ -18,10 +18,14 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QSystemTrayIcon;
+class QTimer;
 class TCVCalcIndicator;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
+namespace app {
+class PasteNote;
+}
 enum class TKeyGroup;
 
 class TFCalc : public QWidget {
@@ -63,7 +67,7 @@ private:
   void AfterFirstPaint();
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
-  void FormKeyDown(const QKeyEvent& key);
+  bool FormKeyDown(const QKeyEvent& key);
   bool FunctionsShown() const;
   void PanelIndicatorClick();
 
@@ -76,6 +80,7 @@ private:
   void ViewStayOnTopExecute();
   void ViewFunctionsExecute();
   void ShowFunctions();
+  void KeepOnScreen();
   void SetAngularMeasure(TAngularMeasure measure);
   void ShowAngularMeasure();
   void ShowAngleKeys(TAngularMeasure chosen);
@@ -91,6 +96,8 @@ private:
   void ApplicationRestore();
   void TrayIconOpenExecute();
   void ShowPresenceLimits();
+  void ShowTrayAvailability();
+  void WatchTray();
   void ShowTrayToolTip();
   void ApplyShowIn(std::int32_t showIn);
   void SetTaskbarButton(bool shown);
@@ -108,6 +115,7 @@ private:
   TmxFlatPanel* FMemoryPanel = nullptr;
   TCVCalcIndicator* FMainIndicator = nullptr;
   TCVCalcIndicator* FMemoryIndicator = nullptr;
+  app::PasteNote* FPasteNote = nullptr; // why a paste pasted nothing
   TdxContainer* FFunctionArea = nullptr;
   std::array<TdxButton*, amCycle + 1> FAngleKeys{};
   QMenuBar* FMenuBar = nullptr;
@@ -118,6 +126,7 @@ private:
   std::array<QAction*, 3> FViewShowIn{};
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
+  QTimer* FTrayWatch = nullptr;         // runs while the window is hidden in the tray
   bool FMinimizeToTray = true;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;

@@ -19,10 +19,15 @@
 //   FEqualEnabled     Equal and % act              operations, Equal, CE, %
 //                                                  C, functions, sqrt,
 //                                                  1/x, pi
-//   FOperandSupplied  the right operand was given  sqrt, 1/x, a function, where FAwaitingOperand
-//                     whole: it counts even when   pi, +/-, MR or a       is cleared, an operation
-//                     it equals the accumulator    pasted number, each    begun or calculated, %,
-//                                                  while one is pending   a function's own result
+//   FOperandSupplied  the right operand was given  sqrt, 1/x, a function, all that ends or starts
+//                     whole (not typed, which      pi, +/-, MR or a       an operand: CE, C, a
+//                     typed FEntering shows): it counts  pasted number, each    new number, a value
+//                     set, even when it equals the      while an operation is  an operation begun
+//                     or accumulator                  pending                calculated, %, MC, M+,
+//                                                                         M-, backspace emptying;
+//                                                                         and wherever
+//                                                                         FAwaitingOperand is
+//                                                                         cleared
 // An operation is pending (OperationPending()) while FAwaitingOperand holds
 // and FOperation is not coNone. The invariant, checked in debug builds after
 // each action and value: FOperandSupplied implies FAwaitingOperand (the mark
@@ -134,8 +139,7 @@ private:
   bool FAwaitingOperand = false;
   bool FEntering = false;
   bool FEqualEnabled = false;
-  // The right operand was given other than by typing (which FEntering
-  // shows), so it counts even when it equals the accumulator.
+  // The right-operand mark; its one rule is the state table's last row.
   bool FOperandSupplied = false;
   TCalcAction FAction = ca0;
   TAngularMeasure FAngularMeasure = amRad;

@@ -1,6 +1,7 @@
 #include "engine/KeyTokens.h"
 
 #include "engine/NumberText.h"
+#include "engine/PastedNumber.h"
 
 #include <array>
 #include <utility>
@@ -31,10 +32,13 @@ void PerformKeyToken(TCVCalculator& calculator, const KeyToken& token) {
   case KeyToken::Action: calculator.SetAction(token.action); break;
   case KeyToken::Value: calculator.SetValue(token.text); break;
   case KeyToken::Memory: calculator.Memory().SetValue(token.text); break;
-  case KeyToken::Paste:
-    if (const auto number = ReadForeignNumber(token.text, calculator.Separators().decimal))
-      calculator.EnterNumber(NumberToText(*number, calculator.Separators().decimal));
+  case KeyToken::Paste: {
+    const char decimal = calculator.Separators().decimal;
+    const PastedNumber pasted = ReadPastedNumber(token.text, decimal);
+    if (!pasted.number) throw EPasteRefused(PasteRefusalText(pasted.refusal));
+    calculator.EnterNumber(NumberToText(*pasted.number, decimal));
     break;
+  }
   case KeyToken::Angle: calculator.SetAngularMeasure(token.unit); break;
   }
 }
