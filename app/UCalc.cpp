@@ -25,7 +25,9 @@
 #include <QTimer>
 #include <QWindow>
 
-TFCalc::TFCalc(QWidget* parent)
+#include <utility>
+
+TFCalc::TFCalc(engine::NumberSeparators separators, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -35,6 +37,7 @@ TFCalc::TFCalc(QWidget* parent)
   setWindowTitle(tr("Tallyon - Freeware"));
   setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
+  FCalculator.SetSeparators(std::move(separators));
   engine::LoadCalculatorForm(FCalculator);
   BuildMenus();
   BuildKeypad();
@@ -60,8 +63,9 @@ void TFCalc::Run(void (TFCalc::*command)()) {
 void TFCalc::FormCreate() {
   USet::LoadSettings();
   // Stored under any locale, read in this one's form.
-  USet::Value = engine::StoredNumberText(USet::Value);
-  USet::Memory = engine::StoredNumberText(USet::Memory);
+  const char decimal = FCalculator.Separators().decimal;
+  USet::Value = engine::StoredNumberText(USet::Value, decimal);
+  USet::Memory = engine::StoredNumberText(USet::Memory, decimal);
   ShowThouSep();
   FCalculator.SetValue(USet::Value);
   FCalculator.Memory().SetValue(USet::Memory);

@@ -44,7 +44,8 @@ class TFCalc : public QWidget {
   Q_OBJECT
 
 public:
-  explicit TFCalc(QWidget* parent = nullptr);
+  // The separators are the locale's: every number text of the window uses them.
+  explicit TFCalc(engine::NumberSeparators separators = {}, QWidget* parent = nullptr);
   ~TFCalc() override;
 
   const TCVCalculator& Calculator() const { return FCalculator; }

@@ -25,14 +25,15 @@ void TFCalc::EditPasteExecute() {
   ShowPasteRefusal(content.refusal);
   const std::optional<std::string>& clipboard = content.text;
   if (!clipboard) return;
-  const engine::PastedNumber pasted = engine::ReadPastedNumber(*clipboard);
+  const char decimal = FCalculator.Separators().decimal;
+  const engine::PastedNumber pasted = engine::ReadPastedNumber(*clipboard, decimal);
   if (!pasted.number) {
     FPasteNote->Show(
         QCoreApplication::translate("PasteNote", engine::PasteRefusalText(pasted.refusal)));
     return;
   }
   FPasteNote->hide();
-  USet::Value = engine::NumberToText(*pasted.number);
+  USet::Value = engine::NumberToText(*pasted.number, decimal);
   FCalculator.EnterNumber(USet::Value);
   FMainIndicator->SetText(USet::Value);
 }

@@ -21,7 +21,7 @@
 // operation takes the submitted number as its right operand.
 void TFCalc::PanelIndicatorClick() {
   USet::Value = FCalculator.Value();
-  TFSubmitNumber dialog(this);
+  TFSubmitNumber dialog(this, FCalculator.Separators());
   dialog.FormCreate();
   if (app::ShowModal(dialog) != mrOk) return;
   FCalculator.EnterNumber(USet::Value);

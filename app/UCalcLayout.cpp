@@ -31,8 +31,9 @@ TmxFlatPanel* MakePanel(QWidget* parent, QRect geometry, const QString& caption,
   return panel;
 }
 
-TCVCalcIndicator* MakeIndicator(TmxFlatPanel* panel) {
+TCVCalcIndicator* MakeIndicator(TmxFlatPanel* panel, const engine::NumberSeparators& separators) {
   auto* indicator = new TCVCalcIndicator(panel->Client());
+  indicator->SetSeparators(separators);
   indicator->setGeometry(app::Rect(ui::IndicatorPlace));
   indicator->setFont(look::IndicatorFont());
   return indicator;
@@ -48,7 +49,7 @@ void TFCalc::BuildKeypad() {
                               look::TypefaceFont(TTypeface::MSSansSerif, 13, true));
   FPanelIndicator->setObjectName("PanelIndicator");
   FPanelIndicator->setAccessibleName(tr("Value"));
-  FMainIndicator = MakeIndicator(FPanelIndicator);
+  FMainIndicator = MakeIndicator(FPanelIndicator, FCalculator.Separators());
   FMainIndicator->setObjectName("MainIndicator");
   FMainIndicator->setAccessibleDescription(tr("Value"));
   // The first stop of Tab, and the focus when the window opens: a screen
@@ -104,7 +105,7 @@ void TFCalc::BuildMemoryArea() {
                            look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   FMemoryPanel->setObjectName("mxFlatPanel1");
   FMemoryPanel->setAccessibleName(tr("Memory"));
-  FMemoryIndicator = MakeIndicator(FMemoryPanel);
+  FMemoryIndicator = MakeIndicator(FMemoryPanel, FCalculator.Separators());
   FMemoryIndicator->setObjectName("memoryIndicator");
   FMemoryIndicator->setAccessibleDescription(tr("Memory"));
 }

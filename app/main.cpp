@@ -86,9 +86,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   const TTranslations translations(platform::UserMessageLanguages());
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
-  engine::SetCurrentSeparators(
-      engine::SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
-  TFCalc window;
+  TFCalc window(engine::SeparatorsFrom(locale.decimalSeparator, locale.thousandsSeparator));
   window.PlaceAfterOthers(instance.OthersRunning());
   instance.Listen([&window](platform::InstanceRequest request, const std::string& token) {
     window.AnotherStart(request, token);

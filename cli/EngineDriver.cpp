@@ -11,12 +11,16 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
 class Driver {
 public:
-  explicit Driver(std::ostream& out) : FOut(out) { Reset(); }
+  Driver(std::ostream& out, engine::NumberSeparators separators)
+      : FOut(out), FSeparators(std::move(separators)) {
+    Reset();
+  }
 
   // Performs one token; false when the token is not known.
   bool Step(std::string_view token) {
@@ -47,7 +51,7 @@ private:
   // makes it; the calculator is left alone.
   bool Show(std::string_view text, bool thouSep) {
     try {
-      const std::string shown = display::DisplayTextOf(text, thouSep, engine::CurrentSeparators());
+      const std::string shown = display::DisplayTextOf(text, thouSep, FSeparators);
       FOut << "ok\t" << shown << '\n';
     } catch (const EConvertError& error) {
       FOut << "error\t" << error.what() << '\n';
@@ -69,17 +73,20 @@ private:
 
   void Reset() {
     FCalculator = std::make_unique<TCVCalculator>();
+    FCalculator->SetSeparators(FSeparators);
     engine::LoadCalculatorForm(*FCalculator);
   }
 
   std::ostream& FOut;
+  engine::NumberSeparators FSeparators;
   std::unique_ptr<TCVCalculator> FCalculator;
 };
 
 } // namespace
 
-int cli::RunEngineDriver(std::istream& in, std::ostream& out) {
-  Driver driver(out);
+int cli::RunEngineDriver(std::istream& in, std::ostream& out,
+                         const engine::NumberSeparators& separators) {
+  Driver driver(out, separators);
   bool allKnown = true;
   std::string line;
   while (std::getline(in, line)) {

@@ -14,18 +14,21 @@
 // AngularMeasure), reset. An angle
 // directive with any other unit is an unknown token. show=TEXT and
 // showplain=TEXT print TEXT as a number display shows it, with digit grouping
-// on or off (the thousands separator is the current one); the calculator is
-// not touched.
+// on or off; the calculator is not touched. Numbers are read and shown with
+// the separators given.
 //
 //   "C 2 + 3 = =" -> six lines, the last "ok\t8\t0\tcoPlus"
 //   "angle=amDeg value=30 caSin" -> the last line "ok\t0.5\t0\tcoNone"
 //   "show=1234567.5 showplain=1E15" -> "ok\t1,234,567.5", "ok\t1.000000000000E+0015"
+
+#include "engine/NumberText.h"
 
 #include <iosfwd>
 
 namespace cli {
 
 // Runs the driver until `in` ends; returns 1 if any token was unknown, else 0.
-int RunEngineDriver(std::istream& in, std::ostream& out);
+int RunEngineDriver(std::istream& in, std::ostream& out,
+                    const engine::NumberSeparators& separators = {});
 
 } // namespace cli

@@ -46,7 +46,6 @@ int main(int argc, char** argv) {
       .name = "tallyon-engine", .usage = kUsage, .takeOption = takeSeparator};
   if (const std::optional<int> status = cli::AnswerCommandLine(commandLine, argc, argv))
     return *status;
-  engine::SetCurrentSeparators(engine::SeparatorsFrom(decimal, thousands));
   std::ios::sync_with_stdio(false);
-  return cli::RunEngineDriver(std::cin, std::cout);
+  return cli::RunEngineDriver(std::cin, std::cout, engine::SeparatorsFrom(decimal, thousands));
 }

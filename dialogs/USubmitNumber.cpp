@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -69,13 +70,15 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
 
 } // namespace
 
-TFSubmitNumber::TFSubmitNumber(QWidget* owner) : QDialog(owner, dialogs::FixedDialogFlags) {
+TFSubmitNumber::TFSubmitNumber(QWidget* owner, engine::NumberSeparators separators)
+    : QDialog(owner, dialogs::FixedDialogFlags) {
   dialogs::SetUpFixedDialog(*this, "FSubmitNumber", tr("Submit", "title"), {408, 226});
   // Where the dialog was placed, not centred on its owner.
   move(288, 196);
   // Made in their tab order: the buttons, then the preview, then the input.
   BuildButtons();
   BuildPreview();
+  FPreviewIndicator->SetSeparators(std::move(separators));
   BuildInput();
 }
 
@@ -146,8 +149,8 @@ void TFSubmitNumber::BuildInput() {
   connect(FEditExponent, &QLineEdit::textChanged, this, [this] { EditExponentChange(); });
 }
 
-std::string TFSubmitNumber::RemoveNonNumber(std::string_view text) {
-  return engine::RemoveNonNumber(text);
+std::string TFSubmitNumber::RemoveNonNumber(std::string_view text) const {
+  return engine::RemoveNonNumber(text, FPreviewIndicator->Separators().decimal);
 }
 
 void TFSubmitNumber::SeparateNumber(std::string_view text) {

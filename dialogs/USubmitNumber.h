@@ -13,6 +13,8 @@
 // modally and frees it: exec() returns mrOk for Submit, mrCancel for Cancel
 // and Esc, 0 for the close box.
 
+#include "engine/NumberText.h"
+
 #include <QDialog>
 
 #include <string>
@@ -27,7 +29,8 @@ class TFSubmitNumber : public QDialog {
   Q_OBJECT
 
 public:
-  explicit TFSubmitNumber(QWidget* owner);
+  // Numbers are read and shown with the separators given.
+  explicit TFSubmitNumber(QWidget* owner, engine::NumberSeparators separators = {});
 
   // Splits the setting Value into the fields and the preview; makes the
   // dialog stay on top when the setting StayOnTop is on. A value that does
@@ -65,7 +68,7 @@ private:
   void btCancelClick();
 
   // The number alphabet of the current locale.
-  static std::string RemoveNonNumber(std::string_view text);
+  std::string RemoveNonNumber(std::string_view text) const;
 
   std::string FMantissaText;
   std::string FExponentText;

@@ -48,14 +48,22 @@ TCVCalcIndicator::TCVCalcIndicator(QWidget* owner) : QWidget(owner) {
 }
 
 std::string TCVCalcIndicator::Text() const {
-  return engine::RemoveNonNumber(FText, engine::CurrentSeparators().decimal);
+  return engine::RemoveNonNumber(FText, FSeparators.decimal);
+}
+
+void TCVCalcIndicator::SetSeparators(engine::NumberSeparators separators) {
+  std::string plain = Text();
+  std::replace(plain.begin(), plain.end(), FSeparators.decimal, separators.decimal);
+  FSeparators = std::move(separators);
+  FText.clear();
+  SetText(plain);
 }
 
 void TCVCalcIndicator::SetText(std::string_view value) {
   if (value == FText) return;
   // Formatted before anything is stored, so a text that fails leaves the
   // display as it was.
-  std::string before = display::DisplayTextOf(value, FThouSep, engine::CurrentSeparators());
+  std::string before = display::DisplayTextOf(value, FThouSep, FSeparators);
   FText.swap(before);
   Invalidate();
   display::TellIndicatorChanged(this, before);

@@ -1,11 +1,13 @@
 #pragma once
 // TCVCalcIndicator: the number display. It holds display text, not a number:
 // a written number text is cleaned and formatted once (FormatDisplayText with
-// the current separators) and painted right-aligned on one line, or as
+// its separators) and painted right-aligned on one line, or as
 // mantissa, multiplication sign, "10" and a raised exponent, the last glyph
 // flush with the right edge. It fills no background, so its parent's shows
 // through, and it owns nothing but its two fields and a cached layout.
 // Owners give it its font (IndicatorFont() in the forms).
+
+#include "engine/NumberText.h"
 
 #include <QString>
 #include <QWidget>
@@ -39,6 +41,11 @@ public:
   // What is painted, grouping separators included.
   const std::string& DisplayText() const { return FText; }
 
+  // The separators the display reads and groups with ("." and "," at first).
+  // A change rewrites the shown number with the new ones.
+  const engine::NumberSeparators& Separators() const { return FSeparators; }
+  void SetSeparators(engine::NumberSeparators separators);
+
 signals:
   // A left-button press and release inside the display.
   void OnClick();
@@ -62,6 +69,7 @@ private:
   void Invalidate();
 
   std::string FText;
+  engine::NumberSeparators FSeparators;
   bool FThouSep = false;
   bool FPressed = false;
   // Measured for FText, the font and the width; dropped when one changes.

@@ -1,6 +1,7 @@
 #include "engine/CalcMemory.h"
 
 #include "engine/NumberText.h"
+#include "math/FloatEnv.h"
 
 #include <stdexcept>
 
@@ -19,15 +20,16 @@ TCVCalcMemory::TCVCalcMemory() {
 }
 
 std::string TCVCalcMemory::Value() {
-  FValue = engine::RemoveNonNumber(ActiveText());
-  FNumber = engine::TextToNumber(FValue);
+  FValue = engine::RemoveNonNumber(ActiveText(), FDecimalSeparator);
+  FNumber = engine::TextToNumber(FValue, FDecimalSeparator);
   return FValue;
 }
 
 void TCVCalcMemory::SetValue(const std::string& text) {
-  FValue = engine::RemoveNonNumber(text.empty() ? "0" : text);
+  FloatEnv::EnsureExtendedControl();
+  FValue = engine::RemoveNonNumber(text.empty() ? "0" : text, FDecimalSeparator);
   // An unreadable text is not stored: the cell keeps its number text.
-  if (const auto number = engine::TryTextToNumber(FValue)) {
+  if (const auto number = engine::TryTextToNumber(FValue, FDecimalSeparator)) {
     FNumber = *number;
     ActiveText() = FValue;
   }
@@ -48,7 +50,7 @@ void TCVCalcMemory::SetActiveCell(int cell) {
   RequireCell(cell, FCellsQuantity);
   FActiveCell = cell;
   FValue = ActiveText();
-  FNumber = engine::TextToNumber(FValue);
+  FNumber = engine::TextToNumber(FValue, FDecimalSeparator);
 }
 
 const std::string& TCVCalcMemory::Cell(int cell) const {

@@ -33,6 +33,10 @@ public:
   // The cell texts, for inspection: Cell(1) is the first.
   const std::string& Cell(int cell) const;
 
+  // The decimal separator of the cells' number texts ('.' at first).
+  char DecimalSeparator() const { return FDecimalSeparator; }
+  void SetDecimalSeparator(char separator) { FDecimalSeparator = separator; }
+
 private:
   friend class TCVCalculator;
 
@@ -41,6 +45,7 @@ private:
   std::string FValue;
   Extended FNumber = 0;
   std::vector<std::string> FCells;
+  char FDecimalSeparator = '.';
   int FCellsQuantity = 0;
   int FActiveCell = 1;
 };

@@ -3,8 +3,11 @@
 #include "engine/DecimalSum.h"
 #include "engine/NumberText.h"
 #include "math/CVMath.h"
+#include "math/FloatEnv.h"
 
 #include <array>
+#include <cassert>
+#include <utility>
 
 namespace {
 // Digit entry does nothing while the number is at or above 1.1e4931.
@@ -56,7 +59,7 @@ struct TCVCalculator::Dispatch {
 };
 
 std::string TCVCalculator::Value() const {
-  return engine::RemoveNonNumber(FValue);
+  return engine::RemoveNonNumber(FValue, FSeparators.decimal);
 }
 
 void TCVCalculator::SetValue(const std::string& text) {
@@ -65,18 +68,21 @@ void TCVCalculator::SetValue(const std::string& text) {
   FAwaitingOperand = false;
   FOperandSupplied = false;
   StoreText(text);
+  CheckState();
 }
 
 // An unreadable text is kept as written; the number stays the previous one.
 void TCVCalculator::StoreText(const std::string& text) {
-  FValue = engine::RemoveNonNumber(text.empty() ? "0" : text);
-  if (const auto number = engine::TryTextToNumber(FValue)) FNumber = *number;
+  FloatEnv::EnsureExtendedControl();
+  FValue = engine::RemoveNonNumber(text.empty() ? "0" : text, FSeparators.decimal);
+  if (const auto number = engine::TryTextToNumber(FValue, FSeparators.decimal)) FNumber = *number;
 }
 
 void TCVCalculator::EnterNumber(const std::string& text) {
-  if (!OperandAwaited()) return SetValue(text);
+  if (!OperationPending()) return SetValue(text);
   StoreText(text);
   SupplyOperand();
+  CheckState();
 }
 
 void TCVCalculator::EnterNumber(Extended number) {
@@ -97,16 +103,27 @@ void TCVCalculator::SetAngularMeasure(TAngularMeasure measure) {
   FAngularMeasure = measure;
 }
 
+void TCVCalculator::SetSeparators(engine::NumberSeparators separators) {
+  FMemory.SetDecimalSeparator(separators.decimal);
+  FSeparators = std::move(separators);
+}
+
 void TCVCalculator::SetAction(TCalcAction action) {
+  FloatEnv::EnsureExtendedControl();
   FAction = action;
   if (action < Dispatch::Table.size()) Dispatch::Table[action](*this);
+  CheckState();
+}
+
+void TCVCalculator::CheckState() const {
+  assert((!FOperandSupplied || FAwaitingOperand) && "the operand mark needs an awaited operand");
 }
 
 void TCVCalculator::ShowNumber() {
-  FValue = engine::NumberToText(FNumber);
+  FValue = engine::NumberToText(FNumber, FSeparators.decimal);
 }
 
-bool TCVCalculator::OperandAwaited() const {
+bool TCVCalculator::OperationPending() const {
   return FAwaitingOperand && FOperation != coNone;
 }
 
@@ -121,11 +138,11 @@ void TCVCalculator::SupplyOperand() {
 }
 
 bool TCVCalculator::HasDecimalSeparator() const {
-  return FValue.find(engine::CurrentSeparators().decimal) != std::string::npos;
+  return FValue.find(FSeparators.decimal) != std::string::npos;
 }
 
 void TCVCalculator::EnterDigit(char digit) {
-  FNumber = engine::TextToNumber(FValue);
+  FNumber = engine::TextToNumber(FValue, FSeparators.decimal);
   if (FNumber >= EntryLimit) return;
   if (!FEntering) {
     FValue = std::string(1, digit);
@@ -138,7 +155,7 @@ void TCVCalculator::EnterDigit(char digit) {
   if (FValue == "0" || FValue == "-0") FValue.pop_back();
   FValue += digit;
   // A text that no longer reads keeps the appended digit and the old number.
-  const auto number = engine::TryTextToNumber(FValue);
+  const auto number = engine::TryTextToNumber(FValue, FSeparators.decimal);
   if (!number) return;
   FNumber = *number;
   if (FNumber == 0 && !HasDecimalSeparator()) { // "00" and the like collapse
@@ -150,14 +167,14 @@ void TCVCalculator::EnterDigit(char digit) {
 
 void TCVCalculator::EnterDecSep() {
   if (HasDecimalSeparator()) return;
-  const std::string zeroEntry = std::string("0") + engine::CurrentSeparators().decimal;
+  const std::string zeroEntry = std::string("0") + FSeparators.decimal;
   if (!FEntering) {
     FValue = zeroEntry;
     FNumber = 0;
     FOperandSupplied = false;
   } else {
-    FValue += engine::CurrentSeparators().decimal;
-    FNumber = engine::TextToNumber(FValue);
+    FValue += FSeparators.decimal;
+    FNumber = engine::TextToNumber(FValue, FSeparators.decimal);
     if (FNumber == 0) FValue = zeroEntry;
   }
   FEntering = true;
@@ -215,9 +232,10 @@ void TCVCalculator::DoSqrt() {
   FEqualEnabled = true;
   FNumber = CVMath::SquareRoot(FNumber);
   ShowNumber();
-  if (OperandAwaited()) return SupplyOperand();
+  if (OperationPending()) return SupplyOperand();
   FAccumulator = FNumber;
   FAwaitingOperand = false;
+  FOperandSupplied = false;
   FEntering = false;
 }
 
@@ -225,9 +243,10 @@ void TCVCalculator::DoInverse() {
   FEqualEnabled = true;
   FNumber = CVMath::Reciprocal(FNumber);
   ShowNumber();
-  if (OperandAwaited()) return SupplyOperand();
+  if (OperationPending()) return SupplyOperand();
   FEntering = false;
   FAwaitingOperand = false;
+  FOperandSupplied = false;
 }
 
 void TCVCalculator::DoPerCent() {
@@ -263,10 +282,10 @@ void TCVCalculator::DoPerCent() {
 // Works on the number of the text as shown, not on a full-precision result,
 // and keeps an entry open.
 void TCVCalculator::DoSignChange() {
-  FNumber = engine::TextToNumber(FValue);
+  FNumber = engine::TextToNumber(FValue, FSeparators.decimal);
   FNumber = FNumber * -1;
   ShowNumber();
-  if (OperandAwaited()) FOperandSupplied = true;
+  if (OperationPending()) FOperandSupplied = true;
 }
 
 void TCVCalculator::DoClearEntr() {
@@ -296,13 +315,13 @@ void TCVCalculator::DoBackSpace() {
   }
   FValue.pop_back();
   if (length == 2 && FValue == "-") FValue = "0";
-  FNumber = engine::TextToNumber(FValue);
+  FNumber = engine::TextToNumber(FValue, FSeparators.decimal);
 }
 
 // A function pressed on the right operand of a pending operation transforms
 // that operand; otherwise its result becomes the accumulator.
 void TCVCalculator::FinishFunction() {
-  if (OperandAwaited()) return SupplyOperand();
+  if (OperationPending()) return SupplyOperand();
   FAccumulator = FNumber;
   FEntering = false;
   FAwaitingOperand = true;

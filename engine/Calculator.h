@@ -1,14 +1,41 @@
 #pragma once
 // TCVCalculator: the calculator engine. It holds the value as number text
 // together with its Extended number, a pending binary operation with its two
-// operands, three state flags and the memory cells. Assigning Action performs
+// operands, four state flags and the memory cells. Assigning Action performs
 // one action at once; callers then read Value, Memory().Value() and
 // Operation(). Math and conversion errors pass out of SetAction; the fields a
 // failing action had already written keep their new contents, so every
 // handler runs its steps in a fixed order.
+//
+// The state machine's flags:
+//   flag              means                        set by                 cleared by
+//   FEntering         digits append to the value   a digit or separator   a value set, any other
+//                                                  starting an entry      key but +/- (backspace
+//                                                                         when it empties it)
+//   FAwaitingOperand  the accumulator holds a left an operation begun or  Equal, C, a value set,
+//                     operand; the value is (to    calculated, %, a       sqrt and 1/x with no
+//                     be) the right one            function, pi, MC       operation pending, M+,
+//                                                                         M-, backspace emptying
+//   FEqualEnabled     Equal and % act              operations, Equal, CE, %
+//                                                  C, functions, sqrt,
+//                                                  1/x, pi
+//   FOperandSupplied  the right operand was given  sqrt, 1/x, a function, all that ends or starts
+//                     whole (not typed, which      pi, +/-, MR or a       an operand: CE, C, a
+//                     typed FEntering shows): it counts  pasted number, each    new number, a value
+//                     set, even when it equals the      while an operation is  an operation begun
+//                     or accumulator                  pending                calculated, %, MC, M+,
+//                                                                         M-, backspace emptying;
+//                                                                         and wherever
+//                                                                         FAwaitingOperand is
+//                                                                         cleared
+// An operation is pending (OperationPending()) while FAwaitingOperand holds
+// and FOperation is not coNone. The invariant, checked in debug builds after
+// each action and value: FOperandSupplied implies FAwaitingOperand (the mark
+// means something only while a right operand is awaited).
 
 #include "engine/CalcMemory.h"
 #include "engine/CalcTypes.h"
+#include "engine/NumberText.h"
 #include "math/Extended.h"
 
 #include <string>
@@ -46,6 +73,11 @@ public:
 
   TAngularMeasure AngularMeasure() const { return FAngularMeasure; }
   void SetAngularMeasure(TAngularMeasure measure);
+
+  // The separators of the value's and the memory's number texts ("." and ","
+  // at first); the window gives the locale's. Texts already stored keep theirs.
+  const engine::NumberSeparators& Separators() const { return FSeparators; }
+  void SetSeparators(engine::NumberSeparators separators);
 
   // The calculation state, read-only.
   Extended Number() const { return FNumber; }
@@ -87,7 +119,7 @@ private:
 
   // An operation waits for its right operand, and whether the value on
   // display has been given as that operand.
-  bool OperandAwaited() const;
+  bool OperationPending() const;
   bool RightOperandGiven() const;
   // A unary key, a recall or a number arriving whole made the value the
   // right operand: the pending operation and its left operand stay.
@@ -99,6 +131,9 @@ private:
   void ShowNumber();
   bool HasDecimalSeparator() const;
 
+  // Asserts the invariant of the state table (debug builds only).
+  void CheckState() const;
+
   std::string FValue = "0";
   TCVCalcMemory FMemory;
   TCalcOperation FOperation = coNone;
@@ -108,14 +143,9 @@ private:
   bool FAwaitingOperand = false;
   bool FEntering = false;
   bool FEqualEnabled = false;
-  // The mark that the right operand was given other than by typing (which
-  // FEntering shows), so that it counts even when it equals the accumulator.
-  // One rule: a key that gives the operand whole sets it (square root,
-  // reciprocal, sign change, a function, pi, memory recall, a pasted number),
-  // and everything that ends or starts an operand clears it (clear entry,
-  // clear, a typed new number, a Value written, an operation begun or
-  // calculated, memory clear, M+ and M-, backspace emptying the entry).
+  // The right-operand mark; its one rule is the state table's last row.
   bool FOperandSupplied = false;
   TCalcAction FAction = ca0;
   TAngularMeasure FAngularMeasure = amRad;
+  engine::NumberSeparators FSeparators;
 };

@@ -1,5 +1,7 @@
 #include "engine/Decimal.h"
 
+#include "engine/DecimalReading.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -34,13 +36,28 @@ Decimal ToDecimal18(Extended x) {
     digits.resize(18, '0');
     return {std::signbit(x), std::move(digits), exponent};
   }
-  // d.ddddddddddddddddde+X: 18 significant digits, correctly rounded.
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+  return ToDecimal(x, 18);
+}
+
+Decimal ToDecimal(Extended x, int count) {
+  // d.ddd...e+X: count significant digits, correctly rounded.
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                    std::chars_format::scientific, count - 1);
   const std::string_view text(buffer, result.ptr);
   const std::size_t e = text.find('e');
-  return {std::signbit(x), std::string(1, text[0]) + std::string(text.substr(2, e - 2)),
-          ExponentOf(text) + 1};
+  const std::string_view fraction = count > 1 ? text.substr(2, e - 2) : std::string_view();
+  return {std::signbit(x), std::string(1, text[0]) + std::string(fraction), ExponentOf(text) + 1};
+}
+
+Extended ToExtended(const Decimal& d) {
+  const Extended magnitude =
+      DecimalToExtended(d.digits, d.exponent - static_cast<long long>(d.digits.size()));
+  return d.negative ? -magnitude : magnitude;
+}
+
+Extended PowerOfTen(int power) {
+  return DecimalToExtended("1", power);
 }
 
 // The shortest text that reads back as the number never rounds up to the

@@ -21,6 +21,19 @@ struct Decimal {
 //   1234.5 -> {false, "123450000000000000", 4}   -1/3 -> {true, "333333333333333333", 0}
 Decimal ToDecimal18(Extended x);
 
+// x (finite, not zero) correctly rounded to `count` (1 to 18) significant
+// digits, ties to even.
+//   1234.5, 4 -> {false, "1234", 4}    1235.5, 4 -> {false, "1236", 4}    -0.25, 1 -> {true, "2",
+//   0}
+Decimal ToDecimal(Extended x, int count);
+
+// The Extended nearest d (ties to even); an infinity beyond the range.
+//   {false, "1", -2} -> 0.001    {true, "15", 1} -> -1.5    {false, "", 0} -> 0
+Extended ToExtended(const Decimal& d);
+
+// 10^power to nearest: PowerOfTen(-3) -> 0.001; PowerOfTen(5000) -> infinity.
+Extended PowerOfTen(int power);
+
 // e with 10^e <= |x| < 10^(e+1), exactly (no rounding of x first); x not zero.
 //   9.5 -> 0    10 -> 1    0.0999 -> -2
 int DecimalExponent(Extended x);

@@ -4,7 +4,6 @@
 #include "math/CVMath.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace engine {
@@ -15,14 +14,6 @@ namespace {
 constexpr int CarriedDigits = 18;
 // The decimal exponent of the smallest quantum a cancelled sum is rounded to.
 constexpr int LowestQuantum = -4930;
-
-// 10^power; only asked for powers inside the normal range.
-Extended PowerOfTen(int power) {
-  const std::string text = "1e" + std::to_string(power);
-  Extended value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
 
 // The sum of a and b rounded to a multiple of 10^(top - 17), top being the
 // larger operand's leading decimal digit, when it cancelled: when its binary
@@ -40,11 +31,7 @@ Extended RoundCancelled(Extended sum, Extended a, Extended b) {
     const Extended unit = PowerOfTen(quantum);
     return std::fabs(sum) > unit / 2 ? std::copysign(unit, sum) : 0;
   }
-  char text[64];
-  const char* end =
-      std::to_chars(text, text + sizeof text, sum, std::chars_format::scientific, digits - 1).ptr;
-  Extended rounded = sum;
-  if (std::from_chars(text, end, rounded).ec != std::errc()) return sum;
+  const Extended rounded = ToExtended(ToDecimal(sum, digits));
   return rounded == 0 ? 0 : rounded;
 }
 

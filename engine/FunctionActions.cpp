@@ -90,7 +90,7 @@ void TCVCalculator::DoFunction(TCalcAction action) {
 // Unlike the functions, pi leaves the accumulator alone, so it can be the
 // right operand of a pending operation.
 void TCVCalculator::DoPI() {
-  const bool operand = OperandAwaited();
+  const bool operand = OperationPending();
   FNumber = CVMath::PiValue();
   ShowNumber();
   FEntering = false;

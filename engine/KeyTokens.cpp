@@ -33,9 +33,10 @@ void PerformKeyToken(TCVCalculator& calculator, const KeyToken& token) {
   case KeyToken::Value: calculator.SetValue(token.text); break;
   case KeyToken::Memory: calculator.Memory().SetValue(token.text); break;
   case KeyToken::Paste: {
-    const PastedNumber pasted = ReadPastedNumber(token.text);
+    const char decimal = calculator.Separators().decimal;
+    const PastedNumber pasted = ReadPastedNumber(token.text, decimal);
     if (!pasted.number) throw EPasteRefused(PasteRefusalText(pasted.refusal));
-    calculator.EnterNumber(NumberToText(*pasted.number));
+    calculator.EnterNumber(NumberToText(*pasted.number, decimal));
     break;
   }
   case KeyToken::Angle: calculator.SetAngularMeasure(token.unit); break;

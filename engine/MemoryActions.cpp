@@ -21,13 +21,13 @@ void TCVCalculator::CompleteRunningOperation() {
 void TCVCalculator::DoMemPlus() {
   CompleteRunningOperation();
   FMemory.FNumber = engine::DecimalAdd(FMemory.FNumber, FNumber);
-  FMemory.SetValue(engine::NumberToText(FMemory.FNumber));
+  FMemory.SetValue(engine::NumberToText(FMemory.FNumber, FSeparators.decimal));
 }
 
 void TCVCalculator::DoMemMinus() {
   CompleteRunningOperation();
   FMemory.FNumber = engine::DecimalSubtract(FMemory.FNumber, FNumber);
-  FMemory.SetValue(engine::NumberToText(FMemory.FNumber));
+  FMemory.SetValue(engine::NumberToText(FMemory.FNumber, FSeparators.decimal));
 }
 
 // The recalled number is the memory's cached number, not a fresh reading of
@@ -37,7 +37,7 @@ void TCVCalculator::DoMemRecall() {
   ShowNumber();
   FLastOperand = FNumber;
   FEntering = false;
-  if (OperandAwaited()) FOperandSupplied = true;
+  if (OperationPending()) FOperandSupplied = true;
 }
 
 // The old memory number becomes the accumulator of a running operation, so a

@@ -1,6 +1,7 @@
 #include "engine/NumberText.h"
 
 #include "engine/Decimal.h"
+#include "engine/DecimalReading.h"
 
 #include <algorithm>
 #include <array>
@@ -14,11 +15,6 @@
 namespace engine {
 
 namespace {
-
-NumberSeparators& Separators() {
-  static NumberSeparators separators;
-  return separators;
-}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -36,18 +32,6 @@ std::string ScientificText(const Decimal& d, char separator) {
 // exact while the work stays linear in the text.
 constexpr std::size_t MaxSignificantDigits = 12000;
 
-// Powers of ten that Extended holds exactly: 10^27 = 5^27 * 2^27 and 5^27 < 2^64.
-constexpr int MaxExactPowerOfTen = 27;
-constexpr auto ExactPowersOfTen = [] {
-  std::array<Extended, MaxExactPowerOfTen + 1> powers{};
-  Extended power = 1;
-  for (Extended& p : powers) {
-    p = power;
-    power *= 10;
-  }
-  return powers;
-}();
-
 // Digits of a number text being read: value = significand x 10^scale.
 class DigitReader {
 public:
@@ -63,7 +47,6 @@ public:
     if (Keep(digit)) --FScale;
   }
   // The digits times 10^exponent, correctly rounded; nothing on overflow.
-  // Consumes the digits: they become the text handed to strtold.
   std::optional<Extended> Finish(long long exponent) {
     if (FSignificand.empty()) return 0;
     // The number lies below 10^leadingPosition and at or above a tenth of it.
@@ -72,22 +55,11 @@ public:
     if (leadingPosition > 4940) return std::nullopt;
     if (leadingPosition < -4960) return 0;
     long long textScale = FScale + exponent;
-    // Up to 19 digits are an exact integer and the power of ten is exact, so
-    // one multiplication or division rounds correctly: no need for strtold.
-    if (!FSticky && FSignificand.size() <= 19 && std::llabs(textScale) <= MaxExactPowerOfTen) {
-      std::uint64_t digits = 0;
-      std::from_chars(FSignificand.data(), FSignificand.data() + FSignificand.size(), digits);
-      const Extended power = ExactPowersOfTen[std::size_t(std::llabs(textScale))];
-      return textScale < 0 ? digits / power : digits * power;
-    }
     if (FSticky) {
       FSignificand += '1';
       --textScale;
     }
-    char suffix[24] = {'e'};
-    const auto end = std::to_chars(suffix + 1, suffix + sizeof suffix, textScale).ptr;
-    FSignificand.append(suffix, end);
-    const Extended value = std::strtold(FSignificand.c_str(), nullptr);
+    const Extended value = DecimalToExtended(FSignificand, textScale);
     if (std::isinf(value)) return std::nullopt;
     return value;
   }
@@ -108,14 +80,6 @@ private:
 };
 
 } // namespace
-
-const NumberSeparators& CurrentSeparators() {
-  return Separators();
-}
-
-void SetCurrentSeparators(NumberSeparators separators) {
-  Separators() = std::move(separators);
-}
 
 NumberSeparators SeparatorsFrom(std::string_view decimal, std::string_view thousands) {
   NumberSeparators separators;
@@ -189,22 +153,6 @@ Extended TextToNumber(std::string_view text, char decimalSeparator) {
   if (!value)
     throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
   return *value;
-}
-
-std::string RemoveNonNumber(std::string_view text) {
-  return RemoveNonNumber(text, CurrentSeparators().decimal);
-}
-
-std::string NumberToText(Extended x) {
-  return NumberToText(x, CurrentSeparators().decimal);
-}
-
-Extended TextToNumber(std::string_view text) {
-  return TextToNumber(text, CurrentSeparators().decimal);
-}
-
-std::optional<Extended> TryTextToNumber(std::string_view text) {
-  return TryTextToNumber(text, CurrentSeparators().decimal);
 }
 
 } // namespace engine

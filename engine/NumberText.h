@@ -35,11 +35,6 @@ struct NumberSeparators {
 //   SeparatorsFrom(",", ""), SeparatorsFrom(",", ",") -> {',', ""}
 NumberSeparators SeparatorsFrom(std::string_view decimal, std::string_view thousands);
 
-// The process-wide separators that the engine and the displays use. The
-// program sets them from the locale at start; tests set them directly.
-const NumberSeparators& CurrentSeparators();
-void SetCurrentSeparators(NumberSeparators separators);
-
 // Keeps digits, "+", "-", "E"/"e" and the decimal separator, in their order.
 //   RemoveNonNumber("1.234,5", ',') -> "1234,5"
 //   RemoveNonNumber(" -7 ", '.')    -> "-7"
@@ -68,11 +63,5 @@ Extended TextToNumber(std::string_view text, char decimalSeparator);
 // The same reading without the exception: nothing where TextToNumber fails.
 //   TryTextToNumber("12.5", '.') -> 12.5      TryTextToNumber("3-4", '.') -> nothing
 std::optional<Extended> TryTextToNumber(std::string_view text, char decimalSeparator);
-
-// The same four with the current decimal separator.
-std::string RemoveNonNumber(std::string_view text);
-std::string NumberToText(Extended x);
-Extended TextToNumber(std::string_view text);
-std::optional<Extended> TryTextToNumber(std::string_view text);
 
 } // namespace engine

@@ -279,10 +279,6 @@ PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal) {
   return {number, PasteRefusal::None};
 }
 
-PastedNumber ReadPastedNumber(std::string_view text) {
-  return ReadPastedNumber(text, CurrentSeparators().decimal);
-}
-
 // The window translates the notes in the context "PasteNote"; the mark is
 // what lupdate reads (translations/CMakeLists.txt), the engine keeps English.
 #define QT_TRANSLATE_NOOP(context, text) text

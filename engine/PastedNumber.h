@@ -45,8 +45,6 @@ struct PastedNumber {
 
 // `text` is UTF-8; `localeDecimal` decides "1.234" and "1,234".
 PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal);
-// With the current decimal separator.
-PastedNumber ReadPastedNumber(std::string_view text);
 
 // A paste= directive that pasted nothing, for the headless driver, with the
 // reason's text.

@@ -14,8 +14,4 @@ std::string StoredNumberText(std::string_view stored, char decimalSeparator) {
   return text;
 }
 
-std::string StoredNumberText(std::string_view stored) {
-  return StoredNumberText(stored, CurrentSeparators().decimal);
-}
-
 } // namespace engine

@@ -19,7 +19,4 @@ namespace engine {
 //   StoredNumberText("1.234,5", '.') -> "1.234,5"
 std::string StoredNumberText(std::string_view stored, char decimalSeparator);
 
-// The same with the current decimal separator.
-std::string StoredNumberText(std::string_view stored);
-
 } // namespace engine

@@ -1,6 +1,7 @@
 #include "math/CVMath.h"
 
 #include "math/CVMathConst.h"
+#include "math/Elementary.h"
 #include "math/FloatEnv.h"
 
 #include <cmath>
@@ -106,7 +107,7 @@ Extended Power(Extended base, Extended exponent) {
 
 Extended Exp(Extended x) {
   if (std::fabs(x) > MaxExpArgument) Refuse(CVMathConst::SOverflow);
-  return std::exp(x);
+  return Elementary::Exp(x);
 }
 
 Extended Ln(Extended x) {

@@ -6,6 +6,7 @@
 #include "math/CVMath.h"
 
 #include "math/CVMathConst.h"
+#include "math/Elementary.h"
 #include "math/FloatEnv.h"
 
 #include <cmath>
@@ -86,12 +87,12 @@ Extended ArcTg2(Extended X, Extended Y) {
 
 Extended Sin(Extended x) {
   if (std::fabs(x) >= MaxAngle) return 0;
-  return FloatEnv::TrapUnary(std::sin(x), x);
+  return FloatEnv::TrapUnary(Elementary::Sin(x), x);
 }
 
 Extended Cos(Extended x) {
   if (std::fabs(x) >= MaxAngle) return 0;
-  return FloatEnv::TrapUnary(std::cos(x), x);
+  return FloatEnv::TrapUnary(Elementary::Cos(x), x);
 }
 
 Extended Tg(Extended x) {
@@ -184,7 +185,7 @@ Extended ArCth(Extended x) {
 }
 
 Extended TgRaw(Extended x) {
-  return FloatEnv::TrapUnary(std::tan(x), x);
+  return FloatEnv::TrapUnary(Elementary::Tan(x), x);
 }
 
 Extended CtgRaw(Extended x) {

@@ -3,7 +3,11 @@
 // and overflow. The traps are emulated by inspecting each result: an infinity
 // out of finite operands is an overflow (a division by zero when the divisor
 // was zero), a NaN out of non-NaN operands is an invalid operation. Underflow
-// and inexact results stay silent. No signals, no FPU control word.
+// and inexact results stay silent. No signals: the exceptions stay masked.
+//
+// The control word is this library's too: every result assumes 64-bit
+// precision and round-to-nearest, which a start-up code (MinGW's sets
+// 53-bit first) or a loaded library may have changed.
 //
 //   Plus(1, 2)            -> 3
 //   Times(1e4000L, 1e4000L) throws EOverflow "Floating point overflow"
@@ -13,6 +17,18 @@
 #include "math/Extended.h"
 
 namespace FloatEnv {
+
+// The x87 control word the arithmetic needs: every exception masked, 64-bit
+// precision, round to nearest (ties to even).
+inline constexpr unsigned short ExtendedControl = 0x037F;
+
+// Sets the x87 control word to ExtendedControl where it differs (precision,
+// rounding or masks); returns whether it did. Called before each action.
+bool EnsureExtendedControl();
+// The control word as it is; and setting it (with the status flags
+// cleared), for tests that spoil it.
+unsigned short ControlWord();
+void SetControlWord(unsigned short control);
 
 // Raises the trap that `result` of an operation on `a` and `b` would fire.
 // `zeroDivisor` marks a division whose divisor was zero.

@@ -41,7 +41,7 @@ protected:
     EXPECT_EQ(USet::Value, value) << tag;
     EXPECT_EQ(window->Calculator().Value(), value) << tag;
     EXPECT_EQ(window->MainIndicator().DisplayText(),
-              DisplayTextOf(value, true, CurrentSeparators()))
+              DisplayTextOf(value, true, window->Calculator().Separators()))
         << tag;
   }
 };

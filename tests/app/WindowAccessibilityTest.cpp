@@ -30,7 +30,6 @@ class WindowAccessibility : public testsupport::TemporaryHome {
 protected:
   void SetUp() override {
     TemporaryHome::SetUp();
-    SetCurrentSeparators({});
     USet::Value.clear();
     USet::Memory.clear();
     USet::ShowIn = 0;

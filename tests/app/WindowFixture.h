@@ -27,6 +27,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace apptest {
@@ -66,7 +67,6 @@ protected:
     home = pattern;
     ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
     ::setenv("XDG_STATE_HOME", (home / "state").c_str(), 1); // the tape's file
-    engine::SetCurrentSeparators({});
     USet::Value.clear();
     USet::Memory.clear();
     USet::ThouSep = USet::StayOnTop = false;
@@ -90,8 +90,9 @@ protected:
     return text.str();
   }
 
-  TFCalc& Open() {
-    window = std::make_unique<TFCalc>();
+  // The window as the program opens it with the locale's separators.
+  TFCalc& Open(engine::NumberSeparators separators = {}) {
+    window = std::make_unique<TFCalc>(std::move(separators));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QApplication::processEvents();

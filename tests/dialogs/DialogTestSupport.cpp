@@ -20,7 +20,6 @@ std::string Describe(QRgb color) {
 }
 
 void DialogTest::SetUp() {
-  SetCurrentSeparators({});
   USet::Value = USet::DefaultValue;
   USet::Memory = "0";
   USet::ThouSep = false;

@@ -103,7 +103,7 @@ TEST_F(SubmitNumber, ZeroSubmitsZeroWithAnEmptyExponent) {
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result(), mrOk);
   EXPECT_EQ(USet::Value, "0"); // a number text, without an empty exponent
-  EXPECT_EQ(TextToNumber(USet::Value), 0);
+  EXPECT_EQ(TextToNumber(USet::Value, '.'), 0);
 }
 
 TEST_F(SubmitNumber, CharactersOutsideTheNumberAlphabetVanish) {
@@ -205,7 +205,7 @@ TEST_F(SubmitNumber, TwoTimesTenToTheTwentieth) {
   QTest::mouseClick(&dialog->Submit(), Qt::LeftButton);
   EXPECT_EQ(dialog->result(), mrOk);
   EXPECT_EQ(USet::Value, "2E20");
-  EXPECT_EQ(TextToNumber(USet::Value), TextToNumber("200000000000000000000"));
+  EXPECT_EQ(TextToNumber(USet::Value, '.'), TextToNumber("200000000000000000000", '.'));
 }
 
 TEST_F(SubmitNumber, EveryOtherWayOutKeepsTheValue) {

@@ -29,7 +29,6 @@ const QColor Background(30, 160, 90);
 class IndicatorTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    SetCurrentSeparators({'.', ","});
     FParent = std::make_unique<QWidget>();
     FParent->resize(300, 60);
     QPalette palette = FParent->palette();
@@ -41,8 +40,6 @@ protected:
     FIndicator->setFont(IndicatorFont());
     FIndicator->setGeometry(50, 20, 198, 20);
   }
-
-  void TearDown() override { SetCurrentSeparators({}); }
 
   // The parent with its indicator, as the screen would show it.
   QImage Render() const { return FParent->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -264,17 +261,27 @@ TEST_F(IndicatorTest, TextReadsBackWithoutGrouping) {
   FIndicator->SetText("1a2b3");
   EXPECT_EQ(FIndicator->DisplayText(), "123");
 
-  SetCurrentSeparators({',', "."});
+  FIndicator->SetSeparators({',', "."});
   FIndicator->SetThouSep(true);
   FIndicator->SetText("1234,5");
   EXPECT_EQ(FIndicator->DisplayText(), "1.234,5");
   EXPECT_EQ(FIndicator->Text(), "1234,5");
-  SetCurrentSeparators({'.', "\xC2\xA0"});
+  FIndicator->SetSeparators({'.', "\xC2\xA0"});
   FIndicator->SetText("-1234567");
   EXPECT_EQ(FIndicator->DisplayText(), "-1\xC2\xA0"
                                        "234\xC2\xA0"
                                        "567");
   EXPECT_EQ(FIndicator->Text(), "-1234567");
+}
+
+// New separators rewrite the number shown, its decimal separator included.
+TEST_F(IndicatorTest, NewSeparatorsRewriteTheShownNumber) {
+  FIndicator->SetText("1234567.5");
+  FIndicator->SetSeparators({',', "."});
+  EXPECT_EQ(FIndicator->DisplayText(), "1.234.567,5");
+  EXPECT_EQ(FIndicator->Text(), "1234567,5");
+  FIndicator->SetSeparators({'.', ","});
+  EXPECT_EQ(FIndicator->DisplayText(), "1,234,567.5");
 }
 
 TEST_F(IndicatorTest, RegroupingTakesAWriteOfZeroFirst) {

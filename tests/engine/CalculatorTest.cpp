@@ -3,6 +3,7 @@
 #include "engine/CalculatorForm.h"
 #include "engine/KeyTokens.h"
 #include "engine/NumberText.h"
+#include "math/FloatEnv.h"
 #include "math/MathError.h"
 
 #include <gtest/gtest.h>
@@ -34,11 +35,7 @@ std::string Press(TCVCalculator& calculator, const std::string& keys) {
 
 class Engine : public ::testing::Test {
 protected:
-  void SetUp() override {
-    SetCurrentSeparators({});
-    LoadCalculatorForm(calculator);
-  }
-  void TearDown() override { SetCurrentSeparators({}); }
+  void SetUp() override { LoadCalculatorForm(calculator); }
 
   // Pressing Clear first, as the sequences of the state machine assume.
   std::string Run(const std::string& keys) { return Press(calculator, "C " + keys); }
@@ -60,6 +57,18 @@ TEST_P(EngineKeySequences, LeaveTheirValueMemoryAndOperation) {
 
 INSTANTIATE_TEST_SUITE_P(Table, EngineKeySequences, ::testing::ValuesIn(KeySequences()),
                          KeySequenceName);
+
+// Whatever precision and rounding a library left behind, each action
+// computes under the engine's own.
+TEST_F(Engine, ActionsComputeUnderTheirOwnPrecision) {
+  FloatEnv::SetControlWord(0x0E7F); // 53-bit precision, rounding toward zero
+  Run("2 / 3 =");
+  EXPECT_EQ(ToBits(calculator.Number()), (ExtendedBits{0x3FFE, 0xAAAAAAAAAAAAAAAB}));
+  EXPECT_EQ(FloatEnv::ControlWord() & 0x0F3F, 0x033F);
+  FloatEnv::SetControlWord(0x027F);
+  calculator.SetValue("0.1");
+  EXPECT_EQ(calculator.Number(), 0.1L);
+}
 
 TEST_F(Engine, NewEngineState) {
   TCVCalculator fresh;
@@ -117,7 +126,7 @@ TEST_F(Engine, SetValueWithTheSameTextChangesNoFlag) {
 }
 
 TEST_F(Engine, CommaSeparator) {
-  SetCurrentSeparators({',', "."});
+  calculator.SetSeparators({',', "."});
   calculator.SetValue("1.234,5");
   EXPECT_EQ(calculator.Value(), "1234,5");
   EXPECT_EQ(calculator.Number(), 1234.5L);

@@ -64,7 +64,6 @@ TCalcAction RandomAction(std::mt19937_64& random) {
 TEST(EngineSoak, RandomActionsFollowTheStateTableWithoutGrowing) {
   const long actions = soak::Setting("TALLYON_SOAK_ACTIONS", 200000);
   std::mt19937_64 random(std::uint64_t(soak::Setting("TALLYON_SOAK_SEED", 20240601)));
-  SetCurrentSeparators({});
   const std::vector<std::string> texts = OutsideTexts();
   TCVCalculator calculator;
   LoadCalculatorForm(calculator);

@@ -52,15 +52,12 @@ void Enter(TCVCalculator& calculator, const std::string& number) {
 
 class FunctionActions : public ::testing::Test {
 protected:
-  void SetUp() override {
-    SetCurrentSeparators({});
-    LoadCalculatorForm(calculator);
-  }
-  void TearDown() override { SetCurrentSeparators({}); }
+  void SetUp() override { LoadCalculatorForm(calculator); }
 
   // From a fresh engine: the unit, the number, one action; the resulting text.
   std::string Apply(TAngularMeasure unit, const std::string& number, TCalcAction action) {
     TCVCalculator fresh;
+    fresh.SetSeparators(calculator.Separators());
     LoadCalculatorForm(fresh);
     fresh.SetAngularMeasure(unit);
     fresh.SetAction(caClear);
@@ -149,7 +146,7 @@ TEST_F(FunctionActions, ResultsInEachUnit) {
 }
 
 TEST_F(FunctionActions, TheSeparatorComesFromTheLocale) {
-  SetCurrentSeparators({',', "."});
+  calculator.SetSeparators({',', "."});
   EXPECT_EQ(Apply(amRad, "7", caPI), "3,14159265358979");
   EXPECT_EQ(Apply(amDeg, "1", caArcCos), "0");
 }
@@ -177,7 +174,7 @@ TEST_F(FunctionActions, EveryActionFinishesTheFunction) {
       c.SetAction(action);
       EXPECT_EQ(c.Action(), action);
       EXPECT_NE(c.Number(), before.number);
-      EXPECT_EQ(c.Value(), NumberToText(c.Number()));
+      EXPECT_EQ(c.Value(), NumberToText(c.Number(), '.'));
       EXPECT_EQ(c.Accumulator(), pending ? 7 : c.Number());
       EXPECT_EQ(c.OperandSupplied(), pending);
       EXPECT_EQ(c.LastOperand(), before.lastOperand);

@@ -179,6 +179,11 @@ inline const std::vector<KeySequence>& KeySequences() {
       {"percent cancels", "C 1 0 0 - 9 9 . 9 9 %", "0.01", "0", "coNone"},
       {"a quantum of 1e-4930 is rounded", "C paste=1.5E-4913 - paste=1.4E-4913 =", "1E-4914", "0",
        "coMinus"},
+      // Decimal reading and the exponential: the same digits on every platform.
+      {"memory holds a thousandth", "C 0 . 0 0 1 M+ C MR", "0.001", "0.001", "coNone"},
+      {"a high exponent reads", "C paste=7E4924 M+", "7E4924", "7E4924", "coNone"},
+      {"a high exponent sums", "C paste=7E4924 + paste=7E4924 =", "1.4E4925", "0", "coPlus"},
+      {"the exponential of one", "C 1 caExp", "2.71828182845905", "0", "coNone"},
       // Failures keep what the failing step had not reached.
       {"overflowing equal", "C value=1E3000 * = =", "1E3000", "0", "coMulty", "Overflow; Overflow"},
       {"clear recovers", "C value=1E3000 * = C 2 + 2 =", "4", "0", "coPlus", "Overflow"},

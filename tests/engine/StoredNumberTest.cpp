@@ -30,15 +30,14 @@ TEST(StoredNumber, ReadsTheSameInEveryLocale) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.stored) + " read with '" + row.decimal + "'");
-    SetCurrentSeparators({row.decimal, row.decimal == '.' ? "," : "."});
-    const std::string text = StoredNumberText(row.stored);
+    const std::string text = StoredNumberText(row.stored, row.decimal);
     EXPECT_EQ(text, row.text);
     TCVCalculator calculator;
+    calculator.SetSeparators({row.decimal, row.decimal == '.' ? "," : "."});
     calculator.SetValue(text);
     EXPECT_EQ(calculator.Value(), row.text);
     EXPECT_EQ(calculator.Number(), row.number);
   }
-  SetCurrentSeparators({});
 }
 
 // Several separators are no stored number of this program; the text is left

@@ -54,8 +54,8 @@ void Step(TCVCalculator& calculator, fuzz::Input& input, char separator) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::Input input(data, size);
   const char separator = input.Choice(2) == 0 ? '.' : ',';
-  SetCurrentSeparators({separator, separator == '.' ? "," : "."});
   TCVCalculator calculator;
+  calculator.SetSeparators({separator, separator == '.' ? "," : "."});
   LoadCalculatorForm(calculator);
   while (!input.Empty())
     Step(calculator, input, separator);

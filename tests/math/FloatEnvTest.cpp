@@ -64,6 +64,23 @@ TEST(FloatEnv, UnderflowAndInexactStaySilent) {
   EXPECT_EQ(FloatEnv::Over(1, 3), 1.0L / 3);
 }
 
+// A start-up code or a library that leaves 53-bit precision, another
+// rounding or an unmasked exception behind: each is put right, once.
+TEST(FloatEnv, EnsureExtendedControlPutsEachFieldRight) {
+  const unsigned short spoilt[] = {0x027F, 0x0F7F, 0x0C7F, 0x037E, 0x007F};
+  for (const unsigned short control : spoilt) {
+    FloatEnv::SetControlWord(control);
+    EXPECT_TRUE(FloatEnv::EnsureExtendedControl()) << std::hex << control;
+    EXPECT_EQ(FloatEnv::ControlWord() & 0x0F3F, 0x033F) << std::hex << control;
+    EXPECT_FALSE(FloatEnv::EnsureExtendedControl()) << std::hex << control;
+  }
+  // Under 53-bit precision 1/3 would lose its last eleven bits.
+  FloatEnv::SetControlWord(0x027F);
+  FloatEnv::EnsureExtendedControl();
+  volatile Extended three = 3;
+  EXPECT_EQ(ToBits(1 / three), (ExtendedBits{0x3FFD, 0xAAAAAAAAAAAAAAAB}));
+}
+
 TEST(FloatEnv, TrapsAreKindsOfMathError) {
   EXPECT_THROW(FloatEnv::Over(1, 0), EMathError);
   EXPECT_THROW(FloatEnv::TrapUnary(-std::numeric_limits<Extended>::infinity(), 0, true),
