@@ -86,13 +86,15 @@ void TCVCalculator::EnterNumber(const std::string& text) {
 }
 
 void TCVCalculator::EnterNumber(Extended number) {
-  const bool operand = OperandAwaited();
+  FloatEnv::EnsureExtendedControl();
+  const bool operand = OperationPending();
   FNumber = number;
   ShowNumber();
   if (operand) return SupplyOperand();
   FEntering = false;
   FAwaitingOperand = false;
   FOperandSupplied = false;
+  CheckState();
 }
 
 void TCVCalculator::SetOperation(TCalcOperation operation) {

@@ -72,7 +72,7 @@ void TTapeChain::Before(const TCVCalculator& engine, TCalcAction action) {
   FBefore = {engine.Value(),           engine.Number(),    engine.Accumulator(),
              engine.LastOperand(),     engine.Operation(), engine.AngularMeasure(),
              engine.AwaitingOperand(), engine.Entering(),  engine.EqualEnabled(),
-             engine.OperandSupplied()};
+             engine.OperandSupplied(), engine.Separators()};
 }
 
 std::optional<TTapeEntry> TTapeChain::After(const TCVCalculator& engine) {
@@ -92,8 +92,8 @@ std::optional<TTapeEntry> TTapeChain::After(const TCVCalculator& engine) {
 }
 
 std::string TTapeChain::NumberText(Extended number) const {
-  return display::FormatDisplayText(engine::NumberToText(number), FThouSep,
-                                    engine::CurrentSeparators());
+  return display::FormatDisplayText(engine::NumberToText(number, FBefore.separators.decimal),
+                                    FThouSep, FBefore.separators);
 }
 
 std::string TTapeChain::LeftText() const {
@@ -105,8 +105,9 @@ std::string TTapeChain::LeftText() const {
 // its number.
 std::string TTapeChain::ValueText() const {
   if (FRight && FRight->number == FBefore.number) return FRight->text;
-  if (!engine::TryTextToNumber(FBefore.value)) return NumberText(FBefore.number);
-  return display::FormatDisplayText(FBefore.value, FThouSep, engine::CurrentSeparators());
+  if (!engine::TryTextToNumber(FBefore.value, FBefore.separators.decimal))
+    return NumberText(FBefore.number);
+  return display::FormatDisplayText(FBefore.value, FThouSep, FBefore.separators);
 }
 
 // As the engine decides whether a running operation is calculated.

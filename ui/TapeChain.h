@@ -42,6 +42,7 @@ private:
     TCalcOperation operation;
     TAngularMeasure measure;
     bool awaiting, entering, equalEnabled, supplied;
+    engine::NumberSeparators separators;
   };
 
   std::optional<TTapeEntry> BinaryOperation(const TCVCalculator& engine);

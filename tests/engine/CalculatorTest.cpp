@@ -259,7 +259,6 @@ TEST_F(Engine, SignChangeWorksOnTheShownText) {
 // A result taken again keeps its bits: shown as a result, with every bit in
 // the calculation; as the right operand while an operation waits.
 TEST(EngineEnterNumber, AResultWithAllItsBits) {
-  SetCurrentSeparators({});
   const Extended third = Extended(1) / 3;
   TCVCalculator alone;
   Press(alone, "5 + 2 =");

@@ -19,8 +19,10 @@ struct Recorded {
 
 // Keys the tokens into an engine as the window does: a failing action is
 // shown as an error and finishes nothing.
-Recorded Key(const std::string& keys, TAngularMeasure measure = amRad, bool thouSep = true) {
+Recorded Key(const std::string& keys, TAngularMeasure measure = amRad, bool thouSep = true,
+             engine::NumberSeparators separators = {}) {
   TCVCalculator engine;
+  engine.SetSeparators(separators);
   engine.SetAngularMeasure(measure);
   TTapeChain chain;
   chain.SetThouSep(thouSep);
@@ -54,10 +56,7 @@ struct ChainCase {
 
 using Entries = std::vector<std::string>;
 
-class TapeChainTexts : public ::testing::TestWithParam<ChainCase> {
-protected:
-  void SetUp() override { engine::SetCurrentSeparators({}); }
-};
+class TapeChainTexts : public ::testing::TestWithParam<ChainCase> {};
 
 TEST_P(TapeChainTexts, PrintTheChainAsKeyed) {
   const ChainCase& row = GetParam();
@@ -133,7 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Memory, TapeChainTexts, ::testing::Values(
 // clang-format on
 
 TEST(TapeChain, KeepsTheExactResult) {
-  engine::SetCurrentSeparators({});
   const Recorded thirds = Key("1 / 3 =");
   ASSERT_EQ(thirds.results.size(), 1u);
   EXPECT_EQ(thirds.texts[0], "1 \u00F7 3 = 0.333333333333333");
@@ -141,16 +139,15 @@ TEST(TapeChain, KeepsTheExactResult) {
 }
 
 TEST(TapeChain, GroupsAsTheDisplayDoes) {
-  engine::SetCurrentSeparators({',', "."});
-  EXPECT_EQ(Key("1 2 3 4 caDecSep 5 * 2 =").texts, Entries{"1.234,5 \u00D7 2 = 2.469"});
-  EXPECT_EQ(Key("1 2 3 4 * 2 =", amRad, false).texts, Entries{"1234 \u00D7 2 = 2468"});
-  engine::SetCurrentSeparators({});
+  const engine::NumberSeparators german{',', "."};
+  EXPECT_EQ(Key("1 2 3 4 caDecSep 5 * 2 =", amRad, true, german).texts,
+            Entries{"1.234,5 \u00D7 2 = 2.469"});
+  EXPECT_EQ(Key("1 2 3 4 * 2 =", amRad, false, german).texts, Entries{"1234 \u00D7 2 = 2468"});
 }
 
 // A number that arrives whole (a paste, a reused entry) replaces the texts
 // of the operand it replaces.
 TEST(TapeChain, ANumberEnteredWholeIsShownAsItIs) {
-  engine::SetCurrentSeparators({});
   TCVCalculator engine;
   TTapeChain chain;
   const auto press = [&](TCalcAction action) {
