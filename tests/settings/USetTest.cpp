@@ -184,9 +184,9 @@ std::string TextOf(const USet::TSnapshot& snapshot) {
 TEST_F(SettingsStore, ABadValueCostsOnlyItself) {
   // Stored values that differ from every default, as the file and as loaded.
   const std::pair<const char*, USet::TStoredValue> good[] = {
-      {"\"5\"", "5"},        {"\"6\"", "6"},        {"dword:00000000", 0}, {"dword:00000001", 1},
-      {"dword:00000002", 2}, {"dword:00000001", 1}, {"dword:00000002", 2}, {"dword:00000001", 1},
-      {"dword:00000000", 0}};
+      {"\"5\"", "5"},        {"\"6\"", "6"},        {"dword:00000000", 0},
+      {"dword:00000001", 1}, {"dword:00000002", 2}, {"dword:00000001", 1},
+      {"dword:00000002", 2}, {"dword:00000001", 1}, {"dword:00000000", 0}};
   static_assert(std::size(good) == USet::Settings.size());
   struct Bad {
     const char* tag;
