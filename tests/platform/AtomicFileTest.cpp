@@ -25,16 +25,17 @@ protected:
 };
 
 TEST_F(AtomicFile, ReplacesWithAFileForItsOwnerOnly) {
-  ASSERT_TRUE(platform::ReplaceFile(File(), kNew));
+  ASSERT_EQ(platform::ReplaceFile(File(), kNew), std::error_code());
   EXPECT_EQ(Read(File()), kNew);
   struct stat info {};
   ASSERT_EQ(::stat(File().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
   EXPECT_TRUE(OtherFiles().empty());
 
-  ASSERT_TRUE(platform::ReplaceFile(Folder() / "fresh", ""));
+  ASSERT_EQ(platform::ReplaceFile(Folder() / "fresh", ""), std::error_code());
   EXPECT_EQ(Read(Folder() / "fresh"), "");
-  EXPECT_FALSE(platform::ReplaceFile(Root() / "missing" / "file", kNew));
+  EXPECT_EQ(platform::ReplaceFile(Root() / "missing" / "file", kNew),
+            std::errc::no_such_file_or_directory);
 }
 
 TEST_F(AtomicFile, AFailingStepLeavesTheOldFileAndNoLitter) {
@@ -47,7 +48,9 @@ TEST_F(AtomicFile, AFailingStepLeavesTheOldFileAndNoLitter) {
   for (const auto& row : table) {
     Write(File(), kOld);
     platform::SetReplaceFaultForTesting([&](ReplaceStep step) { return step == row.step; });
-    EXPECT_EQ(platform::ReplaceFile(File(), kNew), row.replaced) << int(row.step);
+    const std::error_code expected =
+        row.replaced ? std::error_code() : std::make_error_code(std::errc::io_error);
+    EXPECT_EQ(platform::ReplaceFile(File(), kNew), expected) << int(row.step);
     EXPECT_EQ(Read(File()), row.replaced ? kNew : kOld) << int(row.step);
     EXPECT_TRUE(OtherFiles().empty()) << int(row.step);
   }
@@ -64,8 +67,7 @@ TEST_F(AtomicFile, ACrashAtAnyStepLeavesOneWholeFile) {
             if (step == crash) ::_exit(0);
             return false;
           });
-          platform::ReplaceFile(File(), kNew);
-          return std::string("finished");
+          return platform::ReplaceFile(File(), kNew).message();
         },
         false);
     EXPECT_FALSE(result.has_value()) << "the child should have died at step " << int(crash);
@@ -73,7 +75,7 @@ TEST_F(AtomicFile, ACrashAtAnyStepLeavesOneWholeFile) {
     // What a crash leaves behind is a hidden temporary beside the file.
     for (const std::string& name : OtherFiles())
       EXPECT_TRUE(name.starts_with(".Tallyon.reg."));
-    ASSERT_TRUE(platform::ReplaceFile(File(), kNew));
+    ASSERT_EQ(platform::ReplaceFile(File(), kNew), std::error_code());
     EXPECT_EQ(Read(File()), kNew);
   }
 }
@@ -81,8 +83,11 @@ TEST_F(AtomicFile, ACrashAtAnyStepLeavesOneWholeFile) {
 TEST_F(AtomicFile, ReadsWholeFilesWithAnyBytes) {
   const std::string bytes("a\0b\r\n\xff", 6);
   Write(File(), bytes);
-  EXPECT_EQ(platform::ReadWholeFile(File()), bytes);
-  EXPECT_EQ(platform::ReadWholeFile(Folder() / "missing"), std::nullopt);
+  std::error_code error;
+  EXPECT_EQ(platform::ReadWholeFile(File(), error), bytes);
+  EXPECT_FALSE(error);
+  EXPECT_EQ(platform::ReadWholeFile(Folder() / "missing", error), std::nullopt);
+  EXPECT_EQ(error, std::errc::no_such_file_or_directory);
 }
 
 } // namespace
