@@ -58,9 +58,23 @@ def utf16(text):
     return text.encode("utf-16-le")
 
 
+def resources(image):
+    """The bytes of the image's resource section, .rsrc."""
+    pe = struct.unpack_from("<I", image, 0x3C)[0]
+    count, optional_size = struct.unpack_from("<H", image, pe + 6)[0], \
+        struct.unpack_from("<H", image, pe + 20)[0]
+    table = pe + 24 + optional_size
+    for i in range(count):
+        name, _, _, size, offset = struct.unpack_from("<8sIIII", image, table + 40 * i)
+        if name.rstrip(b"\0") == b".rsrc":
+            return image[offset:offset + size]
+    return b""
+
+
 def version_faults(image, version):
-    """The record is found by its root key; its fixed part and FileVersion
-    text are read as the version-record layout places them."""
+    """The record is found in the resources by its root key; its fixed part
+    and FileVersion text are read as the version-record layout places them."""
+    image = resources(image)
     key = utf16("VS_VERSION_INFO\0")
     at = image.find(key)
     if at < 6:

@@ -5,11 +5,10 @@ rows, and what they print must be the same bytes. Each row begins with
 "reset", so the outputs are compared row by row and a difference is
 reported with its row; rows that differ are counted by their action.
 
-Usage: compare_drivers.py LINUX_BUILD WINDOWS_BUILD [--report-only]
+Usage: with-wine.sh compare_drivers.py LINUX_BUILD WINDOWS_BUILD [--report-only]
 With --report-only the differences are reported and the exit status is 0.
 """
 import collections
-import os
 import subprocess
 import sys
 
@@ -29,7 +28,7 @@ def main(linux, windows, *options):
     mine = subprocess.run([f"{linux}/bin/tallyon-engine", *SEPARATORS], input=tables,
                           capture_output=True).stdout
     twin = subprocess.run([WINE, f"{windows}/bin/tallyon-engine.exe", *SEPARATORS], input=tables,
-                          capture_output=True, env=dict(os.environ, WINEDEBUG="-all")).stdout
+                          capture_output=True).stdout
     print(f"{len(inputs)} rows, {len(mine)} bytes from Linux, {len(twin)} from Windows")
     if mine == twin:
         print("the two drivers print the same bytes")

@@ -1,29 +1,19 @@
 #!/usr/bin/env bash
-# Runs the x86_64 Windows twin under wine64 in a fresh Wine prefix, with one
-# wineserver kept running (-p) so each program starts fast:
+# Runs the x86_64 Windows twin under wine64, in the Wine prefix that
+# with-wine.sh gives it:
 # - its GoogleTest programs (ctest; the settings and registry cases on the
 #   prefix's real registry);
 # - a settings round trip whose values stay, read back by "reg query" with
 #   their types;
 # - tallyon-engine.exe --version, from its version resource;
 # - the user locale's separators, as a German locale gives them.
-# Usage: run-under-wine.sh [BUILD_DIR] (build-win64 by default)
+# Usage: with-wine.sh twin-tests.sh [BUILD_DIR] (build-win64 by default)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build-win64}
 wine=/usr/lib/wine/wine64
 version=$(sed -n 's/^FileVersion[ \t]*\([0-9.]*\).*/\1/p' cmake/Tallyon.version)
-
-scratch=$(mktemp -d)
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-mkdir -p "$WINEPREFIX"
-/usr/lib/wine/wineserver -p
-"$wine" wineboot --init >/dev/null 2>&1
+[ -n "${WINEPREFIX:-}" ] || { echo "run me through tests/windows/with-wine.sh" >&2; exit 2; }
 
 fail() {
   echo "FAILED: $1" >&2
