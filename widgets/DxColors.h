@@ -1,7 +1,10 @@
 #pragma once
-// TdxColors: the colour set of a push button, owned by the button. Every
+// TdxColors: the colour set of a push button, owned by the button, starting
+// with the widget set's colours (ui::TButtonColors). Every
 // colour that actually changes calls the owner's change callback once, so the
 // button can rebuild its gradients.
+
+#include "ui/ButtonColors.h"
 
 #include <QColor>
 
@@ -12,6 +15,9 @@ public:
   explicit TdxColors(std::function<void()> onChange = {});
   TdxColors(const TdxColors&) = delete;
   TdxColors& operator=(const TdxColors&) = delete;
+
+  // Every colour of the set at once.
+  void Assign(const ui::TButtonColors& colors);
 
   // The face gradient, top and bottom.
   QColor BackgroundFrom() const { return FBackgroundFrom; }
@@ -44,14 +50,6 @@ private:
   void Change(QColor& field, const QColor& color);
 
   std::function<void()> FOnChange;
-  QColor FBackgroundFrom{255, 255, 255};
-  QColor FBackgroundTo{239, 235, 231};
-  QColor FClickedFrom{214, 207, 198};
-  QColor FClickedTo{247, 243, 235};
-  QColor FFocusedFrom{206, 231, 255};
-  QColor FFocusedTo{109, 132, 239};
-  QColor FHighlightFrom{255, 243, 206};
-  QColor FHighlightTo{231, 150, 0};
-  QColor FBorderLine{128, 128, 128};
-  QColor FHotTrack{255, 0, 0};
+  QColor FBackgroundFrom, FBackgroundTo, FClickedFrom, FClickedTo, FFocusedFrom, FFocusedTo,
+      FHighlightFrom, FHighlightTo, FBorderLine, FHotTrack;
 };

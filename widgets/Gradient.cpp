@@ -2,37 +2,10 @@
 
 #include <QPainter>
 
-#include <cmath>
-#include <cstdlib>
 #include <deque>
 #include <random>
 
-int widgets::BandCount(TdxQuality quality) {
-  switch (quality) {
-  case bqLow: return 8;
-  case bqMiddle: return 16;
-  case bqHigh: return 64;
-  }
-  return 16;
-}
-
-int widgets::MulDiv(int number, int numerator, int denominator) {
-  if (denominator == 0) return -1;
-  const long long product = static_cast<long long>(number) * numerator;
-  const long long half = std::llabs(denominator) / 2;
-  const bool negative = (product < 0) != (denominator < 0);
-  const long long magnitude = (std::llabs(product) + half) / std::llabs(denominator);
-  return static_cast<int>(negative ? -magnitude : magnitude);
-}
-
 namespace {
-
-int Step(int first, int second, int band, int bandCount) {
-  // The steps divide by an odd count (7, 15, 63), so no step lands on a half
-  // and the rounding direction of ties never matters.
-  return first + static_cast<int>(
-                     std::lround(static_cast<double>(band) * (second - first) / (bandCount - 1)));
-}
 
 // Dithers the edge between band `band` and the one above it in the first
 // columns, as soon as band `band` has been drawn.
@@ -56,14 +29,11 @@ void DitherEdge(QImage& image, const std::vector<widgets::GradientBand>& bands, 
 
 std::vector<widgets::GradientBand> widgets::GradientBands(QColor from, QColor to, int height,
                                                           int bandCount) {
-  std::vector<widgets::GradientBand> bands;
-  bands.reserve(std::size_t(std::max(bandCount, 0)));
-  for (int i = 0; i < bandCount; ++i) {
-    bands.push_back(
-        {widgets::MulDiv(i, height, bandCount), qRgb(Step(from.red(), to.red(), i, bandCount),
-                                                     Step(from.green(), to.green(), i, bandCount),
-                                                     Step(from.blue(), to.blue(), i, bandCount))});
-  }
+  std::vector<GradientBand> bands;
+  for (const ui::TGradientBand& band :
+       ui::GradientBands({from.red(), from.green(), from.blue()}, {to.red(), to.green(), to.blue()},
+                         height, bandCount))
+    bands.push_back({band.FirstRow, qRgb(band.Color.Red, band.Color.Green, band.Color.Blue)});
   return bands;
 }
 
@@ -73,7 +43,7 @@ QImage widgets::BuildGradient(QSize size, QColor from, QColor to, TdxQuality qua
   const int tile = qRound(16 * ratio);
   QImage image(pixels, QImage::Format_RGB32);
   image.fill(from.rgb());
-  const auto bands = widgets::GradientBands(from, to, pixels.height(), widgets::BandCount(quality));
+  const auto bands = widgets::GradientBands(from, to, pixels.height(), ui::BandCount(quality));
   // Every band is filled down to the bottom and the next one overdraws it, so
   // dithered pixels that reach into a later band are covered by it again.
   std::minstd_rand random(1);

@@ -1,39 +1,22 @@
 #pragma once
-// The vertical colour gradients of the push button: a run of horizontal bands
-// from a first colour at the top to a second at the bottom, built once into
-// an image and copied on every paint. The band arithmetic is kept apart from
-// the image so that it can be checked on its own.
+// The vertical colour gradients of the push button, built once into an image
+// from ui/Gradient.h's bands and copied on every paint.
+
+#include "ui/Gradient.h"
 
 #include <QColor>
 #include <QImage>
 #include <QSize>
 
-#include <cstdint>
 #include <vector>
-
-// How many bands a gradient has: bqLow 8, bqMiddle 16, bqHigh 64 (with
-// dithered band edges).
-enum TdxQuality : std::uint8_t { bqLow, bqMiddle, bqHigh };
 
 namespace widgets {
 
-int BandCount(TdxQuality quality);
-
-// number * numerator / denominator, rounded to nearest with halves away from
-// zero, the way the platform's MulDiv rounds; -1 for a zero denominator.
-//   MulDiv(8, 23, 16) -> 12 (11.5)    MulDiv(7, 23, 16) -> 10 (10.06)
-int MulDiv(int number, int numerator, int denominator);
-
+// The bands of ui::GradientBands in the toolkit's colours.
 struct GradientBand {
   int FirstRow; // the band covers FirstRow up to the next band's FirstRow
   QRgb Color;
 };
-
-// The n bands of a gradient `height` rows high. Band i starts at row
-// MulDiv(i, height, n); each channel is from + round(i * (to - from) / (n - 1)).
-//   GradientBands(white, black, 23, 16)[2] -> {3, rgb(221, 221, 221)}
-// Bands of a gradient lower than n rows may start on the same row; the later
-// one wins. n must be at least 2.
 std::vector<GradientBand> GradientBands(QColor from, QColor to, int height, int bandCount);
 
 // The gradient image of the given size; an empty size gives a null image.

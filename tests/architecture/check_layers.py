@@ -7,7 +7,8 @@ target_sources), with the lists they name (set(NAME ...), every branch's). A sou
 to the target of the source file of the same name (or, where there is none,
 to the targets of the nearest folder with a CMakeLists.txt). A file may include a project header only from its
 own target or a target it depends on, directly or through others, and a
-Qt header only when that closure holds Qt.
+Qt header only when that closure holds Qt; the core folders (math, engine, ui)
+include no Windows header either.
 
 Usage: check_layers.py SOURCE_DIR
 """
@@ -15,8 +16,12 @@ import pathlib
 import re
 import sys
 
-FOLDERS = ["math", "engine", "platform", "display", "settings", "widgets",
+FOLDERS = ["math", "engine", "ui", "platform", "display", "settings", "widgets",
            "dialogs", "cli", "app", "desktop", "tools"]
+# The core below every shell: no toolkit's and no system's window headers.
+CORE = ("math", "engine", "ui")
+WINDOWS_HEADER = re.compile(r"(windows|win[a-z0-9]*|shellapi|shlobj|shlwapi|commctrl|commdlg|"
+                            r"objbase|ole2|mmsystem|versionhelpers)\.h$", re.I)
 CALL = re.compile(r"\b(tallyon_library|add_executable|target_link_libraries|target_sources)"
                   r"\s*\(([^)]*)\)", re.S)
 KEYWORDS = {"SOURCES", "DEPS", "PRIVATE", "PUBLIC", "INTERFACE"}
@@ -97,6 +102,8 @@ def main(root):
                 for kind, header in INCLUDE.findall(file.read_text(errors="replace")):
                     if kind == "<" and re.match(r"Q[A-Za-z]", header) and not has_qt:
                         faults.append(f"{path}: <{header}> in {owner}, which has no Qt")
+                    elif kind == "<" and folder in CORE and WINDOWS_HEADER.match(header):
+                        faults.append(f"{path}: <{header}> in {owner}, which is toolkit-free")
                     elif kind == '"' and pathlib.Path(header).parts[0] in FOLDERS:
                         if not owners(header, targets) & allowed:
                             faults.append(f'{path}: "{header}" is not a dependency of {owner}')

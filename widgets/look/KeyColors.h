@@ -1,16 +1,14 @@
 #pragma once
-// The colour groups of the program's keys, shared by the main window, the
-// submit dialog and the widget gallery: red for commands, green for digits and
-// functions, and the submit dialog's blue-grey Help key.
+// The colour groups of the program's keys (ui/ButtonColors.h) on the widget
+// set's buttons, shared by the main window, the submit dialog and the widget
+// gallery.
 
+#include "ui/ButtonColors.h"
 #include "widgets/DxButton.h"
-
-enum class TKeyGroup { Red, Green, Help };
 
 namespace look {
 
-// Sets the colours of the group; the other colours keep their values at
-// creation.
+// Sets every colour of the button to the group's set.
 void ApplyKeyColors(TdxButton& button, TKeyGroup group);
 
 } // namespace look
