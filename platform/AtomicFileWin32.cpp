@@ -1,6 +1,9 @@
 #include "platform/AtomicFile.h"
 
 #include <windows.h>
+// <windows.h> makes ReplaceFile a macro for the system's ReplaceFileW; this
+// file defines platform::ReplaceFile.
+#undef ReplaceFile
 
 #include <algorithm>
 #include <random>

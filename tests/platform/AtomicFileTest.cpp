@@ -1,3 +1,7 @@
+// What only the POSIX backend does: a file for its owner alone, and a
+// whole file after a crash at any step (AtomicFileBehaviourTest has the
+// cases of every system).
+
 #include "platform/AtomicFile.h"
 #include "tests/support/TemporaryHome.h"
 
@@ -38,24 +42,6 @@ TEST_F(AtomicFile, ReplacesWithAFileForItsOwnerOnly) {
             std::errc::no_such_file_or_directory);
 }
 
-TEST_F(AtomicFile, AFailingStepLeavesTheOldFileAndNoLitter) {
-  const struct {
-    ReplaceStep step;
-    bool replaced;
-  } table[] = {{ReplaceStep::CreateTemporary, false}, {ReplaceStep::Write, false},
-               {ReplaceStep::Flush, false},           {ReplaceStep::Close, false},
-               {ReplaceStep::Rename, false},          {ReplaceStep::FlushFolder, true}};
-  for (const auto& row : table) {
-    Write(File(), kOld);
-    platform::SetReplaceFaultForTesting([&](ReplaceStep step) { return step == row.step; });
-    const std::error_code expected =
-        row.replaced ? std::error_code() : std::make_error_code(std::errc::io_error);
-    EXPECT_EQ(platform::ReplaceFile(File(), kNew), expected) << int(row.step);
-    EXPECT_EQ(Read(File()), row.replaced ? kNew : kOld) << int(row.step);
-    EXPECT_TRUE(OtherFiles().empty()) << int(row.step);
-  }
-}
-
 TEST_F(AtomicFile, ACrashAtAnyStepLeavesOneWholeFile) {
   for (const ReplaceStep crash :
        {ReplaceStep::CreateTemporary, ReplaceStep::Write, ReplaceStep::Flush, ReplaceStep::Close,
@@ -78,16 +64,6 @@ TEST_F(AtomicFile, ACrashAtAnyStepLeavesOneWholeFile) {
     ASSERT_EQ(platform::ReplaceFile(File(), kNew), std::error_code());
     EXPECT_EQ(Read(File()), kNew);
   }
-}
-
-TEST_F(AtomicFile, ReadsWholeFilesWithAnyBytes) {
-  const std::string bytes("a\0b\r\n\xff", 6);
-  Write(File(), bytes);
-  std::error_code error;
-  EXPECT_EQ(platform::ReadWholeFile(File(), error), bytes);
-  EXPECT_FALSE(error);
-  EXPECT_EQ(platform::ReadWholeFile(Folder() / "missing", error), std::nullopt);
-  EXPECT_EQ(error, std::errc::no_such_file_or_directory);
 }
 
 } // namespace
