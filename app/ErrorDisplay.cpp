@@ -1,5 +1,7 @@
 #include "app/ErrorDisplay.h"
 
+#include "app/ModalBox.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -56,9 +58,10 @@ std::string app::ErrorBoxText(const std::string& message) {
 }
 
 void app::ShowErrorBox(QWidget* parent, const std::string& message) {
-  QMessageBox::critical(parent, QApplication::applicationName(),
-                        Breakable(QString::fromStdString(app::ErrorBoxText(message))),
-                        QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                  Breakable(QString::fromStdString(app::ErrorBoxText(message))), QMessageBox::Ok,
+                  parent);
+  app::ShowModal(box);
 }
 
 bool app::Guarded(QWidget* parent, const std::function<void()>& command) {

@@ -1,43 +1,23 @@
 #pragma once
-// The window's menu commands: one row each, with its caption, icon, shortcut
-// and check mark, shared by the menu bar and the tray menu, which show the
-// same command through the same action. The table is indexed by the command
+// The window's menu commands: one row each, with its caption, icon and check
+// mark (the shortcuts are the key table's, ui/KeyTable.h), shared by the menu bar and the tray
+// menu, which show the same command through the same action. The table is indexed by the command
 // and sized by its count, so a missing or misplaced row fails to compile.
 
 #include "app/Pictures.h"
-
-#include <QKeyCombination>
+#include "ui/Commands.h"
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 
 class TFCalc;
-
-enum class TMenuCommand : std::uint8_t {
-  FileExit,
-  EditCopy,
-  EditPaste,
-  ViewShowTaskSystem,
-  ViewShowTaskbar,
-  ViewShowSystem,
-  ViewThouSep,
-  ViewStayOnTop,
-  ViewFunctions,
-  HelpKeyboard,
-  HelpHomePage1,
-  HelpAbout1,
-  TrayIconOpen,
-  Count
-};
 
 struct TMenuEntry {
   TMenuCommand command; // the row's own index
   const char* caption;  // in the "TFCalc" translation context
   void (TFCalc::*execute)();
   std::optional<app::MenuPicture> icon;
-  QKeyCombination shortcut; // Qt::Key_unknown: none
   bool checkable = false;
 };
 

@@ -2,13 +2,14 @@
 
 #include "app/Endings.h"
 #include "app/ErrorDisplay.h"
-#include "app/KeyMap.h"
 #include "display/CalcIndicator.h"
 #include "engine/CalculatorForm.h"
+#include "engine/StoredNumber.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/VirtualKeys.h"
 #include "settings/USet.h"
 #include "tallyon/Product.h"
+#include "ui/KeyTable.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
 #include "widgets/look/Fonts.h"
@@ -33,6 +34,9 @@ TFCalc::TFCalc(QWidget* parent)
   BuildKeypad();
   BuildMemoryArea();
   ShowPresenceLimits();
+  FTrayWatch = new QTimer(this);
+  FTrayWatch->setInterval(1000);
+  connect(FTrayWatch, &QTimer::timeout, this, [this] { Run(&TFCalc::WatchTray); });
   // Key preview: the window sees every key press before its controls do.
   qApp->installEventFilter(this);
   Run(&TFCalc::FormCreate);
@@ -49,6 +53,9 @@ void TFCalc::Run(void (TFCalc::*command)()) {
 // A failing step is reported and skips the rest; the window opens all the same.
 void TFCalc::FormCreate() {
   USet::LoadSettings();
+  // Stored under any locale, read in this one's form.
+  USet::Value = engine::StoredNumberText(USet::Value);
+  USet::Memory = engine::StoredNumberText(USet::Memory);
   ShowThouSep();
   FCalculator.SetValue(USet::Value);
   FCalculator.Memory().SetValue(USet::Memory);
@@ -85,18 +92,19 @@ void TFCalc::ButtonClick(TCalcAction action) {
   UpdateIndicators();
 }
 
-void TFCalc::FormKeyDown(const QKeyEvent& key) {
+// Runs the key's binding; true when it has one, also when the action fails.
+bool TFCalc::FormKeyDown(const QKeyEvent& key) {
   const int code = platform::VirtualKeyOf(key);
-  // A focused key takes Enter for itself before the window sees it.
-  const auto* focused = qobject_cast<const TdxButton*>(QApplication::focusWidget());
-  if (code == platform::vk::Return && focused != nullptr && focused->window() == this) return;
-  const platform::KeyModifiers held = platform::HeldModifiers(key);
-  if (const auto measure = app::KeyAngle(code, held, FunctionsShown())) {
-    SetAngularMeasure(*measure);
-    return;
-  }
-  const auto action = app::KeyAction(code, held, platform::LayoutCharacter(key), FunctionsShown());
-  if (action) ButtonClick(*action);
+  const auto target = ui::FindKey(code, platform::HeldModifiers(key), platform::TypedCharacter(key),
+                                  FunctionsShown());
+  if (!target) return false;
+  if (const auto* action = std::get_if<TCalcAction>(&*target))
+    app::Guarded(this, [this, action] { ButtonClick(*action); });
+  else if (const auto* measure = std::get_if<TAngularMeasure>(&*target))
+    app::Guarded(this, [this, measure] { SetAngularMeasure(*measure); });
+  else
+    return false; // a menu command: its action's shortcut runs it
+  return true;
 }
 
 bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
@@ -111,17 +119,19 @@ bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
     FRestorePresence = false;
     Run(&TFCalc::RestorePresence);
   }
-  // Each key press passes the filter once per widget it is offered to; the
-  // first of them is the focus widget, or the window when none has the focus.
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-    auto* target = static_cast<QWidget*>(watched);
-    const QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (target == first && target->window() == this) {
-      const auto& key = *static_cast<QKeyEvent*>(event);
-      app::Guarded(this, [this, &key] { FormKeyDown(key); });
-    }
+  // A key press goes up from the focused widget until one takes it, and the
+  // window is where it ends: it arrives here once, whatever a message box
+  // shown on the way does to the focus. The focused key takes only the
+  // space bar and the arrows. A bound key goes no further, so Enter is
+  // Equal whatever has the focus: this filter runs before the one that
+  // offers the key to the window's buttons as a dialog key.
+  if (event->type() == QEvent::KeyPress && watched == this) {
+    auto& key = *static_cast<QKeyEvent*>(event);
+    if (!FormKeyDown(key)) return false;
+    key.accept();
+    return true;
   }
-  return false; // the key goes on to the focused control
+  return false;
 }
 
 void TFCalc::ViewThouSepExecute() {

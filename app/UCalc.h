@@ -18,10 +18,14 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QSystemTrayIcon;
+class QTimer;
 class TCVCalcIndicator;
 class TdxButton;
 class TdxContainer;
 class TmxFlatPanel;
+namespace app {
+class PasteNote;
+}
 enum class TKeyGroup;
 
 class TFCalc : public QWidget {
@@ -62,7 +66,7 @@ private:
   void AfterFirstPaint();
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
-  void FormKeyDown(const QKeyEvent& key);
+  bool FormKeyDown(const QKeyEvent& key);
   bool FunctionsShown() const;
   void PanelIndicatorClick();
 
@@ -75,6 +79,7 @@ private:
   void ViewStayOnTopExecute();
   void ViewFunctionsExecute();
   void ShowFunctions();
+  void KeepOnScreen();
   void SetAngularMeasure(TAngularMeasure measure);
   void ShowAngularMeasure();
   void ShowAngleKeys(TAngularMeasure chosen);
@@ -90,6 +95,8 @@ private:
   void ApplicationRestore();
   void TrayIconOpenExecute();
   void ShowPresenceLimits();
+  void ShowTrayAvailability();
+  void WatchTray();
   void ShowTrayToolTip();
   void ApplyShowIn(std::int32_t showIn);
   void SetTaskbarButton(bool shown);
@@ -107,6 +114,7 @@ private:
   TmxFlatPanel* FMemoryPanel = nullptr;
   TCVCalcIndicator* FMainIndicator = nullptr;
   TCVCalcIndicator* FMemoryIndicator = nullptr;
+  app::PasteNote* FPasteNote = nullptr; // why a paste pasted nothing
   TdxContainer* FFunctionArea = nullptr;
   std::array<TdxButton*, amCycle + 1> FAngleKeys{};
   QMenuBar* FMenuBar = nullptr;
@@ -117,6 +125,7 @@ private:
   std::array<QAction*, 3> FViewShowIn{};
   QMenu* FTrayMenu = nullptr;
   QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
+  QTimer* FTrayWatch = nullptr;         // runs while the window is hidden in the tray
   bool FMinimizeToTray = true;
   bool FRestorePresence = false; // once the window is exposed again
   bool FPlaced = false;

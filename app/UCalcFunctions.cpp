@@ -1,10 +1,9 @@
 // The functions panel: a key for each of the engine's function actions and
 // the angle unit the trigonometric ones work in, beside the keypad. View >
 // Functions shows it (the window grows to the right, its top-left corner
-// staying where it is) or hides it (the window is exactly the 27 keys'
-// window). It is built when it first shows, so a window that never shows it
-// has only the 27 keys. Positions are in pixels, relative to the panel's
-// frame.
+// staying where it is unless the panel would leave the screen) or hides it (the window is exactly
+// the 27 keys' window). It is built when it first shows, so a window that never shows it has only
+// the 27 keys. Positions are in pixels, relative to the panel's frame.
 
 #include "app/ErrorDisplay.h"
 #include "app/Geometry.h"
@@ -20,7 +19,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QScreen>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -70,7 +71,8 @@ void TFCalc::ViewFunctionsExecute() {
 }
 
 // A fixed size in either state; the window keeps its position, so its
-// top-left corner stays where it is.
+// top-left corner stays where it is, unless the panel would then reach past
+// the screen's right edge: the window moves left so that all of it shows.
 void TFCalc::ShowFunctions() {
   FViewFunctions->setChecked(USet::Functions);
   if (USet::Functions && FFunctionArea == nullptr) BuildFunctions();
@@ -78,7 +80,17 @@ void TFCalc::ShowFunctions() {
   const int width = USet::Functions ? ui::WideWidth : ui::NarrowWidth;
   FMenuBar->setFixedSize(width, ui::MenuBarHeight);
   setFixedSize(width, ui::WindowHeight);
+  if (isVisible()) KeepOnScreen();
   ShowAngularMeasure();
+}
+
+void TFCalc::KeepOnScreen() {
+  const QRect area = screen()->availableGeometry();
+  // The frame as it is about to be: the new width and the frame's margins.
+  const int frameRight =
+      frameGeometry().x() + (frameGeometry().width() - geometry().width()) + width() - 1;
+  const int past = frameRight - area.right();
+  if (past > 0) move(std::max(area.left(), pos().x() - past), pos().y());
 }
 
 void TFCalc::SetAngularMeasure(TAngularMeasure measure) {

@@ -4,9 +4,11 @@
 
 #include "app/ErrorDisplay.h"
 #include "app/Geometry.h"
+#include "app/PasteNote.h"
 #include "app/Pictures.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
+#include "ui/KeyTable.h"
 #include "widgets/DxButton.h"
 #include "widgets/DxContainer.h"
 #include "widgets/MxFlatPanel.h"
@@ -49,6 +51,10 @@ void TFCalc::BuildKeypad() {
   FMainIndicator = MakeIndicator(FPanelIndicator);
   FMainIndicator->setObjectName("MainIndicator");
   FMainIndicator->setAccessibleDescription(tr("Value"));
+  // The first stop of Tab, and the focus when the window opens: a screen
+  // reader speaks each new value of the focused display.
+  FMainIndicator->setFocusPolicy(Qt::StrongFocus);
+  FPasteNote = new app::PasteNote(*FPanelIndicator->Client());
   connect(FPanelIndicator, &TmxFlatPanel::OnClick, this,
           [this] { Run(&TFCalc::PanelIndicatorClick); });
   connect(FMainIndicator, &TCVCalcIndicator::OnClick, this,
@@ -70,17 +76,20 @@ void TFCalc::BuildKeypad() {
 }
 
 void TFCalc::ConnectAction(TdxButton& key, TCalcAction action) {
+  QStringList names;
+  for (const std::string& name : ui::KeyNames(action))
+    names.append(QString::fromStdString(name));
+  key.SetKeyNames(names);
   connect(&key, &TdxButton::OnClick, this,
           [this, action] { app::Guarded(this, [this, action] { ButtonClick(action); }); });
 }
 
-// A key of the window: no tab stop, a bold caption, the group's colours.
+// A key of the window: a tab stop, a bold caption, the group's colours.
 TdxButton* TFCalc::AddKey(QWidget& parent, const char* name, QRect geometry, const QString& caption,
                           TKeyGroup group, int captionPixels) {
   auto* button = new TdxButton(&parent);
   button->setObjectName(name);
   button->setGeometry(geometry);
-  button->SetTabStop(false);
   button->setFont(look::TypefaceFont(TTypeface::MSSansSerif, captionPixels, true));
   button->SetCaption(caption);
   look::ApplyKeyColors(*button, group);

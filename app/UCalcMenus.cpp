@@ -2,9 +2,11 @@
 // commands: each command is one action, and a command that both menus offer
 // (Home Page, About, Exit) is the same action in both.
 
+#include "app/KeyEvents.h"
 #include "app/MenuBarLook.h"
 #include "app/MenuTable.h"
 #include "app/UCalc.h"
+#include "ui/KeyTable.h"
 #include "widgets/look/Fonts.h"
 
 #include <QAction>
@@ -18,29 +20,27 @@ using enum TMenuCommand;
 struct MenuTable {
   // clang-format off
   static constexpr TMenuTable Entries = {{
-      {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, app::MenuPicture::Exit, {}},
-      {EditCopy, QT_TRANSLATE_NOOP("TFCalc", "&Copy"), &TFCalc::EditCopyExecute, app::MenuPicture::Copy,
-       Qt::CTRL | Qt::Key_Insert},
-      {EditPaste, QT_TRANSLATE_NOOP("TFCalc", "&Paste"), &TFCalc::EditPasteExecute, app::MenuPicture::Paste,
-       Qt::SHIFT | Qt::Key_Insert},
+      {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, app::MenuPicture::Exit},
+      {EditCopy, QT_TRANSLATE_NOOP("TFCalc", "&Copy"), &TFCalc::EditCopyExecute, app::MenuPicture::Copy},
+      {EditPaste, QT_TRANSLATE_NOOP("TFCalc", "&Paste"), &TFCalc::EditPasteExecute, app::MenuPicture::Paste},
       {ViewShowTaskSystem, QT_TRANSLATE_NOOP("TFCalc", "&Taskbar and system tray"),
-       &TFCalc::ViewShowTaskSystemExecute, {}, {}, true},
+       &TFCalc::ViewShowTaskSystemExecute, {}, true},
       {ViewShowTaskbar, QT_TRANSLATE_NOOP("TFCalc", "T&askbar only"), &TFCalc::ViewShowTaskbarExecute,
-       {}, {}, true},
+       {}, true},
       {ViewShowSystem, QT_TRANSLATE_NOOP("TFCalc", "&System tray only"), &TFCalc::ViewShowSystemExecute,
-       {}, {}, true},
+       {}, true},
       {ViewThouSep, QT_TRANSLATE_NOOP("TFCalc", "Thousand &separator"), &TFCalc::ViewThouSepExecute,
-       {}, {}, true},
+       {}, true},
       {ViewStayOnTop, QT_TRANSLATE_NOOP("TFCalc", "Stay On &Top"), &TFCalc::ViewStayOnTopExecute,
-       {}, {}, true},
+       {}, true},
       {ViewFunctions, QT_TRANSLATE_NOOP("TFCalc", "&Functions"), &TFCalc::ViewFunctionsExecute,
-       {}, {}, true},
-      {HelpKeyboard, QT_TRANSLATE_NOOP("TFCalc", "&Keyboard"), &TFCalc::HelpKeyboardExecute, {}, {}},
+       {}, true},
+      {HelpKeyboard, QT_TRANSLATE_NOOP("TFCalc", "&Keyboard"), &TFCalc::HelpKeyboardExecute, {}},
       {HelpHomePage1, QT_TRANSLATE_NOOP("TFCalc", "&Home Page"), &TFCalc::HelpHomePage1Execute,
-       app::MenuPicture::HomePage, {}},
+       app::MenuPicture::HomePage},
       {HelpAbout1, QT_TRANSLATE_NOOP("TFCalc", "&About"), &TFCalc::HelpAbout1Execute,
-       app::MenuPicture::About, {}},
-      {TrayIconOpen, QT_TRANSLATE_NOOP("TFCalc", "&Open"), &TFCalc::TrayIconOpenExecute, {}, {}},
+       app::MenuPicture::About},
+      {TrayIconOpen, QT_TRANSLATE_NOOP("TFCalc", "&Open"), &TFCalc::TrayIconOpenExecute, {}},
   }};
   // clang-format on
   static_assert(app::RowsInCommandOrder(Entries));
@@ -80,6 +80,15 @@ QString Translated(const char* text) {
   return QCoreApplication::translate("TFCalc", text);
 }
 
+// The key table's keys of a command; the menu shows the first.
+QList<QKeySequence> Shortcuts(TMenuCommand command) {
+  QList<QKeySequence> shortcuts;
+  for (const ui::TKeyRow& row : ui::KeyRows)
+    for (const ui::TKeyBinding& binding : row.Bindings)
+      if (binding.Target == ui::TKeyTarget(command)) shortcuts.append(app::Shortcut(binding));
+  return shortcuts;
+}
+
 void Place(QMenu& menu, QAction* action) {
   if (action != nullptr)
     menu.addAction(action);
@@ -95,8 +104,9 @@ QAction* TFCalc::MakeAction(const TMenuEntry& entry) {
   auto* action = new QAction(Translated(entry.caption), this);
   if (entry.icon) action->setIcon(app::MenuIcon(*entry.icon));
   action->setCheckable(entry.checkable);
-  if (entry.shortcut.key() != Qt::Key_unknown) {
-    action->setShortcut(QKeySequence(entry.shortcut));
+  const QList<QKeySequence> shortcuts = Shortcuts(entry.command);
+  if (!shortcuts.isEmpty()) {
+    action->setShortcuts(shortcuts);
     addAction(action); // the window is the shortcut's context, menus closed or open
   }
   const auto execute = entry.execute;

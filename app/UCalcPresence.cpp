@@ -11,6 +11,7 @@
 // icon show the window afresh (hidden and shown: a new window on top)
 // whenever it is not the active window.
 
+#include "app/ModalBox.h"
 #include "app/Pictures.h"
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
@@ -59,15 +60,44 @@ void TFCalc::ShowTrayToolTip() {
 
 // What the desktop cannot do is shown, not silently skipped.
 void TFCalc::ShowPresenceLimits() {
-  if (!platform::IsNativeWayland()) return;
-  FViewStayOnTop->setEnabled(false);
-  FViewStayOnTop->setToolTip(
-      tr("Wayland offers no stay-on-top request; run Tallyon through X (QT_QPA_PLATFORM=xcb)"));
-  FViewShowIn[2]->setToolTip(
-      tr("On Wayland the taskbar button stays while the window is on screen"));
-  for (const QAction* entry : {FViewStayOnTop, FViewShowIn[2]})
-    for (QObject* shown : entry->associatedObjects())
-      if (auto* menu = qobject_cast<QMenu*>(shown)) menu->setToolTipsVisible(true);
+  if (platform::IsNativeWayland()) {
+    FViewStayOnTop->setEnabled(false);
+    FViewStayOnTop->setToolTip(
+        tr("Wayland offers no stay-on-top request; run Tallyon through X (QT_QPA_PLATFORM=xcb)"));
+  }
+  for (QObject* shown : FViewShowIn[2]->associatedObjects())
+    if (auto* menu = qobject_cast<QMenu*>(shown)) {
+      menu->setToolTipsVisible(true);
+      connect(menu, &QMenu::aboutToShow, this, [this] { ShowTrayAvailability(); });
+    }
+  for (QObject* shown : FViewStayOnTop->associatedObjects())
+    if (auto* menu = qobject_cast<QMenu*>(shown)) menu->setToolTipsVisible(true);
+}
+
+// The tray-only mode needs a tray: without one (no tray window on X11, no
+// status-notifier watcher) its entry is disabled and says why; a mode
+// already chosen stays, with the taskbar button. Asking takes a round trip
+// to the desktop, so it is asked after the first frame and whenever the
+// entry's menu opens.
+void TFCalc::ShowTrayAvailability() {
+  const bool tray = QSystemTrayIcon::isSystemTrayAvailable();
+  FViewShowIn[2]->setEnabled(tray);
+  if (!tray)
+    FViewShowIn[2]->setToolTip(tr("No system tray is running on this desktop"));
+  else if (platform::IsNativeWayland())
+    FViewShowIn[2]->setToolTip(
+        tr("On Wayland the taskbar button stays while the window is on screen"));
+  else
+    FViewShowIn[2]->setToolTip({});
+}
+
+// A window hidden in the tray looks for the tray now and then, and comes
+// back on screen when the tray has gone (its program ended or crashed), so
+// that it is never out of reach.
+void TFCalc::WatchTray() {
+  if (!isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) return;
+  FTrayWatch->stop();
+  if (!isVisible()) RestoreAndRaise();
 }
 
 namespace {
@@ -134,6 +164,7 @@ void TFCalc::FormShow() {
 void TFCalc::AfterFirstPaint() {
   setWindowIcon(app::ProgramIcon());
   ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
+  ShowTrayAvailability();
   USet::StoreLoadedDefaults();
 }
 
@@ -189,9 +220,10 @@ void TFCalc::showEvent(QShowEvent* event) {
     // Told once, after the window appears: where a damaged settings file went.
     QTimer::singleShot(0, this, [this] {
       const std::string notice = USet::TakeSettingsNotice();
-      if (!notice.empty())
-        QMessageBox::information(this, QApplication::applicationName(),
-                                 QString::fromStdString(notice));
+      if (notice.empty()) return;
+      QMessageBox box(QMessageBox::Information, QApplication::applicationName(),
+                      QString::fromStdString(notice), QMessageBox::Ok, this);
+      app::ShowModal(box);
     });
   }
   Run(&TFCalc::FormShow);
@@ -204,7 +236,10 @@ void TFCalc::changeEvent(QEvent* event) {
   if (isMinimized() && FMinimizeToTray && FTrayIcon != nullptr && FTrayIcon->isVisible() &&
       QSystemTrayIcon::isSystemTrayAvailable()) {
     // Hidden after the state change has settled: window and taskbar button go.
-    QTimer::singleShot(0, this, [this] { hide(); });
+    QTimer::singleShot(0, this, [this] {
+      hide();
+      FTrayWatch->start();
+    });
   } else if (old.testFlag(Qt::WindowMinimized) && !isMinimized()) {
     Run(&TFCalc::ApplicationRestore);
   }

@@ -162,14 +162,6 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-// Esc is bound to no button here, and a dialog would take it as Cancel.
-void TAboutBox::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape)
-    event->accept();
-  else
-    QDialog::keyPressEvent(event);
-}
-
 void TAboutBox::lbURLClick() {
   platform::ShellOpen(tallyon::HomePage);
 }

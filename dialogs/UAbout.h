@@ -3,7 +3,7 @@
 // name, version and copyright line from its own version record, the word
 // "freeware" and two links, to the maker's home page and to the support mail
 // address, which turn yellow under the pointer and open through the desktop.
-// OK and the close box close it; Esc does not. It stores nothing.
+// OK, Esc and the close box close it. It stores nothing.
 //
 // The pictures are decoded as the box is made (EJpegError, should one be
 // damaged). The opener then runs FormCreate once, shows the box modally and
@@ -47,7 +47,6 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void BuildPictures();

@@ -65,6 +65,8 @@ void TFSubmitNumber::BuildButtons() {
   FBtSubmit =
       MakeButton(this, "btSubmit", tr("Submit", "button"), 196, dialogs::SubmitGlyph(), mrOk);
   look::ApplyKeyColors(*FBtSubmit, TKeyGroup::Green);
+  // Enter in a field submits.
+  FBtSubmit->SetDefault(true);
   connect(FBtSubmit, &TdxButton::OnClick, this, [this] { btSubmitClick(); });
 
   FBtCancel = MakeButton(this, "btCancel", tr("Cancel"), 267, dialogs::CancelGlyph(), mrCancel);
@@ -144,10 +146,15 @@ void TFSubmitNumber::FormCreate() {
   ComposeWorkingValue();
   FPreviewIndicator->SetText(FWorkingValue);
   if (USet::StayOnTop) platform::SetStayOnTop(*this, true);
+  // Typing replaces the mantissa; Tab goes on to the exponent.
+  FEditMantissa->setFocus(Qt::OtherFocusReason);
+  FEditMantissa->selectAll();
 }
 
+// Without an exponent the mantissa alone, so the value stays a number text
+// that reads back as it was stored.
 void TFSubmitNumber::ComposeWorkingValue() {
-  FWorkingValue = FMantissaText + "E" + FExponentText;
+  FWorkingValue = FExponentText.empty() ? FMantissaText : FMantissaText + "E" + FExponentText;
 }
 
 void TFSubmitNumber::EditMantissaChange() {

@@ -1,12 +1,14 @@
 #pragma once
 // TFSubmitNumber: the modal dialog that takes a number as a mantissa and a
 // power of ten. It starts from the setting Value, keeps the two parts and
-// their composition (MantissaText + "E" + ExponentText) and shows that live
-// in a preview that always groups digits. An edit that would make the
-// composition unreadable is undone at once; characters outside the number
-// alphabet vanish as typed. Submit leaves the composition in the setting
-// Value; Cancel, Esc and the close box leave the setting as it was.
+// their composition (MantissaText + "E" + ExponentText, or the mantissa
+// alone while the exponent is empty) and shows that live in a preview that
+// always groups digits. An edit that would make the composition unreadable
+// is undone at once; characters outside the number alphabet vanish as
+// typed. Submit (or Enter) leaves the composition in the setting Value;
+// Cancel, Esc and the close box leave the setting as it was.
 //
+// It opens with the mantissa selected in its field, so typing replaces it.
 // The opener runs FormCreate once after construction, then shows the dialog
 // modally and frees it: exec() returns mrOk for Submit, mrCancel for Cancel
 // and Esc, 0 for the close box.

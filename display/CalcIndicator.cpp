@@ -55,9 +55,10 @@ void TCVCalcIndicator::SetText(std::string_view value) {
   if (value == FText) return;
   // Formatted before anything is stored, so a text that fails leaves the
   // display as it was.
-  FText = display::DisplayTextOf(value, FThouSep, engine::CurrentSeparators());
+  std::string before = display::DisplayTextOf(value, FThouSep, engine::CurrentSeparators());
+  FText.swap(before);
   Invalidate();
-  display::TellIndicatorChanged(this);
+  display::TellIndicatorChanged(this, before);
 }
 
 void TCVCalcIndicator::SetThouSep(bool value) {

@@ -121,6 +121,7 @@ void TCVCalculator::EnterDigit(char digit) {
     FValue = std::string(1, digit);
     FNumber = digit - '0';
     FEntering = true;
+    FOperandSupplied = false;
     return;
   }
   // An entry of just "0" or "-0" takes the digit in place of its zero.
@@ -143,6 +144,7 @@ void TCVCalculator::EnterDecSep() {
   if (!FEntering) {
     FValue = zeroEntry;
     FNumber = 0;
+    FOperandSupplied = false;
   } else {
     FValue += engine::CurrentSeparators().decimal;
     FNumber = engine::TextToNumber(FValue);
@@ -261,6 +263,7 @@ void TCVCalculator::DoClearEntr() {
   FNumber = 0;
   ShowNumber();
   FEntering = false;
+  FOperandSupplied = false;
   FEqualEnabled = true;
 }
 
@@ -268,7 +271,6 @@ void TCVCalculator::DoClear() {
   DoClearEntr();
   FOperation = coNone;
   FAwaitingOperand = false;
-  FOperandSupplied = false;
 }
 
 void TCVCalculator::DoBackSpace() {

@@ -104,8 +104,13 @@ private:
   bool FAwaitingOperand = false;
   bool FEntering = false;
   bool FEqualEnabled = false;
-  // The right operand was given other than by typing (which FEntering
-  // shows), so it counts even when it equals the accumulator.
+  // The mark that the right operand was given other than by typing (which
+  // FEntering shows), so that it counts even when it equals the accumulator.
+  // One rule: a key that gives the operand whole sets it (square root,
+  // reciprocal, sign change, a function, pi, memory recall, a pasted number),
+  // and everything that ends or starts an operand clears it (clear entry,
+  // clear, a typed new number, a Value written, an operation begun or
+  // calculated, memory clear, M+ and M-, backspace emptying the entry).
   bool FOperandSupplied = false;
   TCalcAction FAction = ca0;
   TAngularMeasure FAngularMeasure = amRad;

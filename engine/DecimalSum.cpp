@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace engine {
 
@@ -14,6 +13,8 @@ namespace {
 
 // Significant digits a decimal operand carries below its leading digit.
 constexpr int CarriedDigits = 18;
+// The decimal exponent of the smallest quantum a cancelled sum is rounded to.
+constexpr int LowestQuantum = -4930;
 
 // 10^power; only asked for powers inside the normal range.
 Extended PowerOfTen(int power) {
@@ -31,8 +32,9 @@ Extended RoundCancelled(Extended sum, Extended a, Extended b) {
   if (sum == 0 || !std::isfinite(sum) || std::ilogb(sum) >= std::ilogb(larger)) return sum;
   const int top = DecimalExponent(larger);
   const int quantum = top - (CarriedDigits - 1);
-  // Near the bottom of the range the rounded text would not read back whole.
-  if (quantum - 1 <= std::numeric_limits<Extended>::min_exponent10) return sum;
+  // A quantum below 1e-4930 is left unrounded: near the bottom of the range
+  // the rounded text would not read back whole.
+  if (quantum < LowestQuantum) return sum;
   const int digits = DecimalExponent(std::fabs(sum)) - quantum + 1;
   if (digits < 1) {
     const Extended unit = PowerOfTen(quantum);

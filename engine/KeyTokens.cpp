@@ -1,6 +1,7 @@
 #include "engine/KeyTokens.h"
 
 #include "engine/NumberText.h"
+#include "engine/PastedNumber.h"
 
 #include <array>
 #include <utility>
@@ -31,10 +32,12 @@ void PerformKeyToken(TCVCalculator& calculator, const KeyToken& token) {
   case KeyToken::Action: calculator.SetAction(token.action); break;
   case KeyToken::Value: calculator.SetValue(token.text); break;
   case KeyToken::Memory: calculator.Memory().SetValue(token.text); break;
-  case KeyToken::Paste:
-    if (const std::optional<Extended> number = ReadForeignNumber(token.text))
-      calculator.EnterNumber(NumberToText(*number));
+  case KeyToken::Paste: {
+    const PastedNumber pasted = ReadPastedNumber(token.text);
+    if (!pasted.number) throw EPasteRefused(PasteRefusalText(pasted.refusal));
+    calculator.EnterNumber(NumberToText(*pasted.number));
     break;
+  }
   case KeyToken::Angle: calculator.SetAngularMeasure(token.unit); break;
   }
 }

@@ -4,8 +4,9 @@
 // action by name or key alias (see ActionFromToken), or a directive:
 //   value=TEXT   the engine's Value set to TEXT
 //   memory=TEXT  the memory's Value set to TEXT
-//   paste=TEXT   TEXT as the window's Paste reads it: the number, or the
-//                right operand of a pending operation
+//   paste=TEXT   TEXT as the window's Paste reads it (PastedNumber.h): the
+//                number, or the right operand of a pending operation; a
+//                text that is not one number fails with EPasteRefused
 //   angle=UNIT   the AngularMeasure: amRad, amDeg, amGrad or amCycle
 //
 //   "7" -> {Action, ca7}    "value=1E3" -> {Value, "1E3"}    "angle=amDeg" -> {Angle, amDeg}

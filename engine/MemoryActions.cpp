@@ -48,4 +48,5 @@ void TCVCalculator::DoMemClear() {
   FMemory.SetValue("0");
   FAwaitingOperand = true;
   FEntering = false;
+  FOperandSupplied = false;
 }

@@ -121,6 +121,7 @@ NumberSeparators SeparatorsFrom(std::string_view decimal, std::string_view thous
   NumberSeparators separators;
   if (decimal.size() == 1) separators.decimal = decimal[0];
   if (!thousands.empty()) separators.thousands = thousands;
+  if (separators.thousands == std::string_view(&separators.decimal, 1)) separators.thousands = "";
   return separators;
 }
 
@@ -204,27 +205,6 @@ Extended TextToNumber(std::string_view text) {
 
 std::optional<Extended> TryTextToNumber(std::string_view text) {
   return TryTextToNumber(text, CurrentSeparators().decimal);
-}
-
-std::optional<Extended> ReadForeignNumber(std::string_view text) {
-  // U+2212 MINUS SIGN, U+FE63 SMALL HYPHEN-MINUS, U+FF0D FULLWIDTH HYPHEN-MINUS:
-  // each starts with one of LeadBytes.
-  static constexpr std::string_view Minuses[] = {"\xE2\x88\x92", "\xEF\xB9\xA3", "\xEF\xBC\x8D"};
-  static constexpr std::string_view LeadBytes = "\xE2\xEF";
-  std::string plain;
-  std::size_t copied = 0;
-  for (std::size_t at = text.find_first_of(LeadBytes); at != std::string_view::npos;
-       at = text.find_first_of(LeadBytes, at + 1)) {
-    const auto minus =
-        std::find_if(std::begin(Minuses), std::end(Minuses),
-                     [&](std::string_view m) { return text.substr(at).starts_with(m); });
-    if (minus == std::end(Minuses)) continue;
-    plain.append(text.substr(copied, at - copied)) += '-';
-    copied = at + minus->size();
-  }
-  if (copied == 0) return TryTextToNumber(RemoveNonNumber(text));
-  plain.append(text.substr(copied));
-  return TryTextToNumber(RemoveNonNumber(plain));
 }
 
 } // namespace engine

@@ -27,9 +27,12 @@ struct NumberSeparators {
 };
 
 // The separators from what the locale gives: "." and "," where it gives
-// none, and "." for a decimal separator longer than one byte.
+// none, and "." for a decimal separator longer than one byte. A thousands
+// separator that would be the decimal separator is none at all, so that
+// grouping is off and a display reads one way (bg_BG gives "," and none).
 //   SeparatorsFrom(",", "\xC2\xA0") -> {',', "\xC2\xA0"}
 //   SeparatorsFrom("", "")          -> {'.', ","}
+//   SeparatorsFrom(",", ""), SeparatorsFrom(",", ",") -> {',', ""}
 NumberSeparators SeparatorsFrom(std::string_view decimal, std::string_view thousands);
 
 // The process-wide separators that the engine and the displays use. The
@@ -71,12 +74,5 @@ std::string RemoveNonNumber(std::string_view text);
 std::string NumberToText(Extended x);
 Extended TextToNumber(std::string_view text);
 std::optional<Extended> TryTextToNumber(std::string_view text);
-
-// The number in a text from outside, such as the clipboard: the minus signs
-// of typeset text (U+2212, U+FE63 and U+FF0D in UTF-8) read as "-", then the
-// text is cleaned and read with the current separators; nothing where what
-// remains does not read.
-//   "$ -12.00" -> -12     "\u22125" -> -5     "abc" -> nothing
-std::optional<Extended> ReadForeignNumber(std::string_view text);
 
 } // namespace engine

@@ -94,9 +94,14 @@ Extended SquareRoot(Extended x) {
   return std::sqrt(x);
 }
 
+// A negative base has a real power only for a whole exponent, whose parity
+// gives the sign; every Extended from 2^64 on is even.
 Extended Power(Extended base, Extended exponent) {
   if (base == 0) return exponent == 0 ? 1 : 0;
-  return Exp(FloatEnv::Times(Ln(std::fabs(base)), exponent));
+  const bool negative = base < 0;
+  if (negative && std::nearbyint(exponent) != exponent) Refuse(CVMathConst::SInvalidValue);
+  const Extended magnitude = Exp(FloatEnv::Times(Ln(std::fabs(base)), exponent));
+  return negative && std::fmod(exponent, 2) != 0 ? -magnitude : magnitude;
 }
 
 Extended Exp(Extended x) {

@@ -38,8 +38,10 @@ Extended Cube(Extended x);       // Multiply(x, Multiply(x, x))
 
 // SquareRoot(4) -> 2; SquareRoot(-1e-4940) -> "Negativ value".
 Extended SquareRoot(Extended x);
-// Power(-2, 3) -> 8 (the base's sign is dropped); Power(0, 0) -> 1;
-// Power(0, -1) -> 0; Power(10, 5000) -> "Overflow".
+// Power(2, 10) -> 1024; Power(-2, 3) -> -8; Power(-2, 2) -> 4;
+// Power(-8, 1/3) -> "Invalid value" (no real power of a negative base for an
+// exponent that is not whole); Power(0, 0) -> 1; Power(0, -1) -> 0;
+// Power(10, 5000) -> "Overflow".
 Extended Power(Extended base, Extended exponent);
 // Exp(11356) -> 7.05e4931; Exp(11356.5) and Exp(-11356.5) -> "Overflow".
 Extended Exp(Extended x);
@@ -75,10 +77,10 @@ inline constexpr Extended MaxFactorialArgument = 1754;
 // CubeRoot(-8) -> -2 (up to the last bits of Exp); CubeRoot(0) -> 0;
 // CubeRoot(1e-4940) -> "Negativ value" (Ln refuses the negligible base).
 Extended CubeRoot(Extended x);
-// n! for x rounded to nearest, ties to even: Factorial(2.5) -> 2,
-// Factorial(3.5) -> 24, Factorial(-7) -> 1, Factorial(1753.6) -> 1754!.
-// The limit applies before rounding: Factorial(1754.01) -> "Overflow".
-// Below -2^63 -> "Invalid floating point operation" (no 64-bit integer).
+// n! of a whole n from 0 to 1754: Factorial(0) -> 1, Factorial(5) -> 120.
+// The limit comes first: Factorial(1754.01) -> "Overflow". Then anything
+// that is not a whole number, or negative, has no factorial:
+// Factorial(0.5), Factorial(2.5), Factorial(-3) -> "Invalid value".
 Extended Factorial(Extended x);
 Extended PiValue(); // PiNumber
 // Sign(-0.5) -> -1; Sign(0) -> 0; Sign(7) -> 1.

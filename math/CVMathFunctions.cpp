@@ -9,7 +9,6 @@
 #include "math/FloatEnv.h"
 
 #include <cmath>
-#include <cstdint>
 
 namespace CVMath {
 
@@ -19,10 +18,6 @@ using FloatEnv::Minus;
 using FloatEnv::Over;
 using FloatEnv::Plus;
 using FloatEnv::Times;
-
-// -2^63, the most negative 64-bit integer: below it the factorial's argument
-// has no integer rounding.
-constexpr Extended MinRoundable = FromBits(0xC03E, 0x8000000000000000);
 
 [[noreturn]] void Refuse(const char* message) {
   throw EMathError(message);
@@ -52,18 +47,20 @@ Extended HalfLnOfRatio(Extended numerator, Extended denominator) {
 
 } // namespace
 
+// The root of the magnitude, signed: Power refuses a negative base with the
+// exponent 1/3, which is not whole.
 Extended CubeRoot(Extended x) {
-  return Times(Sign(x), Power(x, OneThird));
+  return Times(Sign(x), Power(std::fabs(x), OneThird));
 }
 
+// A factorial is defined for whole numbers only; rounding or truncating the
+// argument would show the factorial of another number.
 Extended Factorial(Extended x) {
   if (x > MaxFactorialArgument) Refuse(CVMathConst::SOverflow);
-  // The environment rounds to nearest, ties to even.
-  const Extended rounded = std::nearbyint(x);
-  if (!(rounded >= MinRoundable)) throw EInvalidOp();
-  const auto n = static_cast<std::int64_t>(rounded);
+  if (x < 0 || std::nearbyint(x) != x) Refuse(CVMathConst::SInvalidValue);
+  const auto n = static_cast<int>(x);
   Extended result = 1;
-  for (std::int64_t factor = 2; factor <= n; ++factor)
+  for (int factor = 2; factor <= n; ++factor)
     result = Times(result, static_cast<Extended>(factor));
   return result;
 }

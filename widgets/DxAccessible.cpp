@@ -47,10 +47,13 @@ public:
     if (Button().CanFocus()) Button().Click();
   }
 
+  // The accelerator, then the keys the window binds to the button.
   QStringList keyBindingsForAction(const QString& action) const override {
+    if (action != pressAction()) return QAccessibleWidget::keyBindingsForAction(action);
+    QStringList keys = Button().KeyNames();
     const QString accelerator = text(QAccessible::Accelerator);
-    if (action == pressAction() && !accelerator.isEmpty()) return {accelerator};
-    return QAccessibleWidget::keyBindingsForAction(action);
+    if (!accelerator.isEmpty()) keys.prepend(accelerator);
+    return keys;
   }
 
 private:

@@ -1,10 +1,11 @@
 #pragma once
 // What assistive technology sees of the widget set: a TdxButton is a push
 // button named by its caption (or by its accessible name, for a button that
-// shows only a glyph) with a press action that clicks it; a TmxFlatPanel is
-// a group named by its accessible name or its caption. The factory is
-// installed by the first button or panel built, so every window that uses
-// the widget set gets it.
+// shows only a glyph) with a press action that clicks it, whose key
+// bindings are the accelerator and the keys the window binds to the button
+// (TdxButton::KeyNames); a TmxFlatPanel is a group named by its accessible
+// name or its caption. The factory is installed by the first button or
+// panel built, so every window that uses the widget set gets it.
 
 #include <QString>
 

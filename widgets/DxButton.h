@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -88,6 +89,11 @@ public:
   QAction* Action() const { return FAction; }
   void SetAction(QAction* action);
 
+  // The keys, as the user reads them ("Enter", "Ctrl+L"), that the window
+  // binds to this button, for assistive technology to tell.
+  QStringList KeyNames() const { return FKeyNames; }
+  void SetKeyNames(const QStringList& names) { FKeyNames = names; }
+
   // Hands ModalResult to the dialog, runs OnClick or the action, then closes
   // a modal dialog whose result is still not zero.
   void Click() override;
@@ -130,6 +136,7 @@ private:
   TdxColors FColors;
   QColor FFontColor{0, 0, 0};
   QPointer<QAction> FAction;
+  QStringList FKeyNames;
   int FAcceleratorId = 0; // the window shortcut for Alt and the accelerator letter
 
   // Built from the colours and size, copied on every paint.

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <utility>
 
 namespace platform {
@@ -85,37 +84,6 @@ constexpr std::pair<int, int> ToolkitKeypadKeys[] = {
     {Qt::Key_Enter, vk::Return},      {Qt::Key_Delete, vk::Delete}, {Qt::Key_Insert, vk::Insert},
 };
 
-// What a US keyboard types at runs of consecutive X keycodes, unshifted and
-// shifted; a blank stands for no character (the shifted keypad digits are
-// navigation keys).
-struct UsKeyRun {
-  std::uint32_t first;
-  const char* unshifted;
-  const char* shifted;
-};
-
-constexpr UsKeyRun UsKeyRuns[] = {
-    {10, "1234567890-=", "!@#$%^&*()_+"},
-    {24, "qwertyuiop[]", "QWERTYUIOP{}"},
-    {38, "asdfghjkl;'`", "ASDFGHJKL:\"~"},
-    {51, "\\zxcvbnm,./", "|ZXCVBNM<>?"},
-    {63, "*", "*"},
-    {79, "789-456+1230.", "   -   +     "},
-    {94, "<", ">"},
-    {106, "/", "/"},
-};
-
-char32_t UsCharacter(std::uint32_t keycode, bool shifted) {
-  for (const UsKeyRun& run : UsKeyRuns) {
-    const std::string_view keys = shifted ? run.shifted : run.unshifted;
-    if (keycode >= run.first && keycode - run.first < keys.size()) {
-      const char c = keys[keycode - run.first];
-      return c == ' ' ? U'\0' : char32_t(static_cast<unsigned char>(c));
-    }
-  }
-  return 0;
-}
-
 int ToolkitKeyCode(int key, bool keypad) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9)
     return (keypad ? vk::Numpad0 : vk::Digit0) + (key - Qt::Key_0);
@@ -143,15 +111,9 @@ int VirtualKeyOf(const QKeyEvent& event) {
   return ToolkitKeyCode(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
 }
 
-char32_t LayoutCharacter(std::uint32_t keycode, bool shifted, char32_t typed) {
-  return typed != 0 && typed != UsCharacter(keycode, shifted) ? typed : 0;
-}
-
-char32_t LayoutCharacter(const QKeyEvent& event) {
+char32_t TypedCharacter(const QKeyEvent& event) {
   const QList<uint> typed = event.text().toUcs4();
-  if (!HasNativeCodes(event) || typed.size() != 1) return 0;
-  return LayoutCharacter(event.nativeScanCode(), event.modifiers().testFlag(Qt::ShiftModifier),
-                         typed.front());
+  return HasNativeCodes(event) && typed.size() == 1 ? typed.front() : 0;
 }
 
 KeyModifiers HeldModifiers(const QKeyEvent& event) {

@@ -17,69 +17,28 @@
 //   keypad Enter, Enter          -> 13      ","  -> 188    "."  -> 190
 //
 // The code goes by position, so on another layout it can contradict the
-// character the key typed; LayoutCharacter names that character where the
-// layout differs from a US keyboard's at the same position:
+// character the key typed, which TypedCharacter gives:
 //
-//   French Shift+"5" key types "5"  -> '5'   (US: "%")
-//   French key right of "ù" types "*" -> '*'  (US: "\")
-//   French unshifted "5" key types "(" -> '('; US "5" key types "5" -> 0
+//   French Shift+"5" key types "5"  -> code 53, character '5'
+//   US Shift+"=" types "+"          -> code 187, character '+'
 
-#include <cstdint>
+#include "ui/KeyCodes.h"
 
 class QKeyEvent;
 
 namespace platform {
 
-namespace vk {
-enum : int {
-  Back = 8,
-  Tab = 9,
-  Clear = 12,
-  Return = 13,
-  Escape = 27,
-  Space = 32,
-  Prior = 33,
-  Next = 34,
-  End = 35,
-  Home = 36,
-  Left = 37,
-  Up = 38,
-  Right = 39,
-  Down = 40,
-  Insert = 45,
-  Delete = 46,
-  Digit0 = 48,  // to Digit9 = 57
-  Numpad0 = 96, // to Numpad9 = 105
-  Multiply = 106,
-  Add = 107,
-  Separator = 108,
-  Subtract = 109,
-  Decimal = 110,
-  Divide = 111,
-  F1 = 112, // to F24 = 135
-  OemPlus = 187,
-  OemComma = 188,
-  OemMinus = 189,
-  OemPeriod = 190,
-  Oem2 = 191,
-};
-} // namespace vk
+namespace vk = ui::vk;
 
 // The virtual-key code of a key press; 0 for a key without one.
 int VirtualKeyOf(const QKeyEvent& event);
 
-// The modifiers the key map tells apart.
-struct KeyModifiers {
-  bool shift = false;
-  bool ctrl = false;
-  bool alt = false;
-};
+// The modifiers the key table tells apart.
+using KeyModifiers = ui::TKeyModifiers;
 KeyModifiers HeldModifiers(const QKeyEvent& event);
 
-// The character the key typed, when a US keyboard types another one at the
-// same X keycode with the same Shift state; 0 when they agree, when the key
-// typed none or more than one, and for events without native codes.
-char32_t LayoutCharacter(const QKeyEvent& event);
-char32_t LayoutCharacter(std::uint32_t keycode, bool shifted, char32_t typed);
+// The one character the key typed; 0 when it typed none or more than one,
+// and for events without native codes, whose text the toolkit made up.
+char32_t TypedCharacter(const QKeyEvent& event);
 
 } // namespace platform

@@ -3,7 +3,6 @@
 // from before the panel, the power and logarithm signs, the key map's letters.
 
 #include "WindowFixture.h"
-#include "app/KeyMap.h"
 
 #include <QAccessible>
 
@@ -76,60 +75,6 @@ TEST_F(Window, ThePanelSignsThePowerAndTheLogarithm) {
     EXPECT_EQ(Sign(), sign) << key;
   }
   EXPECT_EQ(Value(), "3");
-}
-
-// The letters with the panel hidden and shown, against the README's table.
-TEST(KeyMap, LettersRunTheirFunctionsOnlyWhileThePanelShows) {
-  const TKeyModifiers none{}, shift{.shift = true}, ctrl{.ctrl = true},
-      ctrlShift{.shift = true, .ctrl = true}, alt{.alt = true};
-  const struct {
-    int key;
-    TKeyModifiers held;
-    std::optional<TCalcAction> hidden, shown;
-  } rows[] = {
-      {'S', none, {}, caSin},
-      {'S', shift, {}, caArcSin},
-      {'S', ctrl, {}, caSh},
-      {'S', ctrlShift, {}, caArSh},
-      {'O', shift, {}, caArcCos},
-      {'T', ctrl, {}, caTh},
-      {'K', none, {}, caCtg},
-      {'K', ctrlShift, {}, caArCth},
-      {'E', none, {}, caSec},
-      {'E', ctrl, {}, caSech},
-      {'W', none, {}, caCosec},
-      {'W', ctrl, {}, caCosech},
-      {'N', none, {}, caLn},
-      {'L', none, {}, caLg},
-      {'X', none, {}, caExp},
-      {'B', none, {}, ca3root},
-      {'Q', none, {}, caSqr},
-      {'3', shift, {}, caX3},
-      {'6', shift, {}, caXY},
-      {'R', none, caInverse, caInverse},
-      {'R', ctrl, caMemRecall, caMemRecall},
-      {'L', ctrl, caMemClear, caMemClear},
-      {'Q', ctrl, caMemMinus, caMemMinus},
-      {'2', shift, caSqrt, caSqrt},
-      // Alt and a letter are the menus'; other letters and states do nothing.
-      {'S', alt, {}, {}},
-      {'E', alt, {}, {}},
-      {'V', alt, {}, {}},
-      {'E', shift, {}, {}},
-      {'N', ctrl, {}, {}},
-      {'C', ctrl, {}, {}},
-      {'V', ctrl, {}, {}},
-      {'A', none, {}, {}},
-      {'4', shift, {}, {}},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(::testing::Message() << char(row.key) << row.held.shift << row.held.ctrl);
-    EXPECT_EQ(KeyAction(row.key, row.held, 0, false), row.hidden);
-    EXPECT_EQ(KeyAction(row.key, row.held, 0, true), row.shown);
-  }
-  // Another layout's "#" where a US keyboard has "\": only with the panel.
-  EXPECT_EQ(KeyAction(220, {}, U'#', true), caX3);
-  EXPECT_EQ(KeyAction(220, {}, U'#', false), std::nullopt);
 }
 
 TEST_F(Window, TheNewKeysAreNamedAndTheKeyboardEntryListsThem) {

@@ -150,7 +150,7 @@ inline bool Window::Perform(const std::string& token) {
       {caMemClear, Qt::Key_L, Qt::ControlModifier},
       {caMemRecall, Qt::Key_R, Qt::ControlModifier},
       {caMemPlus, Qt::Key_P, Qt::ControlModifier},
-      {caMemMinus, Qt::Key_Q, Qt::ControlModifier},
+      {caMemMinus, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier},
   };
   // Some functions by their letters, the others by a click.
   static const KeyOf functionKeys[] = {

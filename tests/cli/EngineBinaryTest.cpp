@@ -36,4 +36,16 @@ TEST(EngineDriver, BinaryShowsWithItsThousandsSeparator) {
             "ok\t1234567,5\n");
 }
 
+// No thousands separator, or the decimal one again: grouping is off, and the
+// display reads one way.
+TEST(EngineDriver, BinaryGroupsNothingWithoutADistinctThousandsSeparator) {
+  for (const char* flags : {"--decimal-separator=, --thousands-separator=",
+                            "--decimal-separator=, --thousands-separator=,"})
+    EXPECT_EQ(RunBinary("show=1234567,5 showplain=1234567,5", flags),
+              "ok\t1234567,5\nok\t1234567,5\n")
+        << flags;
+  EXPECT_EQ(RunBinary("show=1234567.5", "--decimal-separator=. --thousands-separator=."),
+            "ok\t1234567.5\n");
+}
+
 } // namespace

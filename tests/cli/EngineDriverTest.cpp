@@ -82,11 +82,23 @@ TEST(EngineDriver, AngleDirectiveSetsTheUnit) {
 }
 
 TEST(EngineDriver, FailingFunctionsReportTheirMessage) {
-  EXPECT_EQ(LastLine(Drive("angle=amDeg value=0 caCtg").output),
+  EXPECT_EQ(LastLine(Drive("value=0 caCtg").output),
             "error\tFloating point division by zero\t0\t0\tcoNone");
+  EXPECT_EQ(LastLine(Drive("angle=amDeg value=180 caCtg").output),
+            "error\tInvalid value\t180\t0\tcoNone");
   EXPECT_EQ(LastLine(Drive("C 1 7 5 5 caFactorial").output), "error\tOverflow\t1755\t0\tcoNone");
-  EXPECT_EQ(LastLine(Drive("angle=amDeg value=6E20 caTg").output),
-            "error\tAngle Magnitude too large\t6E20\t0\tcoNone");
+  EXPECT_EQ(LastLine(Drive("value=1E19 caTg").output),
+            "error\tAngle Magnitude too large\t1E19\t0\tcoNone");
+}
+
+// A paste that is not one number says why and changes nothing.
+TEST(EngineDriver, RefusedPastesSayWhy) {
+  EXPECT_EQ(Drive("C 7 paste=12;34 paste=abc paste=1,234.50").output,
+            "ok\t0\t0\tcoNone\n"
+            "ok\t7\t0\tcoNone\n"
+            "error\tNot pasted: several numbers\t7\t0\tcoNone\n"
+            "error\tNot pasted: no number\t7\t0\tcoNone\n"
+            "ok\t1234.5\t0\tcoNone\n");
 }
 
 TEST(EngineDriver, UnknownUnitsAreUnknownTokens) {

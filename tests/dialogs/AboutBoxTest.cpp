@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -152,22 +153,29 @@ TEST_F(AboutBox, LinksLightUpUnderThePointerAndOpenTheirAddress) {
   EXPECT_TRUE(box->isVisible());
 }
 
-TEST_F(AboutBox, OkClosesItEscDoesNot) {
-  Make().FormCreate();
-  Show();
-  EXPECT_EQ(QApplication::focusWidget(), &box->dxButton1());
-  QTest::keyClick(box.get(), Qt::Key_Escape);
-  QTest::keyClick(&box->dxButton1(), Qt::Key_Escape);
-  EXPECT_TRUE(box->isVisible());
-  QTest::keyClick(&box->dxButton1(), Qt::Key_Return);
-  EXPECT_FALSE(box->isVisible());
-  EXPECT_EQ(box->result(), mrOk);
-
-  Make().FormCreate();
-  Show();
-  QTest::mouseClick(&box->dxButton1(), Qt::LeftButton);
-  EXPECT_FALSE(box->isVisible());
-  EXPECT_EQ(box->result(), mrOk);
+// Enter, Esc (on the box or on its button) and a click on OK close it.
+TEST_F(AboutBox, OkAndEscCloseIt) {
+  const struct {
+    const char* tag;
+    std::function<void(TAboutBox&)> close;
+    int result;
+  } ways[] = {
+      {"Enter", [](TAboutBox& b) { QTest::keyClick(&b.dxButton1(), Qt::Key_Return); }, mrOk},
+      {"Esc on the button", [](TAboutBox& b) { QTest::keyClick(&b.dxButton1(), Qt::Key_Escape); },
+       QDialog::Rejected},
+      {"Esc on the box", [](TAboutBox& b) { QTest::keyClick(&b, Qt::Key_Escape); },
+       QDialog::Rejected},
+      {"a click on OK", [](TAboutBox& b) { QTest::mouseClick(&b.dxButton1(), Qt::LeftButton); },
+       mrOk},
+  };
+  for (const auto& way : ways) {
+    Make().FormCreate();
+    Show();
+    EXPECT_EQ(QApplication::focusWidget(), &box->dxButton1()) << way.tag;
+    way.close(*box);
+    EXPECT_FALSE(box->isVisible()) << way.tag;
+    EXPECT_EQ(box->result(), way.result) << way.tag;
+  }
 }
 
 } // namespace

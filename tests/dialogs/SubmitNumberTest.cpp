@@ -102,7 +102,7 @@ TEST_F(SubmitNumber, ZeroSubmitsZeroWithAnEmptyExponent) {
   QTest::mouseClick(&dialog->Submit(), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result(), mrOk);
-  EXPECT_EQ(USet::Value, "0E");
+  EXPECT_EQ(USet::Value, "0"); // a number text, without an empty exponent
   EXPECT_EQ(TextToNumber(USet::Value), 0);
 }
 
@@ -147,7 +147,7 @@ TEST_F(SubmitNumber, DeletingTheWholeMantissaIsUndoneTheWholeExponentIsNot) {
   EXPECT_EQ(Preview(), "1.234567890000E+1243");
   DeleteAll(Exponent());
   EXPECT_EQ(Text(Exponent()), "");
-  EXPECT_EQ(dialog->WorkingValue(), "1234567890E");
+  EXPECT_EQ(dialog->WorkingValue(), "1234567890");
   EXPECT_EQ(Preview(), "1,234,567,890");
 }
 
@@ -179,7 +179,7 @@ TEST_F(SubmitNumber, WhatReadsAsANumber) {
       {true, "", "7E+5"},      {true, "+", "7E+5"},     {true, "-", "7E+5"},
       {true, "1-2", "7E+5"},   {true, "1.2.3", "7E+5"}, {true, "1e3", "7E+5"},
       {true, ".", ".E+5"},     {true, "-.5", "-.5E+5"}, {true, "12a", "12E+5"},
-      {false, "", "7E"},       {false, "-5", "7E-5"},   {false, "+", "7E+"},
+      {false, "", "7"},        {false, "-5", "7E-5"},   {false, "+", "7E+"},
       {false, "+-3", "7E+5"},  {false, "1.5", "7E+5"},  {false, "5E", "7E+5"},
       {false, "4932", "7E+5"},
   };
@@ -187,7 +187,8 @@ TEST_F(SubmitNumber, WhatReadsAsANumber) {
     Open("7E+5");
     PasteOver(row.mantissa ? Mantissa() : Exponent(), row.pasted);
     EXPECT_EQ(dialog->WorkingValue(), row.working) << row.pasted;
-    EXPECT_EQ(Text(Mantissa()) + "E" + Text(Exponent()), row.working) << row.pasted;
+    EXPECT_EQ(Text(Mantissa()), dialog->MantissaText()) << row.pasted;
+    EXPECT_EQ(Text(Exponent()), dialog->ExponentText()) << row.pasted;
   }
 }
 
@@ -241,16 +242,26 @@ TEST_F(SubmitNumber, ThePreviewGroupsWhateverTheWindowSays) {
   EXPECT_EQ(Preview(), "1,234,567.5");
 }
 
-TEST_F(SubmitNumber, TheButtonsComeFirstInTheTabOrder) {
-  Open(USet::DefaultValue);
+// It opens with the mantissa selected, so typing replaces it, and Enter
+// submits; Tab then goes on to the exponent and the buttons.
+TEST_F(SubmitNumber, TypingGoesToTheMantissaAndEnterSubmits) {
+  Open("12.5E3");
   dialog->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-  QWidget* const order[] = {&dialog->Submit(), &dialog->Cancel(), &dialog->Help(),
-                            &Mantissa(),       &Exponent(),       &dialog->Submit()};
+  QWidget* const order[] = {&Mantissa(),       &Exponent(),     &dialog->Submit(),
+                            &dialog->Cancel(), &dialog->Help(), &Mantissa()};
   for (QWidget* expected : order) {
     EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
+  Open("6");
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  QTest::keyClicks(QApplication::focusWidget(), "12.5");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), mrOk);
+  EXPECT_EQ(USet::Value, "12.5");
 }
 
 TEST_F(SubmitNumber, StaysOnTopWhenTheSettingSays) {

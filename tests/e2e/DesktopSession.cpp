@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -17,6 +19,13 @@ namespace e2e {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 Process::Process(const std::vector<std::string>& argv) {
   FPid = ::fork();
@@ -150,6 +159,10 @@ void DesktopSession::StartTrayHost() {
                                              "--transparent", "false", "--SetDockType", "true"});
   Eventually([this] { return ShellStatus("xdotool search --onlyvisible --class trayer") == 0; },
              10s);
+}
+
+void DesktopSession::StopTrayHost() {
+  FTrayHost.reset();
 }
 
 namespace {
@@ -287,6 +300,15 @@ void DesktopSession::SetNumLock(bool on) const {
 
 std::string DesktopSession::ClipboardText() const {
   return Shell("timeout 5 xclip -selection clipboard -o 2>/dev/null");
+}
+
+std::string DesktopSession::CopiedValue() const {
+  const std::string marker = "(not copied)";
+  SetClipboardText(marker);
+  Keys("ctrl+Insert");
+  std::string copied = marker;
+  Eventually([&] { return (copied = ClipboardText()) != marker; });
+  return copied;
 }
 
 void DesktopSession::SetClipboardText(const std::string& text) const {

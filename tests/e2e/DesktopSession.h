@@ -15,6 +15,9 @@
 
 namespace e2e {
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
 // A child process in a process group of its own, ended when destroyed.
 class Process {
 public:
@@ -48,6 +51,8 @@ public:
 
   // Starts a tray host docked at the top right of the screen.
   void StartTrayHost();
+  // Ends it, as a crashed or quit tray would.
+  void StopTrayHost();
   // Ends the X server, as a crash or a logout would; the session has no
   // display afterwards.
   void StopServer();
@@ -97,6 +102,10 @@ public:
   std::string ClipboardText() const;
   // Owns the clipboard with `text` until the next owner takes it.
   void SetClipboardText(const std::string& text) const;
+  // The value as the focused Tallyon's Copy (Ctrl+Insert) puts it on the
+  // clipboard: a marker goes there first, so the program's copy is told
+  // from what the clipboard held before; the marker when no copy came.
+  std::string CopiedValue() const;
 
   // Polls until `condition` holds or the timeout passes.
   template <typename Condition>

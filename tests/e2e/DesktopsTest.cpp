@@ -30,7 +30,7 @@ struct LayoutRow {
 };
 
 // Main-row keycodes 10-19 are the keys 1 ... 0 of a US keyboard, 20 its "-",
-// 35 its "]" (German "+"), 48 its "'" (French "ù"), 51 its "\" (French
+// 21 its "=" (Shift: "+"), 35 its "]" (German "+"), 48 its "'" (French "ù"), 51 its "\" (French
 // "*"), 58 its "m" (French ","), 60 its "." (French ":" and "/"), 61 its "/"
 // (German "-"); 22 Backspace, 27 "r", 39 "s", 68 F2, 75 F9 on all three;
 // keypad 86 +, 63 *, 91 the decimal key. The last row of each layout shows
@@ -39,7 +39,10 @@ const LayoutRow Rows[] = {
     {"us", "1 2 keypad+ 3 Enter", "Delete 10 11 86 12 Return", "15"},
     {"us", "6 keypad* 7 Enter", "Delete 15 63 16 Return", "42"},
     {"us", "Shift+5 is percent", "Delete 11 19 19 86 10 19 +14", "220"},
-    {"us", "Shift+8 multiplies; main - and / do nothing", "Delete 15 +17 16 20 61 Return", "42"},
+    {"us", "Shift+8 multiplies", "Delete 15 +17 16 Return", "42"},
+    {"us", "8 + 2 = on the main row", "Delete 17 +21 11 21", "10"},
+    {"us", "250 - 20 % on the main row", "Delete 11 14 19 20 11 19 +14", "200"},
+    {"us", "main / divides", "Delete 15 61 12 21", "2"},
     {"us", "Backspace is BACK, F9 changes the sign", "Delete 10 11 12 22 75", "-12"},
     {"us", "Shift+2 (@) is the square root, R is 1/x", "Delete 15 13 +11 27", "0.125"},
     {"us", "View > Functions; F2 degrees, S sine", "alt+v f Delete 68 12 19 39", "0.5"},
@@ -59,6 +62,7 @@ const LayoutRow Rows[] = {
      "Delete 17 +16 11 35 10 +35 12 61 14 Return", "10"},
     {"de", "the keypad decimal key separates", "Delete 10 91 14", "1.5"},
     {"de", "Shift+8 types ( and keeps its place: multiply", "Delete 15 +17 16 Return", "42"},
+    {"de", "Shift+0 types = and is Equal", "Delete 15 +17 16 +19", "42"},
     {"de", "Backspace is BACK, F9 changes the sign", "Delete 10 11 12 22 75", "-12"},
     {"de", "View > Functions; F2 degrees, S sine", "alt+v f Delete 68 12 19 39", "0.5"},
 };

@@ -91,12 +91,36 @@ TEST_F(FunctionActions, ResultsInEachUnit) {
       {"45 degrees cotangent", amDeg, "45", caCtg, "1"},
       {"60 degrees secant", amDeg, "60", caSec, "2"},
       {"30 degrees cosecant", amDeg, "30", caCosec, "2"},
-      {"6e20 degrees sine is past the angle limit", amDeg, "6E20", caSin, "0"},
+      // Reduced exactly in their own unit: 6e20 degrees are 240 degrees, 1e4932
+      // turns a whole number of turns.
+      {"6e20 degrees sine", amDeg, "6E20", caSin, "-0.866025403784439"},
+      {"6e20 degrees tangent", amDeg, "6E20", caTg, "1.73205080756888"},
+      {"1e4932 turns sine", amCycle, "1E4932", caSin, "0"},
+      // Multiples of a quarter turn are exact.
+      {"180 degrees sine", amDeg, "180", caSin, "0"},
+      {"90 degrees cosine", amDeg, "90", caCos, "0"},
+      {"200 grads sine", amGrad, "200", caSin, "0"},
+      {"half a turn's sine", amCycle, "0.5", caSin, "0"},
+      {"-90 degrees sine", amDeg, "-90", caSin, "-1"},
+      {"-270 degrees sine", amDeg, "-270", caSin, "1"},
+      {"540 degrees cosine", amDeg, "540", caCos, "-1"},
+      {"180 degrees tangent", amDeg, "180", caTg, "0"},
+      {"90 degrees cotangent", amDeg, "90", caCtg, "0"},
+      {"180 degrees secant", amDeg, "180", caSec, "-1"},
+      {"270 degrees cosecant", amDeg, "270", caCosec, "-1"},
+      {"135 degrees tangent", amDeg, "135", caTg, "-1"},
+      {"just past 90 degrees, cosine", amDeg, "90.000000000000001", caCos,
+       "-1.74393424900432E-17"}, // 90 + 144 units of 2^-57
       {"arcsine in degrees", amDeg, "1", caArcSin, "90"},
       {"arcsine in grads", amGrad, "1", caArcSin, "100"},
       {"arccosine in degrees", amDeg, "0.5", caArcCos, "60"},
       {"arccosine in turns", amCycle, "-1", caArcCos, "0.5"},
       {"arctangent in grads", amGrad, "1", caArcTg, "50"},
+      {"arcsine of a half in degrees", amDeg, "0.5", caArcSin, "30"},
+      {"arcsine of -1 in turns", amCycle, "-1", caArcSin, "-0.25"},
+      {"arccosine of -0.5 in degrees", amDeg, "-0.5", caArcCos, "120"},
+      {"arccosine of 0 in grads", amGrad, "0", caArcCos, "100"},
+      {"arccotangent of -1 in degrees", amDeg, "-1", caArcCtg, "-45"},
       {"arccotangent in degrees", amDeg, "1", caArcCtg, "45"},
       {"sine in radians", amRad, "30", caSin, "-0.988031624092862"},
       // The hyperbolic functions and the rest ignore the unit.
@@ -118,7 +142,6 @@ TEST_F(FunctionActions, ResultsInEachUnit) {
       {"square", amDeg, "2", caSqr, "4"},
       {"cube", amDeg, "2", caX3, "8"},
       {"factorial", amDeg, "5", caFactorial, "120"},
-      {"factorial of a negative", amDeg, "-3", caFactorial, "1"},
       {"pi", amDeg, "7", caPI, "3.14159265358979"},
   };
   for (const Outcome& o : outcomes)
@@ -148,7 +171,8 @@ TEST_F(FunctionActions, EveryActionFinishesTheFunction) {
       if (pending)
         for (const TCalcAction key : {ca7, caMulty})
           c.SetAction(key);
-      Enter(c, action == caArCh || action == caArCth ? "2" : "0.5");
+      const bool aboveOne = action == caArCh || action == caArCth || action == caFactorial;
+      Enter(c, aboveOne ? "3" : "0.5");
       const EngineState before = StateOf(c);
       c.SetAction(action);
       EXPECT_EQ(c.Action(), action);
@@ -233,12 +257,24 @@ struct Failure {
 // from a running multiplication.
 TEST_F(FunctionActions, FailuresLeaveTheEngineAsItWas) {
   const std::vector<Failure> failures = {
-      {amDeg, "0", caCtg, "Floating point division by zero"},
+      // The poles of each unit, exactly.
+      {amDeg, "0", caCtg, "Invalid value"},
       {amDeg, "0", caCosec, "Invalid value"},
-      {amDeg, "6" + std::string(20, '0'), caTg, "Angle Magnitude too large"},
+      {amDeg, "90", caTg, "Invalid value"},
+      {amDeg, "-270", caTg, "Invalid value"},
+      {amDeg, "180", caCtg, "Invalid value"},
+      {amDeg, "810", caSec, "Invalid value"},
+      {amGrad, "100", caTg, "Invalid value"},
+      {amGrad, "200", caCosec, "Invalid value"},
+      {amCycle, "0.25", caTg, "Invalid value"},
+      {amCycle, "0.5", caCtg, "Invalid value"},
+      {amCycle, "0.75", caSec, "Invalid value"},
+      {amRad, "0", caCtg, "Floating point division by zero"},
       {amRad, "9300000000000000000", caCtg, "Angle Magnitude too large"},
       {amRad, "9300000000000000000", caSec, "Invalid value"},
-      {amCycle, "1E4932", caSin, "Floating point overflow"},
+      {amDeg, "0", caArcCtg, "Division by zero"},
+      {amDeg, "0.5", caFactorial, "Invalid value"},
+      {amRad, "-3", caFactorial, "Invalid value"},
       {amRad, "2", caArcSin, "Invalid value"},
       {amDeg, "-1.5", caArcCos, "Invalid value"},
       {amRad, "0", caArcCtg, "Division by zero"},

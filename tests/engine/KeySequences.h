@@ -82,6 +82,10 @@ inline const std::vector<KeySequence>& KeySequences() {
       {"clear entry", "C 5 + 3 CE 4 =", "9", "0", "coPlus"},
       {"clear", "C 5 + 3 C 4 =", "4", "0", "coNone"},
       {"collapsed zeros", "C 5 + 0 0 =", "5", "0", "coPlus"},
+      // The mark that a unary key gave the right operand ends with that
+      // operand: clear entry and a newly typed number clear it.
+      {"clear entry ends a sign-changed operand", "C 0 / 8 +/- CE M-", "0", "0", "coDivide"},
+      {"a typed number ends a rooted operand", "C 0 / 4 sqrt 0 0 *", "0", "0", "coMulty"},
       // Entry editing.
       {"leading zero replaced", "C 0 7", "7", "0", "coNone"},
       {"zero then separator", "C 0 . 7", "0.7", "0", "coNone"},
@@ -113,8 +117,27 @@ inline const std::vector<KeySequence>& KeySequences() {
       {"sine of 100 grads", "C angle=amGrad 1 0 0 caSin", "1", "0", "coNone"},
       {"arccos of a turn", "C angle=amCycle 1 +/- caArcCos", "0.5", "0", "coNone"},
       {"arcsin in degrees", "C angle=amDeg 1 caArcSin", "90", "0", "coNone"},
-      {"tangent too large", "C angle=amDeg paste=6E20 caTg", "6E20", "0", "coNone",
+      {"tangent too large", "C angle=amRad paste=1E19 caTg", "1E19", "0", "coNone",
        "Angle Magnitude too large"},
+      // Angles reduced exactly in their unit: a quarter turn's multiple is
+      // exact, a pole "Invalid value", and 6e20 degrees are 240 degrees.
+      {"sine of 180 degrees", "C angle=amDeg 1 8 0 caSin", "0", "0", "coNone"},
+      {"cosine of 90 degrees", "C angle=amDeg 9 0 caCos", "0", "0", "coNone"},
+      {"cotangent of 180 degrees", "C angle=amDeg 1 8 0 caCtg", "180", "0", "coNone",
+       "Invalid value"},
+      {"tangent of 90 degrees", "C angle=amDeg 9 0 caTg", "90", "0", "coNone", "Invalid value"},
+      {"sine of 200 grads", "C angle=amGrad 2 0 0 caSin", "0", "0", "coNone"},
+      {"sine of half a turn", "C angle=amCycle 0 . 5 caSin", "0", "0", "coNone"},
+      {"tangent of 6e20 degrees", "C angle=amDeg paste=6E20 caTg", "1.73205080756888", "0",
+       "coNone"},
+      {"arcsine of sine 45 degrees", "C angle=amDeg 4 5 caSin caArcSin", "45", "0", "coNone"},
+      {"arctangent in grads", "C angle=amGrad 1 caArcTg", "50", "0", "coNone"},
+      // A negative base keeps its sign by the exponent's parity.
+      {"negative base, odd exponent", "C 2 +/- caXY 3 =", "-8", "0", "coPower"},
+      {"negative base, even exponent", "C 2 +/- caXY 2 =", "4", "0", "coPower"},
+      {"negative base, fractional exponent", "C 8 +/- caXY 3 1/x =", "0.333333333333333", "0",
+       "coPower", "Invalid value"},
+      {"factorial of a fraction", "C 0 . 5 caFactorial", "0.5", "0", "coNone", "Invalid value"},
       {"factorial overflow", "C 1 7 5 5 caFactorial", "1755", "0", "coNone", "Overflow"},
       {"factorial", "C 5 caFactorial", "120", "0", "coNone"},
       {"pi", "C caPI", "3.14159265358979", "0", "coNone"},
@@ -154,6 +177,8 @@ inline const std::vector<KeySequence>& KeySequences() {
       {"a sum cancels to zero", "C 0 . 1 + 0 . 2 - 0 . 3 =", "0", "0", "coMinus"},
       {"memory cancels to zero", "C 0 . 3 M+ 0 . 1 M- 0 . 2 M-", "0.2", "0", "coNone"},
       {"percent cancels", "C 1 0 0 - 9 9 . 9 9 %", "0.01", "0", "coNone"},
+      {"a quantum of 1e-4930 is rounded", "C paste=1.5E-4913 - paste=1.4E-4913 =", "1E-4914", "0",
+       "coMinus"},
       // Failures keep what the failing step had not reached.
       {"overflowing equal", "C value=1E3000 * = =", "1E3000", "0", "coMulty", "Overflow; Overflow"},
       {"clear recovers", "C value=1E3000 * = C 2 + 2 =", "4", "0", "coPlus", "Overflow"},

@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 
 using namespace engine;
 
@@ -202,6 +203,11 @@ TEST(Separators, FallBackWhereTheLocaleGivesNone) {
   const NumberSeparators french = SeparatorsFrom(",", "\xE2\x80\xAF");
   EXPECT_EQ(french.thousands, "\xE2\x80\xAF");
   EXPECT_EQ(SeparatorsFrom("\xD9\xAB", "").decimal, '.');
+  // A thousands separator that is the decimal separator groups nothing.
+  for (const auto& [decimal, thousands, kept] :
+       {std::tuple{",", "", ""}, {",", ",", ""}, {".", ".", ""}, {"", ".", ""}, {".", ",", ","}})
+    EXPECT_EQ(SeparatorsFrom(decimal, thousands).thousands, kept)
+        << "decimal " << decimal << ", thousands " << thousands;
 }
 
 } // namespace

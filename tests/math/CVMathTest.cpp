@@ -175,6 +175,21 @@ TEST(CVMath, SquareRootPowerAndExp) {
       Fails(
           "exponent beyond the range", [] { return Power(10, 1e4932L); },
           "Floating point overflow"),
+      // A negative base keeps its sign by the parity of a whole exponent
+      // and has no real power for any other.
+      Fails(
+          "(-8)^(1/3)", [] { return Power(-8, OneThird); }, "Invalid value"),
+      Fails(
+          "(-2)^0.5", [] { return Power(-2, 0.5L); }, "Invalid value"),
+      Fails(
+          "(-10)^5000.5 is refused before it overflows", [] { return Power(-10, 5000.5L); },
+          "Invalid value"),
+      Fails(
+          "(-10)^5001", [] { return Power(-10, 5001); }, "Overflow"),
+      Call(
+          "(-1)^(2^64) is even", [] { return Power(-1, 18446744073709551616.0L); }, 1),
+      Call(
+          "(-1)^(2^63 + 1) is odd", [] { return Power(-1, 9223372036854775809.0L); }, -1),
       Call(
           "exp 0", [] { return Exp(0); }, 1),
       Fails(
@@ -186,8 +201,8 @@ TEST(CVMath, SquareRootPowerAndExp) {
     Check(c);
   EXPECT_NEAR(static_cast<double>(Exp(11356) / 7.05e4931L), 1.0, 1e-3);
   EXPECT_NEAR(static_cast<double>(Power(-2, 2)), 4, 1e-15);
-  EXPECT_NEAR(static_cast<double>(Power(-2, 3)), 8, 1e-15);
-  EXPECT_NEAR(static_cast<double>(Power(-8, 1.0L / 3)), 2, 1e-15);
+  EXPECT_NEAR(static_cast<double>(Power(-2, 3)), -8, 1e-15);
+  EXPECT_NEAR(static_cast<double>(Power(-2, -3)), -0.125, 1e-15);
   EXPECT_NEAR(static_cast<double>(Power(2, 10)), 1024, 1e-12);
 }
 

@@ -195,7 +195,8 @@ private:
     if (x >= FromBits(0x7FFB, 0xBD5A88BDFF79F7E7)) { // the entry limit, 1.1e4931
       Expect(a.value == b.value && a.entering == b.entering, "digits stop at the entry limit");
     } else if (!b.entering) {
-      Expect(a.value == std::string(1, digit) && a.entering && a.number == digit - '0',
+      Expect(a.value == std::string(1, digit) && a.entering && a.number == digit - '0' &&
+                 !a.supplied,
              "a digit starts a new number");
     } else {
       const bool zero = b.value == "0" || b.value == "-0";
@@ -216,7 +217,7 @@ private:
       Expect(b.entering && a.value == b.value + sep, "a failing separator stays appended");
       Expect(outcome.message == ConvertMessage(b.value + sep), "it fails on the new text");
     } else {
-      Expect(a.entering, "the separator enters");
+      Expect(a.entering && (b.entering || !a.supplied), "the separator enters");
       Expect(a.value == (b.entering && a.number != 0 ? b.value + sep : zero),
              "the separator extends the entry, a zero entry reads 0 and the separator");
     }
@@ -326,8 +327,8 @@ private:
 
   void Clear(bool all, bool failed) {
     Expect(!failed, "clearing never fails");
-    Expect(a.value == "0" && a.number == 0 && !a.entering && a.equalEnabled,
-           "clearing shows 0 and enables Equal");
+    Expect(a.value == "0" && a.number == 0 && !a.entering && a.equalEnabled && !a.supplied,
+           "clearing shows 0, ends the operand and enables Equal");
     Expect(a.operation == (all ? coNone : b.operation) && a.awaiting == (all ? false : b.awaiting),
            "Clear ends the calculation, clear entry keeps it");
     Expect(Bits(a.accumulator, b.accumulator) && Bits(a.lastOperand, b.lastOperand),
@@ -386,7 +387,7 @@ private:
     Expect(!failed, "clearing the memory never fails");
     Expect(a.memory == "0" && Bits(a.accumulator, engine::TextToNumber(b.memory, sep)),
            "the old memory becomes the accumulator");
-    Expect(SameValue() && a.operation == b.operation && !a.entering && a.awaiting &&
+    Expect(SameValue() && a.operation == b.operation && !a.entering && a.awaiting && !a.supplied &&
                a.equalEnabled == b.equalEnabled && Bits(a.lastOperand, b.lastOperand),
            "clearing the memory starts an operand");
   }
