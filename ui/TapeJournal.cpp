@@ -32,8 +32,9 @@ std::int64_t Now() {
 
 // A missing file reads as an empty one.
 std::optional<std::string> ReadIfThere(const std::filesystem::path& file) {
-  auto content = platform::ReadWholeFile(file);
-  if (!content && errno == ENOENT) return std::string();
+  std::error_code error;
+  auto content = platform::ReadWholeFile(file, error);
+  if (!content && error == std::errc::no_such_file_or_directory) return std::string();
   return content;
 }
 
@@ -78,7 +79,7 @@ bool TTapeJournal::SetKeepAcrossRestarts(bool keep) {
     lines += TapeLine(entry);
   FFileLines = FEntries.size();
   FEndsMidLine = false;
-  return platform::MakeStateFolder(FFile.parent_path()) && platform::ReplaceFile(FFile, lines);
+  return platform::MakeStateFolder(FFile.parent_path()) && !platform::ReplaceFile(FFile, lines);
 }
 
 bool TTapeJournal::Add(TTapeEntry entry) {
@@ -137,7 +138,7 @@ bool TTapeJournal::Rewrite(const std::string* drop) {
   std::string lines;
   for (std::size_t i = first; i < kept.size(); ++i)
     (lines += kept[i]) += '\n';
-  if (!platform::ReplaceFile(FFile, lines)) return false;
+  if (platform::ReplaceFile(FFile, lines)) return false; // an error
   FFileLines = kept.size() - first;
   FEndsMidLine = false;
   return true;
