@@ -1,6 +1,7 @@
 #include "app/Endings.h"
 
 #include "app/ErrorDisplay.h"
+#include "app/ErrorTexts.h"
 #include "app/SettingsSaver.h"
 #include "platform/desktop/WindowEnd.h"
 #include "settings/USet.h"
@@ -86,8 +87,10 @@ void InstallSignals(QObject& owner) {
 // without saving or keep it.
 bool QuitAnyway(QWidget& window, const std::string& error) {
   window.show();
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                  QString::fromStdString(ui::ErrorBoxText(error)), QMessageBox::NoButton, &window);
+  QMessageBox box(
+      QMessageBox::Critical, QApplication::applicationName(),
+      QString::fromStdString(ui::ErrorBoxText(app::TranslatedError(error).toStdString())),
+      QMessageBox::NoButton, &window);
   const QPushButton* quit =
       box.addButton(QObject::tr("&Quit Without Saving"), QMessageBox::DestructiveRole);
   box.setDefaultButton(box.addButton(QMessageBox::Cancel));

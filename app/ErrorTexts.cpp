@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -37,6 +38,25 @@ static_assert(SameTexts(), "a message of the arithmetic is missing from its tran
 constexpr std::string_view NotANumberStart = "'";
 constexpr std::string_view NotANumberEnd = "' is not a valid floating point value";
 
+// A failed save: the setting's name, and the system's cause on a second
+// line, which stays as the system gave it.
+constexpr std::string_view NotSetStart = "Failed to set data for '";
+constexpr std::string_view NotSetEnd = "'";
+
+// The failed save's first line translated, or nothing for another message.
+std::optional<QString> TranslatedSaveFailure(std::string_view text) {
+  if (!text.starts_with(NotSetStart)) return std::nullopt;
+  const std::size_t cause = text.find("'\n", NotSetStart.size());
+  const std::size_t end = cause != std::string_view::npos ? cause + 1 : text.size();
+  if (end < NotSetStart.size() + NotSetEnd.size() || text.substr(end - 1, 1) != NotSetEnd)
+    return std::nullopt;
+  const std::string_view name =
+      text.substr(NotSetStart.size(), end - NotSetStart.size() - NotSetEnd.size());
+  return QCoreApplication::translate("TSettingsNotice", "Failed to set data for '%1'")
+             .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))) +
+         QString::fromUtf8(text.substr(end).data(), qsizetype(text.size() - end));
+}
+
 } // namespace
 
 QString app::TranslatedError(const std::string& message) {
@@ -48,6 +68,7 @@ QString app::TranslatedError(const std::string& message) {
     return QCoreApplication::translate("TMathError", "'%1' is not a valid floating point value")
         .arg(QString::fromUtf8(quoted.data(), qsizetype(quoted.size())));
   }
+  if (auto failure = TranslatedSaveFailure(text)) return *failure;
   for (const char* fixed : FixedMessages)
     if (message == fixed) return QCoreApplication::translate(Context, fixed);
   return QString::fromStdString(message);

@@ -1,8 +1,9 @@
 #pragma once
-// The errors of the toolkit-free layers in the user's language. The
-// guarded arithmetic and the number reader throw their messages in English;
-// the window translates the ones it knows when it shows them, and leaves
-// every other message, and all of them under English, byte for byte.
+// The errors of the toolkit-free layers in the user's language. The guarded
+// arithmetic, the number reader and the settings' save throw their messages
+// in English; the window translates the ones it knows when it shows them
+// (a system's cause stays as the system gave it), and leaves every other
+// message, and all of them under English, byte for byte.
 //
 //   under German: "Division by zero"  -> "Division durch Null"
 //                 "'1e5e5' is not a valid floating point value"

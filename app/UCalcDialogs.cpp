@@ -42,19 +42,19 @@ void TFCalc::HelpKeyboardExecute() {
   const auto translated = [](const char* text) {
     return QCoreApplication::translate("TFCalc", text).toStdString();
   };
-  QString table = QStringLiteral("<style>td { padding-right: 8px; white-space: nowrap }</style>"
-                                 "<table cellspacing=\"2\"><tr><td><b>%1</b></td><td></td></tr>")
-                      .arg(tr("Keys"));
-  bool panel = false;
-  for (const ui::TKeyRow& row : ui::KeyRows) {
-    if (row.Section == ui::TKeySection::FunctionsPanel && !panel) {
-      table += QStringLiteral("<tr><td><b>%1</b></td><td></td></tr>").arg(tr("Functions panel"));
-      panel = true;
-    }
-    table += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                 .arg(QString::fromStdString(ui::HelpKeys(row, translated)).toHtmlEscaped(),
-                      QString::fromStdString(translated(row.Does)).toHtmlEscaped());
-  }
+  const QString heading = QStringLiteral("<tr><td><b>%1</b></td><td></td></tr>");
+  const std::string rows = ui::KeyHelpLines(
+      [&translated](const ui::TKeyRow& row) {
+        return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+            .arg(QString::fromStdString(ui::HelpKeys(row, translated)).toHtmlEscaped(),
+                 QString::fromStdString(translated(row.Does)).toHtmlEscaped())
+            .toStdString();
+      },
+      heading.arg(tr("Functions panel")).toStdString());
+  const QString table =
+      QStringLiteral("<style>td { padding-right: 8px; white-space: nowrap }</style>"
+                     "<table cellspacing=\"2\">") +
+      heading.arg(tr("Keys")) + QString::fromStdString(rows);
   QMessageBox box(QMessageBox::Information, QApplication::applicationName(),
                   table + QStringLiteral("</table>"), QMessageBox::Ok, this);
   app::ShowModal(box);

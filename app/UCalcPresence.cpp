@@ -13,6 +13,7 @@
 
 #include "app/Endings.h"
 #include "app/ModalBox.h"
+#include "app/NoticeTexts.h"
 #include "app/Pictures.h"
 #include "app/SettingsSaver.h"
 #include "app/UCalc.h"
@@ -224,10 +225,10 @@ void TFCalc::showEvent(QShowEvent* event) {
          QPoint(CascadeStep, CascadeStep) * (FCascade % 8));
     // Told once, after the window appears: where a damaged settings file went.
     QTimer::singleShot(0, this, [this] {
-      const std::string notice = USet::TakeSettingsNotice();
-      if (notice.empty()) return;
+      const auto notices = USet::TakeSettingsNotices();
+      if (notices.empty()) return;
       QMessageBox box(QMessageBox::Information, QApplication::applicationName(),
-                      QString::fromStdString(notice), QMessageBox::Ok, this);
+                      app::TranslatedNotices(notices), QMessageBox::Ok, this);
       Endings::EndAlsoWith(box);
       app::ShowModal(box);
     });

@@ -18,7 +18,7 @@ std::u32string CodePoints(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
     const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : 4;
-    char32_t point = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    char32_t point = length == 1 ? char32_t(lead) : char32_t(lead & (0x3Fu >> (length - 1)));
     bool valid = i + length <= text.size() && (length == 1 || lead >= 0xC2) && lead < 0xF5;
     for (std::size_t k = 1; valid && k < length; ++k) {
       const auto next = static_cast<unsigned char>(text[i + k]);

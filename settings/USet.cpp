@@ -1,6 +1,7 @@
 #include "settings/USet.h"
 
 #include "platform/Registry.h"
+#include "settings/SettingsNotice.h"
 #include "settings/SettingsTable.h"
 
 #include <memory>
@@ -40,17 +41,17 @@ std::vector<std::size_t> MissingDefaults;
 
 // Why the settings file could not be used, until the user has been told;
 // and whether the start found it unwritable (a save then keeps silent).
-std::string Unusable;
+std::optional<TSettingsNotice> Unusable;
 bool UnwritableAtStart = false;
 // The stored values that could not be used, each with why.
-std::vector<std::string> BadValues;
+std::vector<TBadValue> BadValues;
 
 // One setting as the key holds it.
 struct TLoaded {
   TStoredValue taken;               // what the setting takes
   std::optional<TStoredValue> held; // what the file holds of it, when usable
   bool missing = false;
-  std::string problem; // why the stored value cannot be used
+  std::optional<TValueProblem> problem; // why the stored value cannot be used
 };
 
 bool IsUtf8(std::string_view text) {
@@ -74,17 +75,13 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 TLoaded LoadText(const platform::TRegistry& registry, const TSetting& setting) {
   const platform::TRegDataType type = registry.GetDataType(setting.name);
   if (!registry.ValueExists(setting.name)) return {setting.Default(), std::nullopt, true, {}};
   if (type != platform::rdString && type != platform::rdExpandString)
-    return {setting.Default(), std::nullopt, false, "is of the wrong type"};
+    return {setting.Default(), std::nullopt, false, TValueProblem::WrongType};
   std::string text = registry.ReadString(setting.name);
-  if (!IsUtf8(text)) return {setting.Default(), std::nullopt, false, "is not UTF-8 text"};
+  if (!IsUtf8(text)) return {setting.Default(), std::nullopt, false, TValueProblem::NotUtf8};
   if (text.empty()) return {setting.Default(), std::string(), false, {}};
   return {text, text, false, {}};
 }
@@ -92,17 +89,15 @@ TLoaded LoadText(const platform::TRegistry& registry, const TSetting& setting) {
 TLoaded LoadNumber(const platform::TRegistry& registry, const TSetting& setting) {
   if (!registry.ValueExists(setting.name)) return {setting.Default(), std::nullopt, true, {}};
   if (registry.GetDataType(setting.name) != platform::rdInteger)
-    return {setting.Default(), std::nullopt, false, "is of the wrong type"};
+    return {setting.Default(), std::nullopt, false, TValueProblem::WrongType};
   std::int32_t number = 0;
   try {
     number = registry.ReadInteger(setting.name);
   } catch (const platform::ERegistryException&) {
-    return {setting.Default(), std::nullopt, false, "cannot be read"};
+    return {setting.Default(), std::nullopt, false, TValueProblem::Unreadable};
   }
   if (number < setting.first || number > setting.last)
-    return {setting.Default(), number, false,
-            "is out of its range, " + std::to_string(setting.first) + " to " +
-                std::to_string(setting.last)};
+    return {setting.Default(), number, false, TValueProblem::OutOfRange};
   const bool boolean = std::holds_alternative<bool*>(setting.variable);
   return {boolean ? std::int32_t(number != 0) : number, number, false, {}};
 }
@@ -112,13 +107,24 @@ TLoaded Load(const platform::TRegistry& registry, const TSetting& setting) {
                                                                 : LoadNumber(registry, setting);
 }
 
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
 std::string Described(const platform::TOpenFailure& failure) {
   return Quoted(failure.file.string()) + ": " + failure.reason;
 }
 
+// The settings file, or the key where the system has no file for it.
 std::string Where() {
   const auto file = platform::RegistryFileFor(SettingsKey);
-  return file ? Quoted(file->string()) : Quoted(std::string("HKEY_CURRENT_USER") + SettingsKey);
+  return file ? file->string() : std::string("HKEY_CURRENT_USER") + SettingsKey;
+}
+
+// The notice about the file, from why it could not be opened.
+TSettingsNotice AboutFile(TNoticeKind kind, const std::optional<platform::TOpenFailure>& failure) {
+  if (!failure) return {kind, Where(), {}, {}};
+  return {kind, failure->file.string(), failure->reason, {}};
 }
 
 void TakeDefaults() {
@@ -137,8 +143,8 @@ void LoadFrom(const platform::TRegistry& registry) {
     Known[i] = std::move(loaded.held);
     const bool number = !std::holds_alternative<std::string*>(Settings[i].variable);
     if (loaded.missing && number) MissingDefaults.push_back(i);
-    if (!loaded.problem.empty())
-      BadValues.push_back(Quoted(Settings[i].name) + " " + loaded.problem);
+    if (loaded.problem)
+      BadValues.push_back({Settings[i].name, *loaded.problem, Settings[i].first, Settings[i].last});
   }
 }
 
@@ -152,9 +158,7 @@ void LoadWithoutKey(const std::optional<platform::TOpenFailure>& failure) {
     return;
   }
   UnwritableAtStart = true;
-  Unusable =
-      "The settings file cannot be read or written: " + (failure ? Described(*failure) : Where()) +
-      ". The settings start from their defaults.";
+  Unusable = AboutFile(TNoticeKind::Unusable, failure);
 }
 
 void Write(platform::TRegistry& registry, const TSetting& setting, const TStoredValue& value) {
@@ -223,11 +227,7 @@ void LoadSettings() {
   if (!read && (!unreadable || unreadable->reason != platform::NoSuchKey))
     return LoadWithoutKey(unreadable);
   UnwritableAtStart = true;
-  Unusable = "The settings file " +
-             (unwritable ? Quoted(unwritable->file.string()) + " cannot be written (" +
-                               unwritable->reason + ")"
-                         : Where() + " cannot be written") +
-             ": changes to the settings will not be kept.";
+  Unusable = AboutFile(TNoticeKind::Unwritable, unwritable);
   if (read)
     LoadFrom(readable);
   else
@@ -281,24 +281,19 @@ void SaveSettings() {
   StoreSnapshot(TakeSnapshot(), TSave::Last);
 }
 
-std::string TakeSettingsNotice() {
+std::vector<TSettingsNotice> TakeSettingsNotices() {
   const std::lock_guard lock(StoreMutex);
-  std::vector<std::string> lines;
+  std::vector<TSettingsNotice> notices;
   for (const auto& kept : platform::TRegistry::TakeKeptFiles())
-    lines.push_back("The settings file was damaged and could not be read. It has been kept as " +
-                    Quoted(kept.string()) + ", and the settings start from their defaults.");
-  if (!Unusable.empty()) lines.push_back(std::exchange(Unusable, {}));
-  if (!BadValues.empty()) {
-    std::string bad;
-    for (const std::string& value : std::exchange(BadValues, {}))
-      bad += (bad.empty() ? "" : "; ") + value;
-    lines.push_back("Some stored settings in " + Where() + " cannot be used: " + bad +
-                    ". They start from their defaults.");
-  }
-  std::string notice;
-  for (const std::string& line : lines)
-    notice += (notice.empty() ? "" : "\n") + line;
-  return notice;
+    notices.push_back({TNoticeKind::Damaged, kept.string(), {}, {}});
+  if (Unusable) notices.push_back(*std::exchange(Unusable, std::nullopt));
+  if (!BadValues.empty())
+    notices.push_back({TNoticeKind::BadValues, Where(), {}, std::exchange(BadValues, {})});
+  return notices;
+}
+
+std::string TakeSettingsNotice() {
+  return NoticesText(TakeSettingsNotices());
 }
 
 } // namespace USet

@@ -11,8 +11,11 @@
 // (TakeSettingsNotice); the save then stores nothing, silently, while a file
 // that becomes unusable later fails the save.
 
+#include "settings/SettingsNotice.h"
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace USet {
 
@@ -59,8 +62,10 @@ void StoreLoadedDefaults();
 void SaveSettings();
 
 // Once after a load that found the settings file damaged, unusable, not
-// writable or holding values that cannot be used: the text that tells the
-// user what happened; empty otherwise.
+// writable or holding values that cannot be used: what to tell the user
+// (SettingsNotice.h); nothing otherwise.
+std::vector<TSettingsNotice> TakeSettingsNotices();
+// The same, as its text in English (empty when there is nothing to tell).
 std::string TakeSettingsNotice();
 
 } // namespace USet

@@ -549,7 +549,7 @@
         <translation>Rechenstreifen</translation>
     </message>
     <message>
-        <source>into the tape and back; in it, Enter uses an entry's result, Ctrl+C copies, Delete removes</source>
+        <source>into the tape and back; in it, Enter uses an entry&apos;s result, Ctrl+C copies, Delete removes</source>
         <translation>in den Rechenstreifen und zurück; darin übernimmt Enter das Ergebnis eines Eintrags, Strg+C kopiert, Entf entfernt</translation>
     </message>
     <message>
@@ -652,6 +652,53 @@
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; ist kein gültiger Gleitkommawert</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsNotice</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Daten für &apos;%1&apos; konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The settings file was damaged and could not be read. It has been kept as &quot;%1&quot;, and the settings start from their defaults.</source>
+        <translation>Die Einstellungsdatei war beschädigt und konnte nicht gelesen werden. Sie wurde als &quot;%1&quot; aufbewahrt, und die Einstellungen beginnen mit ihren Standardwerten.</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be read or written: &quot;%1&quot;. The settings start from their defaults.</source>
+        <translation>Die Einstellungsdatei kann weder gelesen noch geschrieben werden: &quot;%1&quot;. Die Einstellungen beginnen mit ihren Standardwerten.</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be read or written: &quot;%1&quot;: %2. The settings start from their defaults.</source>
+        <translation>Die Einstellungsdatei kann weder gelesen noch geschrieben werden: &quot;%1&quot;: %2. Die Einstellungen beginnen mit ihren Standardwerten.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be written: changes to the settings will not be kept.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; kann nicht geschrieben werden: Änderungen an den Einstellungen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be written (%2): changes to the settings will not be kept.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; kann nicht geschrieben werden (%2): Änderungen an den Einstellungen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Some stored settings in &quot;%1&quot; cannot be used: %2. They start from their defaults.</source>
+        <translation>Einige gespeicherte Einstellungen in &quot;%1&quot; können nicht verwendet werden: %2. Sie beginnen mit ihren Standardwerten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is of the wrong type</source>
+        <translation>&quot;%1&quot; hat den falschen Typ</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not UTF-8 text</source>
+        <translation>&quot;%1&quot; ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>&quot;%1&quot; kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of its range, %2 to %3</source>
+        <translation>&quot;%1&quot; liegt außerhalb seines Bereichs, %2 bis %3</translation>
     </message>
 </context>
 </TS>

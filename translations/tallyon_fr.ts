@@ -549,8 +549,8 @@
         <translation>Bande</translation>
     </message>
     <message>
-        <source>into the tape and back; in it, Enter uses an entry's result, Ctrl+C copies, Delete removes</source>
-        <translation>dans la bande et retour ; là, Entrée reprend le résultat d'une entrée, Ctrl+C copie, Suppr supprime</translation>
+        <source>into the tape and back; in it, Enter uses an entry&apos;s result, Ctrl+C copies, Delete removes</source>
+        <translation>dans la bande et retour ; là, Entrée reprend le résultat d&apos;une entrée, Ctrl+C copie, Suppr supprime</translation>
     </message>
     <message>
         <source>Lines of the tape file &quot;%1&quot; that could not be read were skipped (%2).</source>
@@ -562,7 +562,7 @@
     </message>
     <message>
         <source>The tape cannot be kept in &quot;%1&quot;: %2. Its entries are kept until Tallyon closes.</source>
-        <translation>La bande ne peut pas être conservée dans « %1 » : %2. Ses entrées sont gardées jusqu'à la fermeture de Tallyon.</translation>
+        <translation>La bande ne peut pas être conservée dans « %1 » : %2. Ses entrées sont gardées jusqu&apos;à la fermeture de Tallyon.</translation>
     </message>
 </context>
 <context>
@@ -652,6 +652,53 @@
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; n&apos;est pas un nombre à virgule flottante valide</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsNotice</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossible d&apos;enregistrer les données de « %1 »</translation>
+    </message>
+    <message>
+        <source>The settings file was damaged and could not be read. It has been kept as &quot;%1&quot;, and the settings start from their defaults.</source>
+        <translation>Le fichier des réglages était endommagé et n&apos;a pas pu être lu. Il a été conservé sous « %1 », et les réglages reprennent leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be read or written: &quot;%1&quot;. The settings start from their defaults.</source>
+        <translation>Le fichier des réglages ne peut être ni lu ni écrit : « %1 ». Les réglages reprennent leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be read or written: &quot;%1&quot;: %2. The settings start from their defaults.</source>
+        <translation>Le fichier des réglages ne peut être ni lu ni écrit : « %1 » : %2. Les réglages reprennent leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be written: changes to the settings will not be kept.</source>
+        <translation>Le fichier des réglages « %1 » ne peut pas être écrit : les modifications des réglages ne seront pas conservées.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be written (%2): changes to the settings will not be kept.</source>
+        <translation>Le fichier des réglages « %1 » ne peut pas être écrit (%2) : les modifications des réglages ne seront pas conservées.</translation>
+    </message>
+    <message>
+        <source>Some stored settings in &quot;%1&quot; cannot be used: %2. They start from their defaults.</source>
+        <translation>Des réglages enregistrés dans « %1 » ne sont pas utilisables : %2. Ils reprennent leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is of the wrong type</source>
+        <translation>« %1 » est d&apos;un type incorrect</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not UTF-8 text</source>
+        <translation>« %1 » n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>« %1 » ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of its range, %2 to %3</source>
+        <translation>« %1 » est hors de sa plage, %2 à %3</translation>
     </message>
 </context>
 </TS>

@@ -6,21 +6,6 @@ std::string AsWritten(const char* text) {
   return text;
 }
 
-// One line per row of the table, the functions panel's after `panelLine`.
-std::string Lines(const std::function<std::string(const ui::TKeyRow&)>& line,
-                  const std::string& panelLine) {
-  std::string lines;
-  bool panel = false;
-  for (const ui::TKeyRow& row : ui::KeyRows) {
-    if (row.Section == ui::TKeySection::FunctionsPanel && !panel) {
-      lines += panelLine;
-      panel = true;
-    }
-    lines += line(row);
-  }
-  return lines;
-}
-
 // UTF-8 to groff: hyphens as minus signs, other characters as \[uXXXX].
 std::string Roff(const std::string& text) {
   std::string roff;
@@ -47,6 +32,20 @@ std::string Roff(const std::string& text) {
 
 } // namespace
 
+std::string ui::KeyHelpLines(const std::function<std::string(const TKeyRow&)>& line,
+                             const std::string& panelLine) {
+  std::string lines;
+  bool panel = false;
+  for (const TKeyRow& row : KeyRows) {
+    if (row.Section == TKeySection::FunctionsPanel && !panel) {
+      lines += panelLine;
+      panel = true;
+    }
+    lines += line(row);
+  }
+  return lines;
+}
+
 std::string ui::HelpKeys(const TKeyRow& row, const TTranslate& translate) {
   const TTranslate& text = translate ? translate : AsWritten;
   if (row.Keys != nullptr) return text(row.Keys);
@@ -61,12 +60,13 @@ std::string ui::HelpKeys(const TKeyRow& row, const TTranslate& translate) {
 
 std::string ui::KeyHelpMarkdown() {
   return "| key | key on the window |\n|---|---|\n" +
-         Lines([](const TKeyRow& row) { return "| " + HelpKeys(row) + " | " + row.Does + " |\n"; },
-               "| *with the functions panel shown:* | |\n");
+         KeyHelpLines(
+             [](const TKeyRow& row) { return "| " + HelpKeys(row) + " | " + row.Does + " |\n"; },
+             "| *with the functions panel shown:* | |\n");
 }
 
 std::string ui::KeyHelpManPage() {
-  return Lines(
+  return KeyHelpLines(
       [](const TKeyRow& row) {
         return ".TP\n.B " + Roff(HelpKeys(row)) + "\n\\&" + Roff(row.Does) + ".\n";
       },

@@ -17,6 +17,11 @@ using TTranslate = std::function<std::string(const char*)>;
 //   the copy row -> "Ctrl+C, Ctrl+Insert"
 std::string HelpKeys(const TKeyRow& row, const TTranslate& translate = {});
 
+// One line per row of the table, the functions panel's rows after
+// `panelLine`: the frame of every rendering of the help.
+std::string KeyHelpLines(const std::function<std::string(const TKeyRow&)>& line,
+                         const std::string& panelLine);
+
 // The README's table, in Markdown: a header, a line per row, and the
 // functions panel's rows after a line that says so.
 std::string KeyHelpMarkdown();

@@ -23,10 +23,6 @@ constexpr TKeyBinding Any(int virtualKey, TKeyTarget target) {
   return Key(virtualKey, target, Otherwise);
 }
 
-constexpr TCalcAction Digit(int n) {
-  return static_cast<TCalcAction>(ca0 + n);
-}
-
 // clang-format off
 constexpr TKeyBinding Digits[] = {
     Char('0', ca0), Char('1', ca1), Char('2', ca2), Char('3', ca3), Char('4', ca4),
@@ -41,7 +37,6 @@ constexpr TKeyBinding Digits[] = {
     Any(vk::Numpad0 + 9, ca9),
 };
 // clang-format on
-static_assert(Digit(9) == ca9);
 
 constexpr TKeyBinding Separators[] = {
     Char('.', caDecSep),         Char(',', caDecSep),          Any(vk::Decimal, caDecSep),

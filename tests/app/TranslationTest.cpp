@@ -5,9 +5,11 @@
 
 #include "WindowFixture.h"
 #include "app/ErrorTexts.h"
+#include "app/NoticeTexts.h"
 #include "app/Translations.h"
 #include "dialogs/USubmitNumber.h"
 #include "math/CVMathConst.h"
+#include "settings/SettingsNotice.h"
 
 #include <QMenuBar>
 
@@ -134,6 +136,67 @@ TEST_F(Window, ErrorMessagesInTheUsersLanguage) {
   }
   // Under English the box's text is the message's own, byte for byte.
   EXPECT_EQ(app::TranslatedError(notANumber).toStdString(), notANumber);
+}
+
+// The settings file's notices and a failed save: translated under German
+// and French with the file, the names and the system's cause in place, and
+// under English and with none the settings' own English text to the byte.
+TEST_F(Window, SettingsNoticesInTheUsersLanguage) {
+  using USet::TNoticeKind, USet::TValueProblem;
+  const std::vector<USet::TSettingsNotice> notices = {
+      {TNoticeKind::Damaged, "/h/%2.reg.bad", {}, {}},
+      {TNoticeKind::Unwritable, "/h/s.reg", "Permission denied", {}},
+      {TNoticeKind::Unusable, "/h/s.reg", {}, {}},
+      {TNoticeKind::BadValues,
+       "/h/s.reg",
+       {},
+       {{"ShowIn", TValueProblem::WrongType}, {"AngularMeasure", TValueProblem::OutOfRange, 0, 3}}},
+  };
+  const std::string saveFailure = "Failed to set data for 'Value'\n\"/h/s.reg\": Is a directory";
+  const struct {
+    std::vector<std::string> languages;
+    const char* notices; // nullptr: the English text
+    const char* saveFailure;
+  } rows[] = {
+      {{}, nullptr, "Failed to set data for 'Value'\n\"/h/s.reg\": Is a directory"},
+      {{"en_GB"}, nullptr, "Failed to set data for 'Value'\n\"/h/s.reg\": Is a directory"},
+      {{"de_DE"},
+       "Die Einstellungsdatei war beschädigt und konnte nicht gelesen werden. Sie wurde als "
+       "\"/h/%2.reg.bad\" aufbewahrt, und die Einstellungen beginnen mit ihren Standardwerten.\n"
+       "Die Einstellungsdatei \"/h/s.reg\" kann nicht geschrieben werden (Permission denied): "
+       "Änderungen an den Einstellungen werden nicht gespeichert.\n"
+       "Die Einstellungsdatei kann weder gelesen noch geschrieben werden: \"/h/s.reg\". Die "
+       "Einstellungen beginnen mit ihren Standardwerten.\n"
+       "Einige gespeicherte Einstellungen in \"/h/s.reg\" können nicht verwendet werden: "
+       "\"ShowIn\" hat den falschen Typ; \"AngularMeasure\" liegt außerhalb seines Bereichs, 0 bis "
+       "3. Sie beginnen mit ihren Standardwerten.",
+       "Daten für 'Value' konnten nicht gespeichert werden\n\"/h/s.reg\": Is a directory"},
+      {{"fr_FR"},
+       "Le fichier des réglages était endommagé et n'a pas pu être lu. Il a été conservé sous "
+       "« /h/%2.reg.bad », et les réglages reprennent leurs valeurs par défaut.\n"
+       "Le fichier des réglages « /h/s.reg » ne peut pas être écrit (Permission denied) : les "
+       "modifications des réglages ne seront pas conservées.\n"
+       "Le fichier des réglages ne peut être ni lu ni écrit : « /h/s.reg ». Les réglages "
+       "reprennent leurs valeurs par défaut.\n"
+       "Des réglages enregistrés dans « /h/s.reg » ne sont pas utilisables : « ShowIn » est d'un "
+       "type incorrect; « AngularMeasure » est hors de sa plage, 0 à 3. Ils reprennent leurs "
+       "valeurs par défaut.",
+       "Impossible d'enregistrer les données de « Value »\n\"/h/s.reg\": Is a directory"},
+  };
+  for (const auto& row : rows) {
+    const TTranslations translations(row.languages);
+    const std::string tag = row.languages.empty() ? "(none)" : row.languages.front();
+    const std::string english = USet::NoticesText(notices);
+    EXPECT_EQ(app::TranslatedNotices(notices).toStdString(),
+              row.notices ? std::string(row.notices) : english)
+        << tag;
+    EXPECT_EQ(app::TranslatedError(saveFailure).toStdString(), row.saveFailure) << tag;
+  }
+  // The English text itself, as the settings' tests know it.
+  EXPECT_TRUE(USet::NoticesText(notices).starts_with(
+      "The settings file was damaged and could not be read. It has been kept as "
+      "\"/h/%2.reg.bad\", and the settings start from their defaults.\n"))
+      << USet::NoticesText(notices);
 }
 
 } // namespace
