@@ -21,9 +21,6 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include <cerrno>
-#include <cstring>
-
 namespace {
 
 constexpr int TapeMargin = 4;
@@ -197,12 +194,11 @@ void TFCalc::ViewMoveToTapeExecute() {
 
 // Told once a run: the entries stay on the tape until the program ends.
 void TFCalc::TellTapeFailure() {
-  const int error = errno;
   if (FTapeFailureTold) return;
   FTapeFailureTold = true;
   QMessageBox::warning(this, QApplication::applicationName(),
                        tr("The tape cannot be kept in \"%1\": %2. Its entries are kept until "
                           "Tallyon closes.")
                            .arg(QString::fromStdString(FTapeJournal->File().string()),
-                                QString::fromLocal8Bit(std::strerror(error))));
+                                QString::fromLocal8Bit(FTapeJournal->LastError().message())));
 }

@@ -1,12 +1,13 @@
 #pragma once
 // Files the program keeps of its own state (the tape): where they live, and
 // the two writes a journal needs besides a whole replacement (AtomicFile):
-// one line appended in one write, and emptying. Errors are returned as
-// values, with errno telling why.
+// one line appended in one write, and emptying. Each returns the error
+// that stopped it, or none.
 
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <system_error>
 
 namespace platform {
 
@@ -16,14 +17,14 @@ namespace platform {
 std::optional<std::filesystem::path> StateHome();
 
 // Makes the folder and its missing parents, readable by the user alone.
-bool MakeStateFolder(const std::filesystem::path& folder);
+std::error_code MakeStateFolder(const std::filesystem::path& folder);
 
 // Appends `text` (whole lines) to the file in one write to its end, creating
 // the file readable and writable by its owner only. Another process
 // appending at the same time writes before or after it, never inside.
-bool AppendToFile(const std::filesystem::path& path, std::string_view text);
+std::error_code AppendToFile(const std::filesystem::path& path, std::string_view text);
 
 // Cuts the file to nothing; a missing file is already empty.
-bool EmptyFile(const std::filesystem::path& path);
+std::error_code EmptyFile(const std::filesystem::path& path);
 
 } // namespace platform

@@ -21,39 +21,44 @@ std::optional<std::filesystem::path> StateHome() {
   return std::filesystem::path(home) / ".local" / "state";
 }
 
-bool MakeStateFolder(const std::filesystem::path& folder) {
+namespace {
+
+std::error_code LastError() {
+  return {errno, std::generic_category()};
+}
+
+} // namespace
+
+std::error_code MakeStateFolder(const std::filesystem::path& folder) {
   std::filesystem::path partial;
   for (const std::filesystem::path& part : folder) {
     partial /= part;
-    if (::mkdir(partial.c_str(), S_IRWXU) != 0 && errno != EEXIST) return false;
+    if (::mkdir(partial.c_str(), S_IRWXU) != 0 && errno != EEXIST) return LastError();
   }
-  return true;
+  return {};
 }
 
 // O_APPEND moves to the end and writes in one step, so lines of two writers
 // do not mix; the file is opened for each line, so that a compaction's new
 // file is the one appended to.
-bool AppendToFile(const std::filesystem::path& path, std::string_view text) {
+std::error_code AppendToFile(const std::filesystem::path& path, std::string_view text) {
   const int descriptor =
       ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
-  if (descriptor < 0) return false;
+  if (descriptor < 0) return LastError();
   ssize_t written = -1;
   do
     written = ::write(descriptor, text.data(), text.size());
   while (written < 0 && errno == EINTR);
-  const int error = errno;
-  const bool closed = ::close(descriptor) == 0;
-  if (written != ssize_t(text.size())) {
-    errno = written < 0 ? error : EIO;
-    return false;
-  }
-  return closed;
+  const std::error_code writeError =
+      written < 0 ? LastError() : std::make_error_code(std::errc::io_error);
+  const std::error_code closeError = ::close(descriptor) == 0 ? std::error_code() : LastError();
+  return written != ssize_t(text.size()) ? writeError : closeError;
 }
 
-bool EmptyFile(const std::filesystem::path& path) {
+std::error_code EmptyFile(const std::filesystem::path& path) {
   const int descriptor = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  if (descriptor < 0) return errno == ENOENT;
-  return ::close(descriptor) == 0;
+  if (descriptor < 0) return errno == ENOENT ? std::error_code() : LastError();
+  return ::close(descriptor) == 0 ? std::error_code() : LastError();
 }
 
 } // namespace platform

@@ -3,7 +3,6 @@
 #include "platform/AtomicFile.h"
 #include "platform/StateFile.h"
 
-#include <cerrno>
 #include <chrono>
 #include <string_view>
 #include <vector>
@@ -31,8 +30,7 @@ std::int64_t Now() {
 }
 
 // A missing file reads as an empty one.
-std::optional<std::string> ReadIfThere(const std::filesystem::path& file) {
-  std::error_code error;
+std::optional<std::string> ReadIfThere(const std::filesystem::path& file, std::error_code& error) {
   auto content = platform::ReadWholeFile(file, error);
   if (!content && error == std::errc::no_such_file_or_directory) return std::string();
   return content;
@@ -50,8 +48,9 @@ bool TTapeJournal::Load() {
   FEntries.clear();
   FDamaged = 0;
   FFileLines = 0;
-  const auto content = ReadIfThere(FFile);
-  if (!content) return false;
+  std::error_code error;
+  const auto content = ReadIfThere(FFile, error);
+  if (!content) return Succeeded(error);
   const auto lines = LinesOf(*content, FEndsMidLine);
   FDamaged = FEndsMidLine ? 1 : 0;
   FFileLines = lines.size() + FDamaged;
@@ -72,14 +71,15 @@ bool TTapeJournal::SetKeepAcrossRestarts(bool keep) {
   FKeep = keep;
   if (!keep) {
     FFileLines = 0;
-    return platform::EmptyFile(FFile);
+    return Succeeded(platform::EmptyFile(FFile));
   }
   std::string lines;
   for (const TTapeEntry& entry : FEntries)
     lines += TapeLine(entry);
   FFileLines = FEntries.size();
   FEndsMidLine = false;
-  return platform::MakeStateFolder(FFile.parent_path()) && !platform::ReplaceFile(FFile, lines);
+  return Succeeded(platform::MakeStateFolder(FFile.parent_path())) &&
+         Succeeded(platform::ReplaceFile(FFile, lines));
 }
 
 bool TTapeJournal::Add(TTapeEntry entry) {
@@ -95,11 +95,11 @@ bool TTapeJournal::Append(const std::string& line) {
   // A line cut short by a crash is ended first, in the same write, with a
   // tab that no whole line's text holds, so that it never reads as whole.
   const std::string text = FEndsMidLine ? "\t\n" + line : line;
-  if (!platform::AppendToFile(FFile, text)) {
-    if (errno != ENOENT || !platform::MakeStateFolder(FFile.parent_path()) ||
-        !platform::AppendToFile(FFile, text))
-      return false;
-  }
+  std::error_code error = platform::AppendToFile(FFile, text);
+  // The folder may have gone since the start; it is made again once.
+  if (error && !platform::MakeStateFolder(FFile.parent_path()))
+    error = platform::AppendToFile(FFile, text);
+  if (!Succeeded(error)) return false;
   FEndsMidLine = false;
   ++FFileLines;
   return true;
@@ -116,12 +116,13 @@ bool TTapeJournal::Clear() {
   FEntries.clear();
   FFileLines = 0;
   FEndsMidLine = false;
-  return !FKeep || platform::EmptyFile(FFile);
+  return !FKeep || Succeeded(platform::EmptyFile(FFile));
 }
 
 bool TTapeJournal::Rewrite(const std::string* drop) {
-  const auto content = ReadIfThere(FFile);
-  if (!content) return false;
+  std::error_code error;
+  const auto content = ReadIfThere(FFile, error);
+  if (!content) return Succeeded(error);
   std::vector<std::string_view> kept;
   bool cutShort = false;
   for (const std::string_view line : LinesOf(*content, cutShort))
@@ -138,10 +139,15 @@ bool TTapeJournal::Rewrite(const std::string* drop) {
   std::string lines;
   for (std::size_t i = first; i < kept.size(); ++i)
     (lines += kept[i]) += '\n';
-  if (platform::ReplaceFile(FFile, lines)) return false; // an error
+  if (!Succeeded(platform::ReplaceFile(FFile, lines))) return false;
   FFileLines = kept.size() - first;
   FEndsMidLine = false;
   return true;
+}
+
+bool TTapeJournal::Succeeded(std::error_code error) {
+  if (error) FError = error;
+  return !error;
 }
 
 } // namespace ui

@@ -5,8 +5,8 @@
 // tape holds the newest Capacity entries; the file may grow to twice that
 // before it is rewritten, in one atomic replacement, with the newest ones.
 // Without a file (KeepAcrossRestarts off) the tape lives in memory only.
-// A write that fails leaves the entries in memory and returns false, with
-// errno telling why.
+// A write that fails leaves the entries in memory and returns false;
+// LastError tells why.
 
 #include "ui/TapeEntry.h"
 
@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace ui {
 
@@ -48,6 +49,8 @@ public:
   bool Remove(std::size_t index);
   // Empties the tape and the file.
   bool Clear();
+  // Why the last call that returned false failed.
+  const std::error_code& LastError() const { return FError; }
 
 private:
   // Rewrites the file with the newest Capacity valid lines it holds now,
@@ -55,6 +58,8 @@ private:
   // given, is a line to leave out (the newest copy of it).
   bool Rewrite(const std::string* drop = nullptr);
   bool Append(const std::string& line);
+  // Keeps `error` for LastError; true when there is none.
+  bool Succeeded(std::error_code error);
 
   std::filesystem::path FFile;
   std::deque<TTapeEntry> FEntries;
@@ -62,6 +67,7 @@ private:
   std::size_t FFileLines = 0; // lines in the file as this run knows it
   bool FKeep = true;
   bool FEndsMidLine = false; // the file's last line has no newline
+  std::error_code FError;
 };
 
 } // namespace ui

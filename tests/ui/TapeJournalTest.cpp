@@ -186,6 +186,10 @@ TEST_F(TapeJournalTest, AnUnwritableFolderFailsTheAddButKeepsTheEntry) {
   TTapeJournal journal(Folder() / "blocker" / "Tallyon.tape");
   EXPECT_FALSE(journal.Add(Entry(1)));
   EXPECT_EQ(journal.Entries().size(), 1u);
+  // What the user is told: why the file could not be written.
+  EXPECT_EQ(journal.LastError(), std::errc::not_a_directory) << journal.LastError().message();
+  EXPECT_FALSE(journal.Clear());
+  EXPECT_EQ(journal.LastError(), std::errc::not_a_directory);
 }
 
 // Two processes appending long lines at once: every line whole.
