@@ -14,6 +14,8 @@
 //   {"tallyon", "-platform", "xcb"}  -> 2, err "tallyon: unknown argument
 //                                        '-platform'\n" and the usage
 
+#include "platform/ProgramFile.h"
+
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -29,7 +31,7 @@ struct ProgramCommandLine {
   // The program's own options: true when it takes `argument`. None by default.
   std::function<bool(std::string_view argument)> takeOption = nullptr;
   // The file whose version record --version reads: the running program.
-  std::string versionRecordFile = "/proc/self/exe";
+  std::string versionRecordFile = platform::ProgramFilePath();
 };
 
 // The exit status when the command line ends the program before it starts

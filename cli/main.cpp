@@ -5,6 +5,7 @@
 #include "cli/EngineDriver.h"
 #include "engine/NumberText.h"
 #include "platform/Locale.h"
+#include "platform/StandardStreams.h"
 
 #include <iostream>
 #include <string_view>
@@ -35,6 +36,8 @@ bool TakeValue(std::string_view argument, std::string_view prefix, std::string& 
 } // namespace
 
 int main(int argc, char** argv) {
+  // The same bytes on every system: no "\r" added to a line on Windows.
+  platform::UseBinaryStandardStreams();
   const platform::LocaleNumberFormat locale = platform::UserNumberFormat();
   std::string decimal = locale.decimalSeparator;
   std::string thousands = locale.thousandsSeparator;

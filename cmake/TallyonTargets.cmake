@@ -25,6 +25,17 @@ function(tallyon_test name)
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE tallyon_qt_test_environment)
   endif()
+  # A cross build cannot list the cases while it builds: its programs run
+  # later, on the other system or under an emulator, one test each.
+  if(CMAKE_CROSSCOMPILING)
+    # Every Windows program carries the version resource.
+    tallyon_version_record(${name})
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    if(ARG_PROPERTIES)
+      set_tests_properties(${name} PROPERTIES ${ARG_PROPERTIES})
+    endif()
+    return()
+  endif()
   include(GoogleTest)
   if(ARG_PROPERTIES)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 NO_PRETTY_VALUES

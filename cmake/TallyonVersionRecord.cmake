@@ -1,14 +1,20 @@
 # tallyon_version_record(TARGET [DESCRIPTION file])
 # Builds the version record of DESCRIPTION (the program's own,
 # cmake/Tallyon.version, by default) into the executable TARGET, where the
-# version-record service (platform/VersionInfo.h) and TFileVersionInfo read it.
+# version-record service (platform/VersionInfo.h) and TFileVersionInfo read it:
+# on Windows as its version resource, compiled by windres, elsewhere as an
+# ELF section.
 function(tallyon_version_record target)
   cmake_parse_arguments(ARG "" "DESCRIPTION" "" ${ARGN})
   if(NOT ARG_DESCRIPTION)
     set(ARG_DESCRIPTION ${PROJECT_SOURCE_DIR}/cmake/Tallyon.version)
   endif()
   get_filename_component(description ${ARG_DESCRIPTION} ABSOLUTE)
-  set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}_version_record.cpp)
+  if(WIN32)
+    set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}_version_record.rc)
+  else()
+    set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}_version_record.cpp)
+  endif()
   add_custom_command(
     OUTPUT ${source}
     COMMAND tallyon-vrc ${description} ${source}

@@ -24,8 +24,12 @@ struct ExtendedBits {
 };
 
 namespace detail {
+// The significand as two 32-bit halves: a 64-bit field would be 8-byte
+// aligned under the Microsoft ABI of 32-bit Windows, making the image 16
+// bytes against the 12 of a long double there.
 struct ExtendedImage {
-  std::uint64_t significand;
+  std::uint32_t significandLow;
+  std::uint32_t significandHigh;
   std::uint16_t signExponent;
   std::uint8_t padding[sizeof(Extended) - 10];
 };
@@ -34,11 +38,12 @@ static_assert(sizeof(ExtendedImage) == sizeof(Extended));
 
 // FromBits(0x4000, 0xADF85458A2BB4A9B) -> e, rounded to nearest.
 constexpr Extended FromBits(std::uint16_t signExponent, std::uint64_t significand) {
-  return std::bit_cast<Extended>(detail::ExtendedImage{significand, signExponent, {}});
+  return std::bit_cast<Extended>(detail::ExtendedImage{
+      std::uint32_t(significand), std::uint32_t(significand >> 32), signExponent, {}});
 }
 
 // ToBits(1.0L) -> {0x3FFF, 0x8000000000000000}.
 constexpr ExtendedBits ToBits(Extended x) {
   const auto image = std::bit_cast<detail::ExtendedImage>(x);
-  return {image.signExponent, image.significand};
+  return {image.signExponent, std::uint64_t(image.significandHigh) << 32 | image.significandLow};
 }

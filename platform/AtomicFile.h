@@ -9,26 +9,34 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace platform {
 
 // The file's bytes, in a text with `room` bytes of capacity beyond them;
-// nullopt when it cannot be read, with errno telling why.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t room = 0);
+// nullopt when it cannot be read, with `error` telling why.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::error_code& error,
+                                         std::size_t room = 0);
 
 // The steps of ReplaceFile, in their order.
 enum class ReplaceStep { CreateTemporary, Write, Flush, Close, Rename, FlushFolder };
 
-// Replaces the file at `path` with `content`; the new file is readable and
-// writable by its owner only.
-// False when a step up to the rename fails (errno tells why): the old file is then untouched
-// and the temporary one removed. A failing flush of the folder after the
-// rename is not reported, since the new file is already in place and some
-// file systems cannot flush a folder.
-bool ReplaceFile(const std::filesystem::path& path, std::string_view content);
+// Replaces the file at `path` with `content`; on POSIX systems the new file
+// is readable and writable by its owner only, on Windows it takes the
+// folder's inherited access as any new file does.
+// The error of the step that failed, when one up to the rename fails: the
+// old file is then untouched and the temporary one removed. A failing flush
+// of the folder after the rename is not reported, since the new file is
+// already in place and some file systems cannot flush a folder.
+[[nodiscard]] std::error_code ReplaceFile(const std::filesystem::path& path,
+                                          std::string_view content);
 
 // For tests: called before each step of ReplaceFile; returning true makes
-// that step fail. An empty function (the default) fails nothing.
+// that step fail with an input/output error. An empty function (the
+// default) fails nothing.
 void SetReplaceFaultForTesting(std::function<bool(ReplaceStep)> fault);
+
+// For the backends: whether the test's fault function fails `step`.
+bool ReplaceFaultInjected(ReplaceStep step);
 
 } // namespace platform

@@ -16,6 +16,14 @@
 // folder that cannot be made or a file that cannot be read or written means
 // the key cannot be opened, as a key without access does on Windows;
 // OpenFailure then tells which file and why.
+//
+// On Windows these are the system's registry calls (RegistryWin32.cpp): a
+// write reaches the registry at once, and the writes of an update are made
+// at EndUpdate, those already made undone when one fails. The key names
+// the failures there, and no file is ever kept aside.
+//
+// Include this header before <windows.h>: the access rights below are
+// macros there, of the same values.
 
 #include <cstdint>
 #include <filesystem>
@@ -95,6 +103,9 @@ public:
 
 private:
   struct TKey;
+  // The backend's: the value as stored (nullopt when missing or no key is
+  // open), and the write of one.
+  std::optional<RegistryValue> Find(std::string_view name) const;
   void Write(std::string_view name, const RegistryValue& value);
   bool LoadFile(const std::filesystem::path& file, std::string_view key, bool exists, bool writes,
                 RegistryFile& content);
@@ -107,6 +118,8 @@ private:
 
 // The file that holds a key under HKEY_CURRENT_USER, as described above;
 // nullopt for a key outside "Software\Vendor\Program" or without a home.
+// Where the system has a registry, the key's full name
+// ("HKEY_CURRENT_USER\Software\Corvane\Tallyon"), which notices show.
 std::optional<std::filesystem::path> RegistryFileFor(std::string_view key);
 
 } // namespace platform

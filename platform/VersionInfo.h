@@ -1,18 +1,20 @@
 #pragma once
 // The version-record service: a program's own version record read from its
-// executable file. On Windows these are the system's calls reading the
-// file's version resource; elsewhere the record (VersionRecord.h) sits in the
-// ELF section ".vs_version_info", put there by the build
-// (tallyon_version_record in cmake/), and these read it with the same
-// contract:
+// executable file, under the names platform::GetFileVersionInfoSizeA,
+// platform::GetFileVersionInfoA and platform::VerQueryValueA. On Windows these
+// are the system's calls reading the file's version resource (compiled by
+// windres, tallyon_version_record in cmake/); elsewhere the record
+// (VersionRecord.h) sits in the ELF section ".vs_version_info", put there by
+// the build, and these read it with the same contract:
 //
-//   uint32_t handle;
-//   uint32_t size = GetFileVersionInfoSizeA(path, &handle); // 0: no record
+//   platform::DWORD handle;
+//   platform::DWORD size = GetFileVersionInfoSizeA(path, &handle); // 0: no record
 //   std::vector<unsigned char> block(size);
 //   GetFileVersionInfoA(path, handle, size, block.data());
-//   void* value; uint32_t length;
+//   void* value; platform::UINT length;
 //   VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductName", &value, &length);
-//   // value: a NUL-terminated text (UTF-8 here), length: its bytes with the NUL
+//   // value: a NUL-terminated text (UTF-8 here, the ANSI code page on
+//   // Windows), length: its bytes with the NUL (characters on Windows)
 //
 // A block holds the record and, after it, room for the texts that
 // VerQueryValueA hands out, so they live as long as the block.
@@ -24,26 +26,36 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+namespace platform {
+using ::DWORD;
+using ::GetFileVersionInfoA;
+using ::GetFileVersionInfoSizeA;
+using ::UINT;
+using ::VerQueryValueA;
+} // namespace platform
 #else
 
 namespace platform {
+
+using DWORD = std::uint32_t;
+using UINT = std::uint32_t;
 
 inline constexpr const char* kVersionSection = ".vs_version_info";
 
 // The size of the block that holds the file's record; 0 when the file has
 // none or its record is damaged at the root. `*handle` becomes 0.
-std::uint32_t GetFileVersionInfoSizeA(const char* filename, std::uint32_t* handle);
+DWORD GetFileVersionInfoSizeA(const char* filename, DWORD* handle);
 
 // Fills `data` (`length` bytes) with the record. A block shorter than the
 // size above holds a record cut to fit. False when the file has no record.
-bool GetFileVersionInfoA(const char* filename, std::uint32_t handle, std::uint32_t length,
-                         void* data);
+bool GetFileVersionInfoA(const char* filename, DWORD handle, DWORD length, void* data);
 
 // Finds a value in a block that GetFileVersionInfoA filled: "\" gives the
 // fixed part (VS_FIXEDFILEINFO), "\VarFileInfo\Translation" the language and
 // code page pairs, "\StringFileInfo\<table>\<key>" a text. False, with
 // `*length` 0, when the value is missing.
-bool VerQueryValueA(const void* block, const char* subBlock, void** buffer, std::uint32_t* length);
+bool VerQueryValueA(const void* block, const char* subBlock, void** buffer, UINT* length);
 
 // The bytes of the file's ".vs_version_info" section, when it is a
 // little-endian ELF file that has one; nullopt otherwise. Nothing outside

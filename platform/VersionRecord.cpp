@@ -231,11 +231,11 @@ void ParseVersion(std::string_view word, std::uint16_t (&version)[4]) {
 }
 
 std::uint32_t Flag(std::string_view word) {
-  const std::pair<std::string_view, std::uint32_t> flags[] = {{"debug", VS_FF_DEBUG},
-                                                              {"prerelease", VS_FF_PRERELEASE},
-                                                              {"patched", VS_FF_PATCHED},
-                                                              {"privatebuild", VS_FF_PRIVATEBUILD},
-                                                              {"specialbuild", VS_FF_SPECIALBUILD}};
+  const std::pair<std::string_view, std::uint32_t> flags[] = {{"debug", ffDebug},
+                                                              {"prerelease", ffPreRelease},
+                                                              {"patched", ffPatched},
+                                                              {"privatebuild", ffPrivateBuild},
+                                                              {"specialbuild", ffSpecialBuild}};
   for (const auto& [name, flag] : flags)
     if (word == name) return flag;
   throw std::invalid_argument("unknown flag: " + std::string(word));

@@ -19,11 +19,15 @@
 
 namespace platform {
 
-constexpr std::uint32_t VS_FF_DEBUG = 0x01;
-constexpr std::uint32_t VS_FF_PRERELEASE = 0x02;
-constexpr std::uint32_t VS_FF_PATCHED = 0x04;
-constexpr std::uint32_t VS_FF_PRIVATEBUILD = 0x08;
-constexpr std::uint32_t VS_FF_SPECIALBUILD = 0x20;
+// The file flags, of the values of Windows' VS_FF_DEBUG and its kin (which
+// are macros there).
+enum VersionFileFlag : std::uint32_t {
+  ffDebug = 0x01,
+  ffPreRelease = 0x02,
+  ffPatched = 0x04,
+  ffPrivateBuild = 0x08,
+  ffSpecialBuild = 0x20,
+};
 
 // What a record holds. Versions are four numbers, "1.0.1.17" -> {1, 0, 1, 17}.
 struct VersionDescription {

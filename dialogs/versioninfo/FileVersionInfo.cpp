@@ -7,11 +7,9 @@
 #include <utility>
 #include <vector>
 
-#ifndef _WIN32
 using platform::GetFileVersionInfoA;
 using platform::GetFileVersionInfoSizeA;
 using platform::VerQueryValueA;
-#endif
 
 void TFileVersionInfo::SetFilename(const std::string& filename) {
   FFilename = filename;
@@ -40,15 +38,15 @@ void TFileVersionInfo::ReadVersionInfo() {
   std::error_code error;
   if (!std::filesystem::is_regular_file(FFilename, error))
     throw EFilerError("File not found: " + FFilename);
-  std::uint32_t handle = 0;
-  const std::uint32_t size = GetFileVersionInfoSizeA(FFilename.c_str(), &handle);
+  platform::DWORD handle = 0;
+  const platform::DWORD size = GetFileVersionInfoSizeA(FFilename.c_str(), &handle);
   FInfoSize = size;
   if (size == 0) throw EReadError("Invalid version info record in file " + FFilename);
   std::vector<unsigned char> block(size, 0);
   GetFileVersionInfoA(FFilename.c_str(), handle, size, block.data());
 
   void* value = nullptr;
-  std::uint32_t length = 0;
+  platform::UINT length = 0;
   if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &value, &length) || length < 4)
     throw EReadError("Invalid language info in file " + FFilename);
   const auto* translation = static_cast<const unsigned char*>(value);

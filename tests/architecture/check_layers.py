@@ -3,7 +3,7 @@
 
 Every library and program of the source folders is read from the
 CMakeLists.txt of its folder or subfolder (tallyon_library, add_executable, target_link_libraries,
-target_sources). A source file belongs to the target that lists it, a header
+target_sources), with the lists they name (set(NAME ...), every branch's). A source file belongs to the target that lists it, a header
 to the target of the source file of the same name (or, where there is none,
 to the targets of the nearest folder with a CMakeLists.txt). A file may include a project header only from its
 own target or a target it depends on, directly or through others, and a
@@ -25,7 +25,15 @@ WINDOWS_HEADER = re.compile(r"(windows|win[a-z0-9]*|shellapi|shlobj|shlwapi|comm
 CALL = re.compile(r"\b(tallyon_library|add_executable|target_link_libraries|target_sources)"
                   r"\s*\(([^)]*)\)", re.S)
 KEYWORDS = {"SOURCES", "DEPS", "PRIVATE", "PUBLIC", "INTERFACE"}
+SET = re.compile(r"\bset\s*\(\s*(\w+)\s+([^)]*)\)", re.S)
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+
+
+def expanded(word, lists):
+    """A word of a call, or the list it names ("${backends}")."""
+    if word.startswith("${") and word.endswith("}"):
+        return lists.get(word[2:-1], [])
+    return [word]
 
 
 def read_targets(root):
@@ -34,8 +42,12 @@ def read_targets(root):
     for cmake in sorted(c for top in FOLDERS for c in (root / top).rglob("CMakeLists.txt")):
         folder = str(cmake.parent.relative_to(root))
         text = re.sub(r"#.*", "", cmake.read_text())
+        # A list set in a branch per system counts with all its branches.
+        lists = {}
+        for name, body in SET.findall(text):
+            lists.setdefault(name, []).extend(body.split())
         for call, body in CALL.findall(text):
-            words = body.split()
+            words = [w for word in body.split() for w in expanded(word, lists)]
             name = "tallyon::" + words[0] if call == "tallyon_library" else words[0]
             target = targets.setdefault(name, {"folder": folder, "sources": set(), "deps": set()})
             section = "SOURCES" if call in ("add_executable", "target_sources") else None

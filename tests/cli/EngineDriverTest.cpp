@@ -143,44 +143,4 @@ TEST(EngineDriver, ShowPrintsTheDisplayTextAndLeavesTheCalculator) {
   EXPECT_EQ(Drive("1 show=7 2").output, "ok\t1\t0\tcoNone\nok\t7\nok\t12\t0\tcoNone\n");
 }
 
-// The binary itself fed `input` through a shell, with `flags`; its output.
-std::string RunBinary(const std::string& input, const std::string& flags) {
-  const std::string command = "printf '" + input + "\\n' | " + TALLYON_ENGINE_BINARY + " " + flags;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return "popen failed";
-  std::string output;
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe))
-    output += buffer;
-  const int status = pclose(pipe);
-  return status == 0 ? output : output + "exit status " + std::to_string(status);
-}
-
-TEST(EngineDriver, BinaryTakesSeparatorFlags) {
-  EXPECT_EQ(LastLine(RunBinary("C 1 . 5 + 1 =", "--decimal-separator=, --thousands-separator=.")),
-            "ok\t2,5\t0\tcoPlus");
-}
-
-TEST(EngineDriver, BinaryShowsWithItsThousandsSeparator) {
-  // A no-break space in UTF-8: the separator may be several bytes.
-  EXPECT_EQ(RunBinary("show=1234567,5 showplain=1234567,5",
-                      "--decimal-separator=, --thousands-separator=$(printf '\\302\\240')"),
-            "ok\t1\xC2\xA0"
-            "234\xC2\xA0"
-            "567,5\n"
-            "ok\t1234567,5\n");
-}
-
-// No thousands separator, or the decimal one again: grouping is off, and the
-// display reads one way.
-TEST(EngineDriver, BinaryGroupsNothingWithoutADistinctThousandsSeparator) {
-  for (const char* flags : {"--decimal-separator=, --thousands-separator=",
-                            "--decimal-separator=, --thousands-separator=,"})
-    EXPECT_EQ(RunBinary("show=1234567,5 showplain=1234567,5", flags),
-              "ok\t1234567,5\nok\t1234567,5\n")
-        << flags;
-  EXPECT_EQ(RunBinary("show=1234567.5", "--decimal-separator=. --thousands-separator=."),
-            "ok\t1234567.5\n");
-}
-
 } // namespace

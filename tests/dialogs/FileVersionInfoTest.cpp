@@ -10,6 +10,14 @@
 
 namespace {
 
+// "\u00A9" as the version-record service hands it out: UTF-8 here, the ANSI
+// code page (Windows-1252 on an English system) on Windows.
+#ifdef _WIN32
+constexpr const char* kCopyrightSign = "\xA9";
+#else
+constexpr const char* kCopyrightSign = "\xC2\xA9";
+#endif
+
 // The nine texts in their order of reading.
 std::vector<std::string> Texts(const TFileVersionInfo& info) {
   return {info.CompanyName(),  info.FileDescription(), info.FileVersion(),
@@ -47,9 +55,10 @@ TEST(FileVersionInfo, ASecondRecordWithMissingAndEmptyTexts) {
   TFileVersionInfo info;
   info.SetFilename(VERSIONED_SAMPLE);
   EXPECT_EQ(info.LanguageInfo(), "040704B0");
-  EXPECT_EQ(Texts(info), (std::vector<std::string>{"Sample Works", "Sample Program", "n/a",
-                                                   "sample", "\xC2\xA9 2024 Sample Works", "",
-                                                   "Sample", "2.5.0.0", "n/a"}));
+  EXPECT_EQ(Texts(info),
+            (std::vector<std::string>{"Sample Works", "Sample Program", "n/a", "sample",
+                                      std::string(kCopyrightSign) + " 2024 Sample Works", "",
+                                      "Sample", "2.5.0.0", "n/a"}));
   EXPECT_EQ(info.GetBuildOnly(), "n/a");
 }
 

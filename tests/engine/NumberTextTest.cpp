@@ -166,7 +166,7 @@ TEST(TextToNumber, AgreesWithStrtoldToTheBit) {
     const int length = 1 + static_cast<int>(random() % 25);
     for (int d = 0; d < length; ++d)
       digits += static_cast<char>('0' + random() % 10);
-    const std::size_t point = random() % std::size_t(length + 1);
+    const auto point = static_cast<std::size_t>(random() % std::uint64_t(length + 1));
     const std::string text = digits.substr(0, point) + "." + digits.substr(point) + "E" +
                              std::to_string(static_cast<int>(random() % 81) - 40);
     EXPECT_EQ(ToBits(TextToNumber(text, '.')), ToBits(std::strtold(text.c_str(), nullptr))) << text;

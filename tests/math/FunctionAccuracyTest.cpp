@@ -12,6 +12,7 @@
 // range), and its rows only have to come out finite with the right sign.
 
 #include "math/CVMath.h"
+#include "tests/math/FunctionReference.h"
 
 #include <gtest/gtest.h>
 
@@ -25,19 +26,6 @@
 namespace {
 
 using namespace CVMath;
-
-struct ReferenceRow {
-  const char* function;
-  const char* region;
-  ExtendedBits x;
-  ExtendedBits y;
-  ExtendedBits expected;
-  double residual; // exact minus expected, in ulps of expected
-};
-
-const ReferenceRow Reference[] = {
-#include "FunctionReference.inc"
-};
 
 using Evaluation = std::function<Extended(Extended, Extended)>;
 

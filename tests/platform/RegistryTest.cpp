@@ -94,47 +94,6 @@ TEST_F(Registry, CreatesTheKeyForItsOwnerOnly) {
   EXPECT_TRUE(again.OpenKey(kKey, false));
 }
 
-TEST_F(Registry, ReadsByDataType) {
-  WriteValues("\"Text\"=\"12.5\"\n"
-              "\"Cut\"=hex(1):31,00,32,00\n"
-              "\"Expand\"=hex(2):25,48,4f,4d,45,25,00\n"
-              "\"Number\"=dword:ffffffff\n"
-              "\"Wide\"=hex(4):01,02\n"
-              "\"Binary\"=hex:01\n"
-              "\"NoData\"=hex:\n"
-              "\"Multi\"=hex(7):61,00,00\n");
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(kKey, true));
-  const std::string invalid = "Invalid data type for ";
-  const std::string failed = "Failed to get data for ";
-  const struct {
-    const char* name;
-    platform::TRegDataType type;
-    std::string text;    // ReadString, or its error
-    std::string integer; // ReadInteger, or its error
-  } table[] = {
-      {"Text", platform::rdString, "12.5", invalid + "'Text'"},
-      {"cut", platform::rdString, "1", invalid + "'cut'"},
-      {"Expand", platform::rdExpandString, "%HOME%", invalid + "'Expand'"},
-      {"Number", platform::rdInteger, invalid + "'Number'", "-1"},
-      {"Wide", platform::rdInteger, invalid + "'Wide'", failed + "'Wide'"},
-      {"Binary", platform::rdBinary, invalid + "'Binary'", invalid + "'Binary'"},
-      {"NoData", platform::rdBinary, "", invalid + "'NoData'"},
-      {"Multi", platform::rdUnknown, invalid + "'Multi'", invalid + "'Multi'"},
-      {"Missing", platform::rdUnknown, "", failed + "'Missing'"},
-  };
-  for (const auto& row : table) {
-    EXPECT_EQ(registry.GetDataType(row.name), row.type) << row.name;
-    EXPECT_EQ(registry.ValueExists(row.name), std::string(row.name) != "Missing");
-    std::string text, integer;
-    const std::string textError = MessageOf([&] { text = registry.ReadString(row.name); });
-    const std::string integerError =
-        MessageOf([&] { integer = std::to_string(registry.ReadInteger(row.name)); });
-    EXPECT_EQ(textError == "(no error)" ? text : textError, row.text) << row.name;
-    EXPECT_EQ(integerError == "(no error)" ? integer : integerError, row.integer) << row.name;
-  }
-}
-
 TEST_F(Registry, WritesReachTheFileAtOnce) {
   TRegistry writer;
   ASSERT_TRUE(writer.OpenKey(kKey, true));

@@ -131,7 +131,7 @@ TEST_F(VersionInfo, RecordReadsBackFromElf32AndElf64) {
   EXPECT_EQ(fixed[3], 0x00010011u); // 1.17
   EXPECT_EQ(fixed[4], 0x00020003u);
   EXPECT_EQ(fixed[5], 0x00040005u);
-  EXPECT_EQ(fixed[7], VS_FF_PRERELEASE | VS_FF_DEBUG);
+  EXPECT_EQ(fixed[7], platform::ffPreRelease | platform::ffDebug);
   ASSERT_TRUE(VerQueryValueA(block.data(), "\\varfileinfo\\TRANSLATION", &value, &length));
   EXPECT_EQ(std::string(static_cast<const char*>(value), length),
             "\x09\x04\xE4\x04\x07\x04\xB0\x04");

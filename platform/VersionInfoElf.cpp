@@ -104,7 +104,7 @@ std::optional<std::string> ReadVersionSection(const std::filesystem::path& file)
   return std::nullopt;
 }
 
-std::uint32_t GetFileVersionInfoSizeA(const char* filename, std::uint32_t* handle) {
+DWORD GetFileVersionInfoSizeA(const char* filename, DWORD* handle) {
   if (handle != nullptr) *handle = 0;
   const std::optional<std::string> record = RecordOf(filename);
   // The record, then twice its size for texts: UTF-8 takes at most three
@@ -112,7 +112,7 @@ std::uint32_t GetFileVersionInfoSizeA(const char* filename, std::uint32_t* handl
   return record ? std::uint32_t(Align4(record->size()) * 3) : 0;
 }
 
-bool GetFileVersionInfoA(const char* filename, std::uint32_t, std::uint32_t length, void* data) {
+bool GetFileVersionInfoA(const char* filename, DWORD, DWORD length, void* data) {
   const std::optional<std::string> record = RecordOf(filename);
   if (!record || data == nullptr) return false;
   // A short block gets a record cut to a third of it, so that the room for
@@ -126,7 +126,7 @@ bool GetFileVersionInfoA(const char* filename, std::uint32_t, std::uint32_t leng
   return true;
 }
 
-bool VerQueryValueA(const void* block, const char* subBlock, void** buffer, std::uint32_t* length) {
+bool VerQueryValueA(const void* block, const char* subBlock, void** buffer, UINT* length) {
   if (length != nullptr) *length = 0;
   if (block == nullptr || subBlock == nullptr || buffer == nullptr) return false;
   const auto* bytes = static_cast<const unsigned char*>(block);

@@ -1,0 +1,7 @@
+#include "platform/StandardStreams.h"
+
+namespace platform {
+
+void UseBinaryStandardStreams() {}
+
+} // namespace platform

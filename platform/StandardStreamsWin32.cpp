@@ -1,0 +1,15 @@
+#include "platform/StandardStreams.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+
+namespace platform {
+
+void UseBinaryStandardStreams() {
+  ::_setmode(::_fileno(stdin), _O_BINARY);
+  ::_setmode(::_fileno(stdout), _O_BINARY);
+  ::_setmode(::_fileno(stderr), _O_BINARY);
+}
+
+} // namespace platform
