@@ -4,6 +4,8 @@
 // box captioned with the application title, with the stop icon and OK, and
 // lets the program carry on. Nothing is thrown into the toolkit.
 
+#include "ui/ErrorText.h"
+
 #include <functional>
 #include <string>
 
@@ -11,12 +13,8 @@ class QWidget;
 
 namespace app {
 
-// The message as the box shows it: a full stop appended when the last
-// character sorts after ".".  "Overflow" -> "Overflow.";  "1." -> "1.".
-// A message longer than 300 bytes keeps only its first and last 120 bytes,
-// joined by "…", so a conversion error quoting a million digits shows
-// "'7777…7777' is not a valid floating point value." with about 200 of them.
-std::string ErrorBoxText(const std::string& message);
+// The message as the box shows it (ui/ErrorText.h).
+using ui::ErrorBoxText;
 
 void ShowErrorBox(QWidget* parent, const std::string& message);
 

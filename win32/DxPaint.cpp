@@ -1,0 +1,102 @@
+#include "win32/DxPaint.h"
+
+#include <map>
+#include <tuple>
+
+namespace {
+
+// The face behind the keys and the panels' ring, as the Qt shell has them.
+constexpr ui::TRgb ContainerFace{236, 233, 216};
+constexpr ui::TRgb PanelRing{166, 202, 240};
+constexpr ui::TRgb White{255, 255, 255};
+
+void Frame(HDC dc, const RECT& rect, ui::TRgb color) {
+  HBRUSH brush = CreateSolidBrush(win32::Color(color));
+  FrameRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
+void Fill(HDC dc, const RECT& rect, ui::TRgb color) {
+  HBRUSH brush = CreateSolidBrush(win32::Color(color));
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
+RECT Inset(RECT rect, int by) {
+  InflateRect(&rect, -by, -by);
+  return rect;
+}
+
+} // namespace
+
+COLORREF win32::Color(ui::TRgb rgb) {
+  return static_cast<COLORREF>(rgb.Red | (rgb.Green << 8) | (rgb.Blue << 16));
+}
+
+RECT win32::Place(ui::TRect place, POINT origin) {
+  const int left = origin.x + place.Left, top = origin.y + place.Top;
+  return {left, top, left + place.Width, top + place.Height};
+}
+
+bool win32::Contains(const RECT& rect, POINT point) {
+  return PtInRect(&rect, point) != FALSE;
+}
+
+void win32::FillGradient(HDC dc, const RECT& rect, ui::TRgb from, ui::TRgb to, TdxQuality quality) {
+  const int height = rect.bottom - rect.top;
+  const auto bands = ui::GradientBands(from, to, height, ui::BandCount(quality));
+  for (std::size_t i = 0; i < bands.size(); ++i) {
+    const int bottom = i + 1 < bands.size() ? bands[i + 1].FirstRow : height;
+    if (bottom <= bands[i].FirstRow) continue; // a later band covers the row
+    Fill(dc, {rect.left, rect.top + bands[i].FirstRow, rect.right, rect.top + bottom},
+         bands[i].Color);
+  }
+}
+
+HFONT win32::Font(const wchar_t* typeface, int pixels, bool bold) {
+  static std::map<std::tuple<std::wstring, int, bool>, HFONT> made;
+  HFONT& font = made[{typeface, pixels, bold}];
+  if (!font)
+    font = CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       NONANTIALIASED_QUALITY, DEFAULT_PITCH, typeface);
+  return font;
+}
+
+// The face gradient inside a border line; a pressed or checked key shows
+// the clicked gradient, a hot one the highlight ring.
+void win32::TdxButton::Paint(HDC dc) const {
+  const bool sunken = Down || Checked;
+  const RECT face = Inset(Place, 1);
+  if (sunken)
+    FillGradient(dc, face, Colors.ClickedFrom, Colors.ClickedTo);
+  else
+    FillGradient(dc, face, Colors.BackgroundFrom, Colors.BackgroundTo);
+  if (Hot && !sunken) {
+    Frame(dc, face, Colors.HighlightTo);
+  }
+  Frame(dc, Place, Colors.BorderLine);
+
+  RECT text = Place;
+  if (sunken) OffsetRect(&text, 1, 1);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  SelectObject(dc, Font(L"MS Sans Serif", CaptionPixels, true));
+  DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &text,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void win32::TmxFlatPanel::Paint(HDC dc) const {
+  Fill(dc, Place, White);
+  Frame(dc, Place, PanelRing);
+  RECT text = Inset(Place, 2);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  SelectObject(dc, CaptionFont);
+  DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &text,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void win32::PaintContainer(HDC dc, const RECT& rect) {
+  Fill(dc, rect, ContainerFace);
+}
