@@ -16,6 +16,7 @@
 #include "app/UCalc.h"
 #include "display/CalcIndicator.h"
 #include "platform/desktop/Desktop.h"
+#include "settings/Presence.h"
 #include "settings/USet.h"
 
 #include <QAction>
@@ -100,32 +101,6 @@ void TFCalc::WatchTray() {
   if (!isVisible()) RestoreAndRaise();
 }
 
-namespace {
-
-// The three places the window shows in: the stored ShowIn, its entry in the
-// "Show Tallyon In" menu, and what the desktop shows of the window.
-struct PresenceMode {
-  std::int32_t showIn;
-  std::size_t entry;
-  bool taskbarButton;
-  bool trayIcon;
-  bool minimizeToTray; // minimising hides the window, the tray icon brings it back
-};
-constexpr std::array<PresenceMode, 3> PresenceModes = {{
-    {USet::ShowInTaskbarAndTray, 0, true, true, false},
-    {USet::ShowInTaskbar, 1, true, false, false},
-    {USet::ShowInTray, 2, false, true, true},
-}};
-
-// The mode of a stored ShowIn; any value but the first two is the tray-only mode.
-const PresenceMode& ModeOf(std::int32_t showIn) {
-  for (const PresenceMode& mode : PresenceModes)
-    if (mode.showIn == showIn) return mode;
-  return PresenceModes.back();
-}
-
-} // namespace
-
 void TFCalc::SetTaskbarButton(bool shown) {
   platform::SetTaskbarButton(*this, shown || !QSystemTrayIcon::isSystemTrayAvailable());
 }
@@ -133,14 +108,14 @@ void TFCalc::SetTaskbarButton(bool shown) {
 // What is shown comes before what goes, so the window is never without both
 // a taskbar button and a tray icon.
 void TFCalc::ApplyShowIn(std::int32_t showIn) {
-  const PresenceMode& mode = ModeOf(showIn);
-  USet::ShowIn = mode.showIn;
+  const USet::TPresenceMode& mode = USet::PresenceModeOf(showIn);
+  USet::ShowIn = mode.ShowIn;
   for (std::size_t i = 0; i < FViewShowIn.size(); ++i)
-    FViewShowIn[i]->setChecked(i == mode.entry);
-  if (mode.taskbarButton) SetTaskbarButton(true);
-  if (FPainted || !mode.taskbarButton) ShowTrayIcon(mode.trayIcon);
-  FMinimizeToTray = mode.minimizeToTray;
-  if (!mode.taskbarButton) SetTaskbarButton(false);
+    FViewShowIn[i]->setChecked(i == mode.Entry);
+  if (mode.TaskbarButton) SetTaskbarButton(true);
+  if (FPainted || !mode.TaskbarButton) ShowTrayIcon(mode.TrayIcon);
+  FMinimizeToTray = mode.MinimizeToTray;
+  if (!mode.TaskbarButton) SetTaskbarButton(false);
 }
 
 void TFCalc::ViewShowTaskSystemExecute() {
@@ -163,7 +138,7 @@ void TFCalc::FormShow() {
 // What the first frame does not need; the write last, as it may fail.
 void TFCalc::AfterFirstPaint() {
   setWindowIcon(app::ProgramIcon());
-  ShowTrayIcon(ModeOf(USet::ShowIn).trayIcon);
+  ShowTrayIcon(USet::PresenceModeOf(USet::ShowIn).TrayIcon);
   ShowTrayAvailability();
   USet::StoreLoadedDefaults();
 }
@@ -171,7 +146,7 @@ void TFCalc::AfterFirstPaint() {
 // Coming back from the minimised state brings the taskbar button back; in
 // the tray-only mode it goes again at once.
 void TFCalc::ApplicationRestore() {
-  if (!ModeOf(USet::ShowIn).taskbarButton) SetTaskbarButton(false);
+  if (!USet::PresenceModeOf(USet::ShowIn).TaskbarButton) SetTaskbarButton(false);
 }
 
 void TFCalc::RestoreAndRaise() {

@@ -1,7 +1,9 @@
 #include "win32/DxPaint.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,20 @@ void Fill(HDC dc, const RECT& rect, ui::TRgb color) {
   HBRUSH brush = CreateSolidBrush(win32::Color(color));
   FillRect(dc, &rect, brush);
   DeleteObject(brush);
+}
+
+// The first typeface that has every character of the text: the captions'
+// own, then those that have the mathematical signs.
+HFONT CaptionFont(HDC dc, const std::wstring& text, int pixels) {
+  for (const wchar_t* typeface : {L"MS Sans Serif", L"Tahoma", L"Arial", L"Symbol"}) {
+    HFONT font = win32::Font(typeface, pixels, true);
+    SelectObject(dc, font);
+    std::vector<WORD> glyphs(text.size());
+    GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    if (std::find(glyphs.begin(), glyphs.end(), WORD(0xFFFF)) == glyphs.end()) return font;
+  }
+  return win32::Font(L"MS Sans Serif", pixels, true);
 }
 
 RECT Inset(RECT rect, int by) {
@@ -81,7 +97,7 @@ void win32::TdxButton::Paint(HDC dc) const {
   if (sunken) OffsetRect(&text, 1, 1);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
-  SelectObject(dc, Font(L"MS Sans Serif", CaptionPixels, true));
+  SelectObject(dc, CaptionFont(dc, Caption, CaptionPixels));
   DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &text,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }

@@ -101,8 +101,15 @@ LRESULT win32::TFCalc::Handle(UINT message, WPARAM w, LPARAM l) {
     if (HIWORD(w) == 0 && LOWORD(w) < unsigned(TMenuCommand::Count))
       Run(static_cast<TMenuCommand>(LOWORD(w)));
     return 0;
+  case WM_SYSCOMMAND:
+    if ((w & 0xFFF0) == SC_MINIMIZE && MinimizeToTray()) return 0;
+    break;
+  case TrayMessage: TrayIconEvent(l); return 0;
   case WM_CLOSE: FormClose(); return 0;
-  case WM_DESTROY: PostQuitMessage(0); return 0;
+  case WM_DESTROY:
+    ShowTrayIcon(false);
+    PostQuitMessage(0);
+    return 0;
   }
   return DefWindowProcW(FHandle, message, w, l);
 }
@@ -161,7 +168,8 @@ void win32::TFCalc::FormCreate() {
   UpdateIndicators();
   FCalculator.SetAngularMeasure(static_cast<TAngularMeasure>(USet::AngularMeasure));
   ShowChecks();
-  if (USet::StayOnTop) SetWindowPos(FHandle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ApplyStayOnTop();
+  ShowIn(USet::ShowIn);
   const std::string notice = USet::TakeSettingsNotice();
   if (!notice.empty()) ShowErrorBox(notice);
 }
@@ -182,6 +190,7 @@ void win32::TFCalc::UpdateIndicators() {
   case coNone: break;
   }
   FPanelIndicator.Caption = sign;
+  if (FTrayIcon) ShowTrayIcon(true); // the tip shows the value
   for (std::size_t i = FAnglesFrom; i < FKeys.size(); ++i)
     FKeys[i].Checked = std::get<TAngularMeasure>(FKeyTargets[i]) == FCalculator.AngularMeasure();
   Invalidate();

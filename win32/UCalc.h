@@ -63,12 +63,22 @@ private:
   void ViewThouSepExecute();
   void ViewStayOnTopExecute();
   void ViewFunctionsExecute();
-  void ShowIn(std::int32_t showIn);
   void HelpKeyboardExecute();
   void HelpHomePage1Execute();
   void HelpAbout1Execute();
   void ShowChecks();
   void FormClose();
+
+  // Presence: taskbar button, tray icon, stay on top.
+  static constexpr UINT TrayMessage = WM_APP + 1;
+  void ShowIn(std::int32_t showIn);
+  void ShowTrayIcon(bool shown);
+  void SetTaskbarButton(bool shown);
+  void ApplyStayOnTop();
+  bool MinimizeToTray();
+  void RestoreAndRaise();
+  void TrayIconEvent(LPARAM event);
+  void ShowTrayMenu();
 
   HWND FHandle = nullptr;
   HMENU FMenu = nullptr;
@@ -81,6 +91,7 @@ private:
   std::size_t FFunctionsFrom = 0, FAnglesFrom = 0;
   std::size_t FPressed = SIZE_MAX;
   std::size_t FHot = SIZE_MAX;
+  bool FTrayIcon = false;
 };
 
 } // namespace win32

@@ -110,7 +110,7 @@ void win32::TFCalc::Execute(TMenuCommand command) {
   case HelpKeyboard: HelpKeyboardExecute(); break;
   case HelpHomePage1: HelpHomePage1Execute(); break;
   case HelpAbout1: HelpAbout1Execute(); break;
-  case TrayIconOpen: ShowWindow(FHandle, SW_RESTORE); break;
+  case TrayIconOpen: RestoreAndRaise(); break;
   case Count: break;
   }
   ShowChecks();
@@ -150,17 +150,12 @@ void win32::TFCalc::ViewThouSepExecute() {
 
 void win32::TFCalc::ViewStayOnTopExecute() {
   USet::StayOnTop = !USet::StayOnTop;
-  SetWindowPos(FHandle, USet::StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ApplyStayOnTop();
 }
 
 void win32::TFCalc::ViewFunctionsExecute() {
   USet::Functions = !USet::Functions;
   Resize();
-}
-
-void win32::TFCalc::ShowIn(std::int32_t showIn) {
-  USet::ShowIn = showIn;
 }
 
 void win32::TFCalc::HelpKeyboardExecute() {
