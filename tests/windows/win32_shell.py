@@ -39,9 +39,9 @@ KEYS.update({d: d for d in "0123456789"})
 
 # Rows that differ under the Windows build and are reported, not failed, until
 # the cause is settled: the tenths wait for the engine's own decimal reading
-# (MinGW's strtold differs, see twin-tests.sh); the backspace row copies 7
-# under Wine, and whether the window or the MinGW engine differs is not
-# known yet. Empty this set to make them count.
+# (MinGW's strtold differs, see twin-tests.sh). The backspace row passes
+# typed into a fresh window; after the rows before it, which leave state
+# that C does not clear, it copies 7. Empty this set to make them count.
 REPORTED_ONLY = {"tenths cancel to zero", "backspace ends the operand"}
 
 ROW = re.compile(r'\{"([^"]*)", "([^"]*)", "([^"]*)", "([^"]*)", "([^"]*)"(?:, "([^"]*)")?\}')
