@@ -67,8 +67,8 @@ def wait_for(predicate, seconds=60.0):
 
 
 class Calculator:
-    def __init__(self, build, out):
-        self.exe = str(build / "bin" / "tallyon.exe")
+    def __init__(self, exe, out):
+        self.exe = str(exe)
         self.out = out
         self.process = None
         self.window = None
@@ -180,18 +180,32 @@ def stored_value():
     return found.group(1) if found else None
 
 
+class Desktop:
+    """Xvfb with openbox, for the length of a with-block."""
+
+    def __init__(self, display=":73"):
+        self.display = display
+
+    def __enter__(self):
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+            stderr=subprocess.DEVNULL)
+        os.environ["DISPLAY"] = self.display
+        time.sleep(1)
+        self.openbox = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL)
+        return self
+
+    def __exit__(self, *_):
+        self.openbox.terminate()
+        self.xvfb.terminate()
+
+
 def main():
     build, out = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     out.mkdir(parents=True, exist_ok=True)
-    display = ":73"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-                            stderr=subprocess.DEVNULL)
-    os.environ["DISPLAY"] = display
-    time.sleep(1)
-    openbox = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL)
     failures = []
-    try:
-        calc = Calculator(build, out)
+    with Desktop():
+        calc = Calculator(build / "bin" / "tallyon.exe", out)
         print(f"-- first start: {calc.start():.1f} s to the window", flush=True)
         calc.shot("win32-start.png")
         calc.keys("alt+v", "f", delay=100)  # the functions panel, for the function keys
@@ -214,9 +228,6 @@ def main():
             failures.append("the value was not kept across a restart")
         calc.shot("win32-restarted.png")
         calc.exit()
-    finally:
-        openbox.terminate()
-        xvfb.terminate()
     for failure in failures:
         print("FAILED:", failure)
     sys.exit(1 if failures else 0)
