@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,18 +25,26 @@ void Fill(HDC dc, const RECT& rect, ui::TRgb color) {
   DeleteObject(brush);
 }
 
-// The first typeface that has every character of the text: the captions'
-// own, then those that have the mathematical signs.
-HFONT CaptionFont(HDC dc, const std::wstring& text, int pixels) {
-  for (const wchar_t* typeface : {L"MS Sans Serif", L"Tahoma", L"Arial", L"Symbol"}) {
+constexpr wchar_t AsteriskOperator = 0x2217;
+
+// The typeface a caption is drawn in, and the text: the captions' own for
+// ASCII, the "Symbol" asterisk for the multiplication key, else the first
+// TrueType face that has every character (the captions' face is a bitmap
+// one that has no mathematical signs).
+std::pair<HFONT, std::wstring> CaptionFace(HDC dc, const std::wstring& text, int pixels) {
+  if (text == std::wstring(1, AsteriskOperator))
+    return {win32::Font(L"Symbol", pixels, true), L"*"};
+  if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; }))
+    return {win32::Font(L"MS Sans Serif", pixels, true), text};
+  for (const wchar_t* typeface : {L"Tahoma", L"Arial", L"DejaVu Sans"}) {
     HFONT font = win32::Font(typeface, pixels, true);
     SelectObject(dc, font);
     std::vector<WORD> glyphs(text.size());
     GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
                      GGI_MARK_NONEXISTING_GLYPHS);
-    if (std::find(glyphs.begin(), glyphs.end(), WORD(0xFFFF)) == glyphs.end()) return font;
+    if (std::find(glyphs.begin(), glyphs.end(), WORD(0xFFFF)) == glyphs.end()) return {font, text};
   }
-  return win32::Font(L"MS Sans Serif", pixels, true);
+  return {win32::Font(L"Tahoma", pixels, true), text};
 }
 
 RECT Inset(RECT rect, int by) {
@@ -97,8 +106,9 @@ void win32::TdxButton::Paint(HDC dc) const {
   if (sunken) OffsetRect(&text, 1, 1);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
-  SelectObject(dc, CaptionFont(dc, Caption, CaptionPixels));
-  DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &text,
+  const auto [font, caption] = CaptionFace(dc, Caption, CaptionPixels);
+  SelectObject(dc, font);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
