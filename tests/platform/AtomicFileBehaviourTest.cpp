@@ -2,13 +2,12 @@
 // of the system the tests are built for.
 
 #include "platform/AtomicFile.h"
+#include "tests/support/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,14 +31,9 @@ protected:
 
   fs::path File() const { return FFolder / "Tallyon.reg"; }
   static void Write(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
+    testsupport::WriteFileText(path, text);
   }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  static std::string Read(const fs::path& path) { return testsupport::ReadFileText(path); }
   std::vector<fs::path> Files() const {
     return {fs::directory_iterator(FFolder), fs::directory_iterator()};
   }

@@ -4,15 +4,14 @@
 // without root's way past file permissions, or to let it die mid-way).
 
 #include "platform/AtomicFile.h"
+#include "tests/support/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -50,17 +49,8 @@ protected:
   fs::path Folder() const { return FRoot / "Corvane"; }
   fs::path File() const { return Folder() / "Tallyon.reg"; }
 
-  static void Write(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-  }
-
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  static void Write(const fs::path& path, const std::string& text) { WriteFileText(path, text); }
+  static std::string Read(const fs::path& path) { return ReadFileText(path); }
 
   // The names in the folder other than the settings file itself.
   std::vector<std::string> OtherFiles() const {
