@@ -173,6 +173,32 @@ def stays_on_top(calc):
     return [] if above and below else ["Stay On Top: _NET_WM_STATE_ABOVE not set and cleared"]
 
 
+def presence(calc):
+    """Tray only: no taskbar button (the window skips the taskbar); and back."""
+    failures = []
+    skips = lambda: "_NET_WM_STATE_SKIP_TASKBAR" in run(
+        "xprop", "-id", (windows() or [calc.window])[0], "_NET_WM_STATE", check=False)
+    calc.keys("alt+v", "o", "s", delay=150)
+    if not wait_for(skips, 5):
+        failures.append("System tray only: the window kept its taskbar button")
+    calc.shot("win32-tray-only.png")
+    calc.window = (windows() or [calc.window])[0]
+    run("xdotool", "windowactivate", "--sync", calc.window, check=False)
+    calc.keys("alt+v", "o", "t", delay=150)
+    if not wait_for(lambda: not skips(), 5):
+        failures.append("Taskbar and system tray: no taskbar button came back")
+    return failures
+
+
+def about_box(calc):
+    calc.keys("alt+h", "a", delay=150)
+    shown = wait_for(lambda: windows("^About Tallyon$"), 5)
+    calc.shot("win32-about.png")
+    calc.keys("Return")
+    wait_for(lambda: not windows("^About Tallyon$"), 5)
+    return [] if shown else ["Help > About showed no box"]
+
+
 def stored_value():
     values = run(WINE, "reg", "query", r"HKCU\Software\Corvane\Tallyon", "/v", "Value",
                  check=False)
@@ -218,6 +244,8 @@ def main():
         calc.shot("win32-error-box.png")
         calc.close_box()
         failures += stays_on_top(calc)
+        failures += presence(calc)
+        failures += about_box(calc)
 
         calc.keys("Delete", "4", "2", "period", "5")
         calc.exit()
