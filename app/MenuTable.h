@@ -1,6 +1,7 @@
 #pragma once
-// The window's menu commands: one row each, with its caption, icon and check
-// mark (the shortcuts are the key table's, ui/KeyTable.h), shared by the menu bar and the tray
+// The window's menu commands: one row each, with its handler and icon (the
+// captions, check marks and places are ui/Menus.h's, the shortcuts the key
+// table's, ui/KeyTable.h), shared by the menu bar and the tray
 // menu, which show the same command through the same action. The table is indexed by the command
 // and sized by its count, so a missing or misplaced row fails to compile.
 
@@ -15,10 +16,8 @@ class TFCalc;
 
 struct TMenuEntry {
   TMenuCommand command; // the row's own index
-  const char* caption;  // in the "TFCalc" translation context
   void (TFCalc::*execute)();
   std::optional<app::MenuPicture> icon;
-  bool checkable = false;
 };
 
 using TMenuTable = std::array<TMenuEntry, std::size_t(TMenuCommand::Count)>;
@@ -33,11 +32,3 @@ constexpr bool RowsInCommandOrder(const TMenuTable& table) {
 }
 
 } // namespace app
-
-// Where a command shows: a menu bar entry names its menu and, inside it, a
-// submenu; a null command is a separator.
-struct TMenuPlace {
-  const char* menu;
-  const char* submenu;
-  std::optional<TMenuCommand> command;
-};

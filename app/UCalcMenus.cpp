@@ -7,6 +7,7 @@
 #include "app/MenuTable.h"
 #include "app/UCalc.h"
 #include "ui/KeyTable.h"
+#include "ui/Menus.h"
 #include "widgets/look/Fonts.h"
 
 #include <QAction>
@@ -20,72 +21,30 @@ using enum TMenuCommand;
 struct MenuTable {
   // clang-format off
   static constexpr TMenuTable Entries = {{
-      {FileExit, QT_TRANSLATE_NOOP("TFCalc", "&Exit"), &TFCalc::FileExitExecute, app::MenuPicture::Exit},
-      {EditCopy, QT_TRANSLATE_NOOP("TFCalc", "&Copy"), &TFCalc::EditCopyExecute, app::MenuPicture::Copy},
-      {EditPaste, QT_TRANSLATE_NOOP("TFCalc", "&Paste"), &TFCalc::EditPasteExecute, app::MenuPicture::Paste},
-      {EditCopyTape, QT_TRANSLATE_NOOP("TFCalc", "Copy T&ape"), &TFCalc::EditCopyTapeExecute, {}},
-      {EditClearTape, QT_TRANSLATE_NOOP("TFCalc", "C&lear Tape..."), &TFCalc::EditClearTapeExecute, {}},
-      {ViewShowTaskSystem, QT_TRANSLATE_NOOP("TFCalc", "&Taskbar and system tray"),
-       &TFCalc::ViewShowTaskSystemExecute, {}, true},
-      {ViewShowTaskbar, QT_TRANSLATE_NOOP("TFCalc", "T&askbar only"), &TFCalc::ViewShowTaskbarExecute,
-       {}, true},
-      {ViewShowSystem, QT_TRANSLATE_NOOP("TFCalc", "&System tray only"), &TFCalc::ViewShowSystemExecute,
-       {}, true},
-      {ViewThouSep, QT_TRANSLATE_NOOP("TFCalc", "Thousand &separator"), &TFCalc::ViewThouSepExecute,
-       {}, true},
-      {ViewStayOnTop, QT_TRANSLATE_NOOP("TFCalc", "Stay On &Top"), &TFCalc::ViewStayOnTopExecute,
-       {}, true},
-      {ViewFunctions, QT_TRANSLATE_NOOP("TFCalc", "&Functions"), &TFCalc::ViewFunctionsExecute,
-       {}, true},
-      {ViewTape, QT_TRANSLATE_NOOP("TFCalc", "T&ape"), &TFCalc::ViewTapeExecute, {}, true},
-      {ViewKeepTape, QT_TRANSLATE_NOOP("TFCalc", "&Keep the Tape Across Restarts"),
-       &TFCalc::ViewKeepTapeExecute, {}, true},
-      {ViewMoveToTape, QT_TRANSLATE_NOOP("TFCalc", "Move Into the Tape"), &TFCalc::ViewMoveToTapeExecute, {}},
-      {HelpKeyboard, QT_TRANSLATE_NOOP("TFCalc", "&Keyboard"), &TFCalc::HelpKeyboardExecute, {}},
-      {HelpHomePage1, QT_TRANSLATE_NOOP("TFCalc", "&Home Page"), &TFCalc::HelpHomePage1Execute,
-       app::MenuPicture::HomePage},
-      {HelpAbout1, QT_TRANSLATE_NOOP("TFCalc", "&About"), &TFCalc::HelpAbout1Execute,
-       app::MenuPicture::About},
-      {TrayIconOpen, QT_TRANSLATE_NOOP("TFCalc", "&Open"), &TFCalc::TrayIconOpenExecute, {}},
+      {FileExit, &TFCalc::FileExitExecute, app::MenuPicture::Exit},
+      {EditCopy, &TFCalc::EditCopyExecute, app::MenuPicture::Copy},
+      {EditPaste, &TFCalc::EditPasteExecute, app::MenuPicture::Paste},
+      {EditCopyTape, &TFCalc::EditCopyTapeExecute, {}},
+      {EditClearTape, &TFCalc::EditClearTapeExecute, {}},
+      {ViewShowTaskSystem, &TFCalc::ViewShowTaskSystemExecute, {}},
+      {ViewShowTaskbar, &TFCalc::ViewShowTaskbarExecute, {}},
+      {ViewShowSystem, &TFCalc::ViewShowSystemExecute, {}},
+      {ViewThouSep, &TFCalc::ViewThouSepExecute, {}},
+      {ViewStayOnTop, &TFCalc::ViewStayOnTopExecute, {}},
+      {ViewFunctions, &TFCalc::ViewFunctionsExecute, {}},
+      {ViewTape, &TFCalc::ViewTapeExecute, {}},
+      {ViewKeepTape, &TFCalc::ViewKeepTapeExecute, {}},
+      {ViewMoveToTape, &TFCalc::ViewMoveToTapeExecute, {}},
+      {HelpKeyboard, &TFCalc::HelpKeyboardExecute, {}},
+      {HelpHomePage1, &TFCalc::HelpHomePage1Execute, app::MenuPicture::HomePage},
+      {HelpAbout1, &TFCalc::HelpAbout1Execute, app::MenuPicture::About},
+      {TrayIconOpen, &TFCalc::TrayIconOpenExecute, {}},
   }};
   // clang-format on
   static_assert(app::RowsInCommandOrder(Entries));
 };
 
 namespace {
-
-const char* const File = QT_TRANSLATE_NOOP("TFCalc", "&File");
-const char* const Edit = QT_TRANSLATE_NOOP("TFCalc", "&Edit");
-const char* const View = QT_TRANSLATE_NOOP("TFCalc", "&View");
-const char* const ShowIn = QT_TRANSLATE_NOOP("TFCalc", "Sh&ow Tallyon In");
-const char* const Help = QT_TRANSLATE_NOOP("TFCalc", "&Help");
-
-// clang-format off
-const TMenuPlace MenuBarPlaces[] = {
-    {File, nullptr, FileExit},
-    {Edit, nullptr, EditCopy},
-    {Edit, nullptr, EditPaste},
-    {Edit, nullptr, std::nullopt},
-    {Edit, nullptr, EditCopyTape},
-    {Edit, nullptr, EditClearTape},
-    {View, ShowIn,  ViewShowTaskSystem},
-    {View, ShowIn,  ViewShowTaskbar},
-    {View, ShowIn,  ViewShowSystem},
-    {View, nullptr, std::nullopt},
-    {View, nullptr, ViewThouSep},
-    {View, nullptr, ViewStayOnTop},
-    {View, nullptr, ViewFunctions},
-    {View, nullptr, ViewTape},
-    {View, nullptr, ViewKeepTape},
-    {Help, nullptr, HelpKeyboard},
-    {Help, nullptr, HelpHomePage1},
-    {Help, nullptr, HelpAbout1},
-};
-// clang-format on
-
-const std::optional<TMenuCommand> TrayPlaces[] = {
-    TrayIconOpen, std::nullopt, HelpHomePage1, HelpAbout1, std::nullopt, FileExit,
-};
 
 QString Translated(const char* text) {
   return QCoreApplication::translate("TFCalc", text);
@@ -112,9 +71,9 @@ void Place(QMenu& menu, QAction* action) {
 // A checkable entry's command sets the mark itself, from the mark it finds,
 // so the toolkit's own toggle is undone before the command runs.
 QAction* TFCalc::MakeAction(const TMenuEntry& entry) {
-  auto* action = new QAction(Translated(entry.caption), this);
+  auto* action = new QAction(Translated(ui::MenuCaption(entry.command)), this);
   if (entry.icon) action->setIcon(app::MenuIcon(*entry.icon));
-  action->setCheckable(entry.checkable);
+  action->setCheckable(ui::MenuCheckable(entry.command));
   const QList<QKeySequence> shortcuts = Shortcuts(entry.command);
   if (!shortcuts.isEmpty()) {
     action->setShortcuts(shortcuts);
@@ -149,19 +108,19 @@ void TFCalc::BuildMenus() {
   app::UseFixedMenuBarLook(*FMenuBar);
   QMenu* menu = nullptr;
   QMenu* submenu = nullptr;
-  for (const TMenuPlace& place : MenuBarPlaces) {
-    if (menu == nullptr || menu->title() != Translated(place.menu)) {
-      menu = FMenuBar->addMenu(Translated(place.menu));
+  for (const ui::TMenuPlace& place : ui::MenuBarPlaces) {
+    if (menu == nullptr || menu->title() != Translated(place.Menu)) {
+      menu = FMenuBar->addMenu(Translated(place.Menu));
       submenu = nullptr;
     }
-    if (place.submenu != nullptr && submenu == nullptr)
-      submenu = menu->addMenu(Translated(place.submenu));
-    Place(place.submenu != nullptr ? *submenu : *menu,
-          place.command ? &MenuAction(*place.command) : nullptr);
+    if (place.Submenu != nullptr && submenu == nullptr)
+      submenu = menu->addMenu(Translated(place.Submenu));
+    Place(place.Submenu != nullptr ? *submenu : *menu,
+          place.Command ? &MenuAction(*place.Command) : nullptr);
   }
 
   FTrayMenu = new QMenu(this);
-  for (const auto& command : TrayPlaces)
+  for (const auto& command : ui::TrayMenuRows)
     Place(*FTrayMenu, command ? &MenuAction(*command) : nullptr);
   QAction* open = &MenuAction(TrayIconOpen);
   QFont bold = open->font();

@@ -17,7 +17,7 @@ import re
 import sys
 
 FOLDERS = ["math", "engine", "ui", "platform", "display", "settings", "widgets",
-           "dialogs", "cli", "app", "desktop", "tools"]
+           "dialogs", "cli", "app", "desktop", "tools", "win32"]
 # The core below every shell: no toolkit's and no system's window headers.
 CORE = ("math", "engine", "ui")
 WINDOWS_HEADER = re.compile(r"(windows|win[a-z0-9]*|shellapi|shlobj|shlwapi|commctrl|commdlg|"
