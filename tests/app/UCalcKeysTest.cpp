@@ -1,5 +1,5 @@
 // The keypad's named handlers: every key has its own, a click on the key
-// runs it, and it does the key's action.
+// and a bound key of the keyboard run it, and it does the key's action.
 
 #include "app/UCalc.h"
 #include "engine/CalculatorForm.h"
@@ -63,7 +63,9 @@ EngineState AfterStartAnd(TCalcAction action) {
   return StateOf(engine);
 }
 
-TEST_F(Window, AClickOnAKeyAndItsHandlerBothDoTheKeysAction) {
+// A click on the key, a key of the keyboard bound to its action and a call
+// of its handler.
+TEST_F(Window, EveryRoadOfAKeyDoesItsAction) {
   Open();
   const auto start = [this] {
     for (const char* key : Start)
@@ -76,6 +78,11 @@ TEST_F(Window, AClickOnAKeyAndItsHandlerBothDoTheKeysAction) {
     start();
     Click(key.Name);
     EXPECT_EQ(StateOf(window->Calculator()), expected) << "a click on " << key.Name;
+    start();
+    // The clicked key would take Enter for itself.
+    window->MainIndicator().setFocus();
+    ASSERT_TRUE(Perform(std::string(engine::ActionName(key.Action))));
+    EXPECT_EQ(StateOf(window->Calculator()), expected) << "the keyboard's " << key.Name;
     start();
     (window.get()->*TFCalc::KeyHandler(key.Name))();
     EXPECT_EQ(StateOf(window->Calculator()), expected) << key.Name << "Click";
