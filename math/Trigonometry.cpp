@@ -1,7 +1,8 @@
 // Sine, cosine and tangent: the argument is reduced exactly to a remainder
 // of at most pi/4 and a count of quarter turns (Payne and Hanek's method in
 // integer arithmetic), then the remainder, carried as two numbers, goes
-// through Taylor polynomials that need no more than 64-bit arithmetic.
+// through polynomials that need no more than 64-bit arithmetic; the tangent
+// past 0.2 starts from a table of tan(k/128).
 
 #include "math/Elementary.h"
 
@@ -11,6 +12,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -159,71 +161,85 @@ Reduced Reduce(Extended magnitude) {
   return ReduceQuarterTurns(magnitude);
 }
 
-constexpr int SineCount = sizeof SineTerms / sizeof SineTerms[0];
-constexpr int CosineCount = sizeof CosineTerms / sizeof CosineTerms[0];
-static_assert(SineCount == CosineCount, "the tangent runs both polynomials in one loop");
-
-Extended Polynomial(const Extended* terms, Extended z) {
-  Extended sum = terms[SineCount - 1];
-  for (int i = SineCount - 2; i >= 0; --i)
+// z0 + z (z1 + z (z2 + ...)) with the first Count terms.
+template <std::size_t Count> Extended Polynomial(const Extended* terms, Extended z) {
+  Extended sum = terms[Count - 1];
+#pragma GCC unroll 16
+  for (int i = static_cast<int>(Count) - 2; i >= 0; --i)
     sum = terms[i] + z * sum;
   return sum;
 }
 
-// Both polynomials at once, for the tangent: two independent chains that
-// the processor runs side by side.
-struct Polynomials {
-  Extended sine;
-  Extended cosine;
-};
-Polynomials BothPolynomials(Extended z) {
-  Polynomials sum{SineTerms[SineCount - 1], CosineTerms[CosineCount - 1]};
-  for (int i = SineCount - 2; i >= 0; --i) {
-    sum.sine = SineTerms[i] + z * sum.sine;
-    sum.cosine = CosineTerms[i] + z * sum.cosine;
-  }
-  return sum;
-}
-
-// sin(h + t) = sin h + t cos h, with |t| below an ulp of h, as a pair;
-// z = h * h and `series` the sine polynomial at z.
-[[gnu::always_inline]] inline Pair SineKernel(Pair r, Extended z, Extended series) {
+// sin(h + t) = sin h + t cos h, with |t| below an ulp of h, as a pair.
+[[gnu::always_inline]] inline Pair Sine(Pair r) {
+  const Extended z = r.head * r.head;
+  const Extended series = Polynomial<std::size(SineTerms)>(SineTerms, z);
   return FastTwoSum(r.head, r.head * z * series + r.tail * (1 - z / 2));
 }
 
 // cos(h + t) = 1 - h^2/2 + h^4 Q(h^2) - t h, with h^2 exact and the rounding
-// of 1 - h^2/2 kept; `series` is Q at the rounded h^2.
-[[gnu::always_inline]] inline Pair CosineKernel(Pair r, Extended series) {
+// of 1 - h^2/2 kept; Q is taken at the rounded h^2.
+[[gnu::always_inline]] inline Pair Cosine(Pair r) {
   const Pair square = TwoProduct(r.head, r.head);
   const Extended half = square.head / 2;
   const Extended leading = 1 - half;
   const Extended z = square.head;
+  const Extended series = Polynomial<std::size(CosineTerms)>(CosineTerms, z);
   const Extended rest =
       ((1 - leading) - half) - square.tail / 2 + (z * z * series - r.head * r.tail);
   return FastTwoSum(leading, rest);
 }
 
-[[gnu::always_inline]] inline Pair Sine(Pair r) {
+// Below this the tangent's series is short; from it on the table serves.
+constexpr Extended TangentTableStart = 0.2L;
+
+// tan(h + t) = h + h^3 T(h^2) + t (1 + h^2) for 0 <= h < TangentTableStart:
+// the part after h is at most 1.4 % of the result, so its few roundings
+// stay far below the final one.
+[[gnu::always_inline]] inline Pair SmallTangent(Pair r) {
   const Extended z = r.head * r.head;
-  return SineKernel(r, z, Polynomial(SineTerms, z));
+  const Extended series = Polynomial<std::size(TangentTerms)>(TangentTerms, z);
+  return FastTwoSum(r.head, r.head * z * series + r.tail * (1 + z));
 }
 
-[[gnu::always_inline]] inline Pair Cosine(Pair r) {
-  return CosineKernel(r, Polynomial(CosineTerms, r.head * r.head));
-}
-
-// (a.head + a.tail) / (b.head + b.tail), within a little over half an ulp:
-// a first quotient from the reciprocal, corrected by its exact residual.
-Extended Quotient(Pair a, Pair b) {
-  const Extended reciprocal = 1 / b.head;
-  const Extended q = a.head * reciprocal;
-  const Pair back = TwoProduct(q, b.head);
-  const Extended residual = ((a.head - back.head) - back.tail) + a.tail - q * b.tail;
-  return q + residual * reciprocal;
+// tan(a + s) = T + (1 + T^2) u / (1 - T u) with a = k/128 nearest h, T its
+// tabulated tangent and u = tan s, s = h - a + t (h - a is exact). The part
+// after T is at most 2 % of the result; |s| <= 1/256 needs only three terms
+// of the series.
+[[gnu::always_inline]] inline Pair TabulatedTangent(Pair r) {
+  const int k = static_cast<int>(static_cast<double>(r.head) * TangentSteps + 0.5);
+  const Extended s = r.head - static_cast<Extended>(k) / TangentSteps;
+  const Extended z = s * s;
+  const Extended u = s + (s * z * Polynomial<3>(TangentTerms, z) + r.tail);
+  const auto i = static_cast<std::size_t>(k - TangentFirstStep);
+  const Extended t = TangentTableHeads[i];
+  return FastTwoSum(t, TangentTableTails[i] + (1 + t * t) * u / (1 - t * u));
 }
 
 Extended Negated(Extended x, bool negate) {
   return negate ? -x : x;
+}
+
+Pair Negated(Pair p, bool negate) {
+  return negate ? Pair{-p.head, -p.tail} : p;
+}
+
+// tan(h + t) for |h| <= pi/4, as a pair within a small fraction of an ulp.
+[[gnu::always_inline]] inline Pair Tangent(Pair r) {
+  const bool negative = r.head < 0;
+  const Pair magnitude = Negated(r, negative);
+  return Negated(magnitude.head < TangentTableStart ? SmallTangent(magnitude)
+                                                    : TabulatedTangent(magnitude),
+                 negative);
+}
+
+// 1 / (b.head + b.tail), within a little over half an ulp: the reciprocal
+// of the head, corrected by its exact residual.
+Extended Reciprocal(Pair b) {
+  const Extended q = 1 / b.head;
+  const Pair back = TwoProduct(q, b.head);
+  const Extended residual = ((1 - back.head) - back.tail) - q * b.tail;
+  return q + residual * q;
 }
 
 } // namespace
@@ -244,15 +260,12 @@ Extended Cos(Extended x) {
   return Negated(value.head, r.quadrant == 1 || r.quadrant == 2);
 }
 
-// tan = sin / cos in even quadrants, -cos / sin in odd ones.
+// tan in even quadrants, -1/tan (the cotangent) in odd ones.
 Extended Tan(Extended x) {
   if (!std::isfinite(x)) return x - x;
   const Reduced r = Reduce(std::fabs(x));
-  const Extended z = r.remainder.head * r.remainder.head;
-  const Polynomials series = BothPolynomials(z);
-  const Pair sine = SineKernel(r.remainder, z, series.sine);
-  const Pair cosine = CosineKernel(r.remainder, series.cosine);
-  const Extended value = (r.quadrant & 1) ? -Quotient(cosine, sine) : Quotient(sine, cosine);
+  const Pair tangent = Tangent(r.remainder);
+  const Extended value = (r.quadrant & 1) ? -Reciprocal(tangent) : tangent.head + tangent.tail;
   return Negated(value, std::signbit(x));
 }
 
