@@ -1,8 +1,8 @@
 // Sine, cosine and tangent: the argument is reduced exactly to a remainder
 // of at most pi/4 and a count of quarter turns (Payne and Hanek's method in
 // integer arithmetic), then the remainder, carried as two numbers, goes
-// through polynomials that need no more than 64-bit arithmetic; the tangent
-// past 0.2 starts from a table of tan(k/128).
+// through polynomials that need no more than 64-bit arithmetic; past 0.2
+// they start from tables of sin, cos and tan at k/128.
 
 #include "math/Elementary.h"
 
@@ -170,16 +170,29 @@ template <std::size_t Count> Extended Polynomial(const Extended* terms, Extended
   return sum;
 }
 
-// sin(h + t) = sin h + t cos h, with |t| below an ulp of h, as a pair.
-[[gnu::always_inline]] inline Pair Sine(Pair r) {
+Extended Negated(Extended x, bool negate) {
+  return negate ? -x : x;
+}
+
+Pair Negated(Pair p, bool negate) {
+  return negate ? Pair{-p.head, -p.tail} : p;
+}
+
+// Below this the series are short; from it on to pi/4 the tables serve.
+constexpr Extended TableStart = 0.2L;
+
+// sin(h + t) = sin h + t cos h for 0 <= h < TableStart, with |t| below an
+// ulp of h: the part after h is at most 0.7 % of the result, so its few
+// roundings stay far below the final one.
+[[gnu::always_inline]] inline Pair SmallSine(Pair r) {
   const Extended z = r.head * r.head;
   const Extended series = Polynomial<std::size(SineTerms)>(SineTerms, z);
   return FastTwoSum(r.head, r.head * z * series + r.tail * (1 - z / 2));
 }
 
-// cos(h + t) = 1 - h^2/2 + h^4 Q(h^2) - t h, with h^2 exact and the rounding
-// of 1 - h^2/2 kept; Q is taken at the rounded h^2.
-[[gnu::always_inline]] inline Pair Cosine(Pair r) {
+// cos(h + t) = 1 - h^2/2 + h^4 Q(h^2) - t h for 0 <= h < TableStart, with
+// h^2 exact and the rounding of 1 - h^2/2 kept; Q is taken at the rounded h^2.
+[[gnu::always_inline]] inline Pair SmallCosine(Pair r) {
   const Pair square = TwoProduct(r.head, r.head);
   const Extended half = square.head / 2;
   const Extended leading = 1 - half;
@@ -190,46 +203,92 @@ template <std::size_t Count> Extended Polynomial(const Extended* terms, Extended
   return FastTwoSum(leading, rest);
 }
 
-// Below this the tangent's series is short; from it on the table serves.
-constexpr Extended TangentTableStart = 0.2L;
-
-// tan(h + t) = h + h^3 T(h^2) + t (1 + h^2) for 0 <= h < TangentTableStart:
-// the part after h is at most 1.4 % of the result, so its few roundings
-// stay far below the final one.
+// tan(h + t) = h + h^3 T(h^2) + t (1 + h^2) for 0 <= h < TableStart: the
+// part after h is at most 1.4 % of the result.
 [[gnu::always_inline]] inline Pair SmallTangent(Pair r) {
   const Extended z = r.head * r.head;
   const Extended series = Polynomial<std::size(TangentTerms)>(TangentTerms, z);
   return FastTwoSum(r.head, r.head * z * series + r.tail * (1 + z));
 }
 
-// tan(a + s) = T + (1 + T^2) u / (1 - T u) with a = k/128 nearest h, T its
-// tabulated tangent and u = tan s, s = h - a + t (h - a is exact). The part
-// after T is at most 2 % of the result; |s| <= 1/256 needs only three terms
-// of the series.
+// h + t = a + s + t for TableStart <= h <= pi/4, with a = k/128 the nearest
+// table point (at `index` in the tables) and s = h - a, which is exact.
+// |s| <= 1/256 makes the series of s short: three terms, or two.
+struct TablePoint {
+  std::size_t index;
+  Extended s;
+  Extended t;
+};
+
+[[gnu::always_inline]] inline TablePoint NearestTablePoint(Pair r) {
+  const int k = static_cast<int>(static_cast<double>(r.head) * TableSteps + 0.5);
+  return {static_cast<std::size_t>(k - TableFirstStep),
+          r.head - static_cast<Extended>(k) / TableSteps, r.tail};
+}
+
+// sin(s + t) and cos(s + t) - 1.
+struct SmallTurn {
+  Extended sine;
+  Extended cosineLessOne;
+};
+
+[[gnu::always_inline]] inline SmallTurn TurnOf(const TablePoint& p) {
+  const Extended z = p.s * p.s;
+  return {p.s + (p.s * z * Polynomial<3>(SineTerms, z) + p.t),
+          -z / 2 + (z * z * Polynomial<2>(CosineTerms, z) - p.s * p.t)};
+}
+
+// sin(a + s) = sin a + (sin a (cos s - 1) + cos a sin s); the part after
+// sin a is at most 2 % of the result.
+[[gnu::always_inline]] inline Pair TabulatedSine(Pair r) {
+  const TablePoint p = NearestTablePoint(r);
+  const SmallTurn turn = TurnOf(p);
+  const Extended sine = SineTableHeads[p.index];
+  const Extended cosine = CosineTableHeads[p.index];
+  return FastTwoSum(sine,
+                    SineTableTails[p.index] + (sine * turn.cosineLessOne + cosine * turn.sine));
+}
+
+// cos(a + s) = cos a + (cos a (cos s - 1) - sin a sin s).
+[[gnu::always_inline]] inline Pair TabulatedCosine(Pair r) {
+  const TablePoint p = NearestTablePoint(r);
+  const SmallTurn turn = TurnOf(p);
+  const Extended sine = SineTableHeads[p.index];
+  const Extended cosine = CosineTableHeads[p.index];
+  return FastTwoSum(cosine,
+                    CosineTableTails[p.index] + (cosine * turn.cosineLessOne - sine * turn.sine));
+}
+
+// tan(a + s) = T + (1 + T^2) u / (1 - T u) with T = tan a and u = tan s;
+// the part after T is at most 2 % of the result.
 [[gnu::always_inline]] inline Pair TabulatedTangent(Pair r) {
-  const int k = static_cast<int>(static_cast<double>(r.head) * TangentSteps + 0.5);
-  const Extended s = r.head - static_cast<Extended>(k) / TangentSteps;
-  const Extended z = s * s;
-  const Extended u = s + (s * z * Polynomial<3>(TangentTerms, z) + r.tail);
-  const auto i = static_cast<std::size_t>(k - TangentFirstStep);
-  const Extended t = TangentTableHeads[i];
-  return FastTwoSum(t, TangentTableTails[i] + (1 + t * t) * u / (1 - t * u));
+  const TablePoint p = NearestTablePoint(r);
+  const Extended z = p.s * p.s;
+  const Extended u = p.s + (p.s * z * Polynomial<3>(TangentTerms, z) + p.t);
+  const Extended tangent = TangentTableHeads[p.index];
+  return FastTwoSum(tangent,
+                    TangentTableTails[p.index] + (1 + tangent * tangent) * u / (1 - tangent * u));
 }
 
-Extended Negated(Extended x, bool negate) {
-  return negate ? -x : x;
+// sin, cos and tan of h + t for |h| <= pi/4, as pairs within a small
+// fraction of an ulp.
+[[gnu::always_inline]] inline Pair Sine(Pair r) {
+  const bool negative = r.head < 0;
+  const Pair magnitude = Negated(r, negative);
+  return Negated(magnitude.head < TableStart ? SmallSine(magnitude) : TabulatedSine(magnitude),
+                 negative);
 }
 
-Pair Negated(Pair p, bool negate) {
-  return negate ? Pair{-p.head, -p.tail} : p;
+[[gnu::always_inline]] inline Pair Cosine(Pair r) {
+  const Pair magnitude = Negated(r, r.head < 0);
+  return magnitude.head < TableStart ? SmallCosine(magnitude) : TabulatedCosine(magnitude);
 }
 
-// tan(h + t) for |h| <= pi/4, as a pair within a small fraction of an ulp.
 [[gnu::always_inline]] inline Pair Tangent(Pair r) {
   const bool negative = r.head < 0;
   const Pair magnitude = Negated(r, negative);
-  return Negated(magnitude.head < TangentTableStart ? SmallTangent(magnitude)
-                                                    : TabulatedTangent(magnitude),
+  return Negated(magnitude.head < TableStart ? SmallTangent(magnitude)
+                                             : TabulatedTangent(magnitude),
                  negative);
 }
 

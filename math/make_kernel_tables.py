@@ -21,13 +21,14 @@ TWO_OVER_PI_WORDS = (16384 + 12 * 32) // 32 + 1
 # close to the best of their degree: their error is below 2^-77 of the result.
 SINE_TERMS = 8
 COSINE_TERMS = 8
-# The tangent below TANGENT_TABLE_START: (tan x - x) / x^3 in z = x^2, a fit on
-# [0, 0.2^2] with an error below 2^-70 of it. From there to pi/4 the tangent
-# comes from tan(k/128), the nearest table point, and the rest's own tangent.
+# The tangent below TABLE_START: (tan x - x) / x^3 in z = x^2, a fit on
+# [0, 0.2^2] with an error below 2^-70 of it. From there to pi/4 the sine,
+# cosine and tangent start from their values at k/128, the nearest table
+# point.
 TANGENT_TERMS = 9
-TANGENT_STEPS = 128  # table points per unit
-TANGENT_TABLE_START = mpf("0.2")
-TANGENT_TABLE_END = mp.pi / 4
+TABLE_STEPS = 128  # table points per unit
+TABLE_START = mpf("0.2")
+TABLE_END = mp.pi / 4
 EXP_TERMS = 7      # x^2/2! ... x^8/8!: the next term is below 2^-80 on [-ln2/64, ln2/64]
 EXP_TABLE_BITS = 5
 
@@ -133,16 +134,18 @@ def main():
           "(sin x / x - 1) / x^2 as a polynomial in z = x^2, lowest term first.")
     array("CosineTerms", fit(cosine_rest, COSINE_TERMS),
           "(cos x - 1 + x^2/2) / x^4 as a polynomial in z = x^2, lowest term first.")
-    array("TangentTerms", fit(tangent_rest, TANGENT_TERMS, TANGENT_TABLE_START ** 2),
+    array("TangentTerms", fit(tangent_rest, TANGENT_TERMS, TABLE_START ** 2),
           "(tan x - x) / x^3 as a polynomial in z = x^2, lowest term first.")
-    first = int(mpmath.nint(TANGENT_TABLE_START * TANGENT_STEPS))
-    last = int(mpmath.nint(TANGENT_TABLE_END * TANGENT_STEPS))
-    print(f"inline constexpr int TangentSteps = {TANGENT_STEPS};")
-    print(f"inline constexpr int TangentFirstStep = {first};")
-    heads, tails = zip(*(head_and_tail(mp.tan(mpf(k) / TANGENT_STEPS))
-                         for k in range(first, last + 1)))
-    pairs("TangentTable", heads, tails,
-          f"tan(k/{TANGENT_STEPS}) for k = {first} ... {last}")
+    first = int(mpmath.nint(TABLE_START * TABLE_STEPS))
+    last = int(mpmath.nint(TABLE_END * TABLE_STEPS))
+    print(f"inline constexpr int TableSteps = {TABLE_STEPS};")
+    print(f"inline constexpr int TableFirstStep = {first};")
+    for name, short, function in [("Sine", "sin", mp.sin), ("Cosine", "cos", mp.cos),
+                                 ("Tangent", "tan", mp.tan)]:
+        heads, tails = zip(*(head_and_tail(function(mpf(k) / TABLE_STEPS))
+                             for k in range(first, last + 1)))
+        pairs(f"{name}Table", heads, tails,
+              f"{short}(k/{TABLE_STEPS}) for k = {first} ... {last}")
     array("ExpTerms", [1 / mpmath.factorial(k) for k in range(2, EXP_TERMS + 2)],
           "1/k! for k = 2, 3, ...: the series of (e^x - 1 - x) / x^2.")
 
