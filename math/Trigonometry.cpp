@@ -19,6 +19,7 @@ namespace {
 
 using ExtendedPair::FastTwoSum;
 using ExtendedPair::Pair;
+using ExtendedPair::PowerOfTwo;
 using ExtendedPair::TwoProduct;
 using QuarterTurns::Reduce;
 using QuarterTurns::Reduced;
@@ -82,10 +83,15 @@ struct TablePoint {
   Extended t;
 };
 
+// k comes from adding 2^63, which leaves the nearest integer to h * 128 in
+// the low bits of the significand: Extended arithmetic throughout, so that
+// 32-bit builds, whose double arithmetic may run in x87 registers, pick the
+// same k.
 [[gnu::always_inline]] inline TablePoint NearestTablePoint(Pair r) {
-  const int k = static_cast<int>(static_cast<double>(r.head) * TableSteps + 0.5);
-  return {static_cast<std::size_t>(k - TableFirstStep),
-          r.head - static_cast<Extended>(k) / TableSteps, r.tail};
+  constexpr Extended TwoTo63 = PowerOfTwo(63);
+  const Extended shifted = r.head * TableSteps + TwoTo63;
+  const auto k = static_cast<std::size_t>(ToBits(shifted).significand & 0xFF);
+  return {k - TableFirstStep, r.head - (shifted - TwoTo63) / TableSteps, r.tail};
 }
 
 // sin(s + t) and cos(s + t) - 1.
