@@ -11,7 +11,7 @@
 #include "settings/USet.h"
 #include "tallyon/Product.h"
 #include "ui/KeyTable.h"
-#include "ui/TapeJournal.h"
+#include "ui/Tape.h"
 #include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
@@ -31,7 +31,7 @@ TFCalc::TFCalc(engine::NumberSeparators separators, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      FTapeJournal(std::make_unique<ui::TTapeJournal>(
+      FTape(std::make_unique<ui::TTape>(
           ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path()))),
       FSaver(new TSettingsSaver(this)) {
   setWindowTitle(tr("Tallyon - Freeware"));
@@ -89,8 +89,7 @@ void TFCalc::UpdateIndicators() {
 // The handler of every key: the action, then the refresh. A failing action
 // leaves the displays as they were.
 void TFCalc::ButtonClick(TCalcAction action) {
-  FTapeChain.SetThouSep(USet::ThouSep);
-  FTapeChain.Before(FCalculator, action);
+  FTape->Before(FCalculator, action, USet::ThouSep);
   FCalculator.SetAction(action);
   UpdateIndicators();
   RecordTape();
