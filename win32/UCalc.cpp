@@ -255,6 +255,7 @@ win32::TdxButton* win32::TFCalc::KeyAt(POINT at) {
 
 void win32::TFCalc::MouseDown(POINT at) {
   TdxButton* key = KeyAt(at);
+  FPanelPressed = !key && Contains(FPanelIndicator.Place, at);
   if (!key) return;
   FPressed = std::size_t(key - FKeys.data());
   key->Down = true;
@@ -262,8 +263,11 @@ void win32::TFCalc::MouseDown(POINT at) {
   Invalidate();
 }
 
-// A key clicks when the button comes up over the key it went down on.
+// A key, or the value panel, clicks when the button comes up over what it
+// went down on.
 void win32::TFCalc::MouseUp(POINT at) {
+  if (std::exchange(FPanelPressed, false) && Contains(FPanelIndicator.Place, at))
+    Guarded([this] { PanelIndicatorClick(); });
   if (FPressed == SIZE_MAX) return;
   ReleaseCapture();
   const std::size_t pressed = std::exchange(FPressed, SIZE_MAX);

@@ -49,6 +49,8 @@ private:
   void MouseDown(POINT at);
   void MouseUp(POINT at);
   void MouseMove(POINT at);
+  // A click on the value: the number submit dialog.
+  void PanelIndicatorClick();
   TdxButton* KeyAt(POINT at);
 
   // Engine actions, angle units and window commands, each through the
@@ -116,6 +118,7 @@ private:
   std::size_t FFunctionsFrom = 0, FAnglesFrom = 0;
   std::size_t FPressed = SIZE_MAX;
   std::size_t FHot = SIZE_MAX;
+  bool FPanelPressed = false;
   bool FTrayIcon = false;
   ui::TTape FTape{ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path())};
   HWND FTapeList = nullptr;

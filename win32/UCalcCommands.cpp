@@ -10,6 +10,7 @@
 #include "ui/Menus.h"
 #include "win32/Clipboard.h"
 #include "win32/UCalc.h"
+#include "win32/USubmitNumber.h"
 #include "win32/WideText.h"
 
 #include <map>
@@ -136,6 +137,19 @@ void win32::TFCalc::ViewStayOnTopExecute() {
 void win32::TFCalc::ViewFunctionsExecute() {
   USet::Functions = !USet::Functions;
   Resize();
+}
+
+// The value as the dialog's start; a submitted number becomes the value, or
+// the right operand of a waiting operation, as a paste does.
+void win32::TFCalc::PanelIndicatorClick() {
+  USet::Value = FCalculator.Value();
+  TFSubmitNumber dialog(FHandle, FCalculator.Separators());
+  const std::optional<std::string> submitted = dialog.Execute(USet::Value, USet::StayOnTop);
+  if (!submitted) return;
+  USet::Value = *submitted;
+  FCalculator.EnterNumber(USet::Value);
+  FMainIndicator.SetText(USet::Value);
+  Invalidate();
 }
 
 void win32::TFCalc::HelpKeyboardExecute() {
