@@ -32,12 +32,12 @@ bool TTapeList::TakesKey(const QKeyEvent& key) {
   }
 }
 
-QList<int> TTapeList::SelectedRows() const {
-  QList<int> rows;
+std::vector<std::size_t> TTapeList::SelectedRows() const {
+  std::vector<std::size_t> rows;
   for (const QModelIndex& index : selectionModel()->selectedRows())
-    rows.append(index.row());
+    rows.push_back(std::size_t(index.row()));
   std::sort(rows.begin(), rows.end());
-  if (rows.isEmpty() && currentRow() >= 0) rows.append(currentRow());
+  if (rows.empty() && currentRow() >= 0) rows.push_back(std::size_t(currentRow()));
   return rows;
 }
 

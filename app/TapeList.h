@@ -7,6 +7,9 @@
 
 #include <QListWidget>
 
+#include <cstddef>
+#include <vector>
+
 class QKeyEvent;
 
 class TTapeList : public QListWidget {
@@ -16,7 +19,7 @@ public:
   explicit TTapeList(QWidget* parent = nullptr);
 
   // The selected rows, in order; the current row when none is selected.
-  QList<int> SelectedRows() const;
+  std::vector<std::size_t> SelectedRows() const;
 
 signals:
   void RemoveRequested();

@@ -10,7 +10,7 @@
 #include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
 #include "tallyon/Product.h"
-#include "ui/TapeJournal.h"
+#include "ui/Tape.h"
 #include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
 #include "widgets/MxFlatPanel.h"
@@ -28,7 +28,7 @@ TFCalc::TFCalc(engine::NumberSeparators separators, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      FTapeJournal(std::make_unique<ui::TTapeJournal>(
+      FTape(std::make_unique<ui::TTape>(
           ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path()))),
       FSaver(new TSettingsSaver(this)) {
   setWindowTitle(tr("Tallyon - Freeware"));

@@ -9,7 +9,6 @@
 #include "app/MenuTable.h"
 #include "engine/Calculator.h"
 #include "ui/Presence.h"
-#include "ui/TapeChain.h"
 
 #include <QWidget>
 
@@ -38,6 +37,7 @@ enum class ClipboardRefusal;
 enum class InstanceRequest : char;
 } // namespace platform
 namespace ui {
+class TTape;
 class TTapeJournal;
 struct TKeyLayout;
 } // namespace ui
@@ -56,7 +56,7 @@ public:
   TmxFlatPanel& PanelIndicator() const { return *FPanelIndicator; }
   // Built when the tape first shows.
   TTapeList* TapeList() const { return FTapeList; }
-  const ui::TTapeJournal& TapeJournal() const { return *FTapeJournal; }
+  const ui::TTapeJournal& TapeJournal() const;
   QAction& MenuAction(TMenuCommand command) const { return *FMenuActions[std::size_t(command)]; }
   TSettingsSaver& Saver() const { return *FSaver; }
 
@@ -130,7 +130,7 @@ private:
   void FillTapeList();
   void RecordTape();
   void UseTapeEntry(int row);
-  void CopyTapeRows(const QList<int>& rows);
+  void CopyTapeRows(const std::string& text);
   void RemoveTapeRows();
   void ViewMoveToTapeExecute();
   void TellTapeFailure();
@@ -194,13 +194,10 @@ private:
   void Run(void (TFCalc::*command)());
 
   TCVCalculator FCalculator;
-  ui::TTapeChain FTapeChain;
-  std::unique_ptr<ui::TTapeJournal> FTapeJournal;
+  std::unique_ptr<ui::TTape> FTape;
   TTapeList* FTapeList = nullptr; // built when first shown
   QAction* FViewTape = nullptr;
   QAction* FViewKeepTape = nullptr;
-  bool FTapeLoaded = false;
-  bool FTapeFailureTold = false; // a failing write is told once a run
   TSettingsSaver* FSaver = nullptr;
   TdxContainer* FKeypad = nullptr;
   TdxContainer* FMemoryArea = nullptr;

@@ -10,6 +10,7 @@
 #include "settings/USet.h"
 #include "ui/KeyTable.h"
 #include "ui/Keypad.h"
+#include "ui/Tape.h"
 #include "widgets/DxButton.h"
 
 #include <QKeyEvent>
@@ -85,8 +86,7 @@ void TFCalc::ConnectAction(TdxButton& key, TCalcAction action) {
 // What every handler does: the action, then the refresh. A failing action
 // leaves the displays as they were.
 void TFCalc::ButtonClick(TCalcAction action) {
-  FTapeChain.SetThouSep(USet::ThouSep);
-  FTapeChain.Before(FCalculator, action);
+  FTape->Before(FCalculator, action, USet::ThouSep);
   FCalculator.SetAction(action);
   UpdateIndicators();
   RecordTape();

@@ -21,6 +21,7 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/Instance.h"
 #include "settings/USet.h"
+#include "ui/Tape.h"
 
 #include <QAction>
 #include <QApplication>
@@ -147,7 +148,7 @@ void TFCalc::AfterFirstPaint() {
   ShowTrayAvailability();
   // Its own turn: a notice of damaged lines does not hold up the rest.
   QTimer::singleShot(0, this, [this] {
-    if (!FTapeLoaded) Run(&TFCalc::LoadTape);
+    if (!FTape->Loaded()) Run(&TFCalc::LoadTape);
   });
   FSaver->StoreLoadedDefaults();
 }

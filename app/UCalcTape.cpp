@@ -11,7 +11,7 @@
 #include "app/UCalc.h"
 #include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
-#include "ui/TapeJournal.h"
+#include "ui/Tape.h"
 #include "widgets/DxAccessible.h"
 
 #include <QAction>
@@ -29,6 +29,10 @@ QString TapeText(const ui::TTapeEntry& entry) {
   return QString::fromStdString(entry.Text);
 }
 
+QString Translated(const char* text) {
+  return QCoreApplication::translate("TFCalc", text);
+}
+
 QString TimeOf(const ui::TTapeEntry& entry) {
   return QLocale().toString(QDateTime::fromSecsSinceEpoch(entry.Time), QLocale::ShortFormat);
 }
@@ -43,8 +47,9 @@ void TFCalc::BuildTape() {
     const int row = index.row();
     app::Guarded(this, [this, row] { UseTapeEntry(row); });
   });
-  connect(FTapeList, &TTapeList::CopyRequested, this,
-          [this] { app::Guarded(this, [this] { CopyTapeRows(FTapeList->SelectedRows()); }); });
+  connect(FTapeList, &TTapeList::CopyRequested, this, [this] {
+    app::Guarded(this, [this] { CopyTapeRows(FTape->Text(FTapeList->SelectedRows())); });
+  });
   connect(FTapeList, &TTapeList::RemoveRequested, this, [this] { Run(&TFCalc::RemoveTapeRows); });
   FillTapeList();
 }
@@ -55,15 +60,17 @@ void TFCalc::ViewTapeExecute() {
   if (!USet::Tape && FTapeList != nullptr) FTapeList->clearFocus();
 }
 
-// Without a home folder, the tape is kept for this run only.
+const ui::TTapeJournal& TFCalc::TapeJournal() const {
+  return FTape->Journal();
+}
+
 void TFCalc::ShowTape() {
-  const bool keep = USet::KeepTape && !FTapeJournal->File().empty();
-  if (keep != FTapeJournal->KeepAcrossRestarts() && !FTapeJournal->SetKeepAcrossRestarts(keep))
-    TellTapeFailure();
+  FTape->Keep(USet::KeepTape);
+  TellTapeFailure();
   FViewTape->setChecked(USet::Tape);
   FViewKeepTape->setChecked(USet::KeepTape);
   if (USet::Tape && FTapeList == nullptr) BuildTape();
-  if (USet::Tape && !FTapeLoaded && FPresence.Painted()) LoadTape();
+  if (USet::Tape && !FTape->Loaded() && FPresence.Painted()) LoadTape();
   if (FTapeList != nullptr) FTapeList->setVisible(USet::Tape);
   FitWindow();
 }
@@ -84,31 +91,28 @@ void TFCalc::FitWindow() {
 void TFCalc::ViewKeepTapeExecute() {
   USet::KeepTape = !FViewKeepTape->isChecked();
   FViewKeepTape->setChecked(USet::KeepTape);
-  if (!FTapeJournal->SetKeepAcrossRestarts(USet::KeepTape)) TellTapeFailure();
+  FTape->Keep(USet::KeepTape);
+  TellTapeFailure();
 }
 
 // Read once, after the first frame or when the tape first shows; an entry
 // made before is in the file already.
 void TFCalc::LoadTape() {
-  FTapeLoaded = true;
-  if (!FTapeJournal->KeepAcrossRestarts()) return;
-  if (!FTapeJournal->Load()) {
-    TellTapeFailure();
-    return;
-  }
+  const bool read = FTape->LoadOnce();
+  TellTapeFailure();
+  if (!read) return;
   FillTapeList();
-  if (const std::size_t damaged = FTapeJournal->DamagedLines(); damaged != 0)
-    QMessageBox::information(
-        this, QApplication::applicationName(),
-        tr("Lines of the tape file \"%1\" that could not be read were skipped (%2).")
-            .arg(QString::fromStdString(FTapeJournal->File().string()))
-            .arg(damaged));
+  if (const std::size_t damaged = FTape->Journal().DamagedLines(); damaged != 0)
+    QMessageBox::information(this, QApplication::applicationName(),
+                             Translated(ui::TapeDamagedNotice)
+                                 .arg(QString::fromStdString(FTape->Journal().File().string()))
+                                 .arg(damaged));
 }
 
 void TFCalc::FillTapeList() {
   if (FTapeList == nullptr) return;
   FTapeList->clear();
-  for (const ui::TTapeEntry& entry : FTapeJournal->Entries()) {
+  for (const ui::TTapeEntry& entry : FTape->Entries()) {
     auto* item = new QListWidgetItem(TapeText(entry), FTapeList);
     item->setToolTip(TimeOf(entry));
   }
@@ -118,67 +122,53 @@ void TFCalc::FillTapeList() {
 // After every action that went through: a finished calculation goes on the
 // tape and into its file at once, and is read out as it appears.
 void TFCalc::RecordTape() {
-  auto entry = FTapeChain.After(FCalculator);
-  if (!entry) return;
-  const std::size_t before = FTapeJournal->Entries().size();
-  const bool written = FTapeJournal->Add(std::move(*entry));
-  if (FTapeList != nullptr) {
-    const ui::TTapeEntry& added = FTapeJournal->Entries().back();
-    if (FTapeJournal->Entries().size() == before) delete FTapeList->takeItem(0);
-    auto* item = new QListWidgetItem(TapeText(added), FTapeList);
-    item->setToolTip(TimeOf(added));
+  const auto added = FTape->After(FCalculator);
+  if (added && FTapeList != nullptr) {
+    if (added->OldestDropped) delete FTapeList->takeItem(0);
+    auto* item = new QListWidgetItem(TapeText(added->Entry), FTapeList);
+    item->setToolTip(TimeOf(added->Entry));
     FTapeList->scrollToBottom();
-    FTapeList->setAccessibleDescription(TapeText(added));
+    FTapeList->setAccessibleDescription(TapeText(added->Entry));
     widgets::TellTextChanged(FTapeList);
   }
-  if (!written) TellTapeFailure();
+  TellTapeFailure();
 }
 
 // The entry's exact result becomes the value, or the right operand of a
 // waiting operation, as a paste does.
 void TFCalc::UseTapeEntry(int row) {
-  if (row < 0 || std::size_t(row) >= FTapeJournal->Entries().size()) return;
-  FCalculator.EnterNumber(FTapeJournal->Entries()[std::size_t(row)].Result);
+  if (row < 0) return;
+  const std::optional<Extended> result = FTape->Result(std::size_t(row));
+  if (!result) return;
+  FCalculator.EnterNumber(*result);
   UpdateIndicators();
 }
 
-// One entry a line, each line ended.
-void TFCalc::CopyTapeRows(const QList<int>& rows) {
-  std::string text;
-  for (const int row : rows)
-    if (row >= 0 && std::size_t(row) < FTapeJournal->Entries().size())
-      text += FTapeJournal->Entries()[std::size_t(row)].Text + '\n';
+void TFCalc::CopyTapeRows(const std::string& text) {
   if (!text.empty()) platform::WriteClipboardText(text);
 }
 
 void TFCalc::EditCopyTapeExecute() {
-  QList<int> rows;
-  for (int row = 0; row < int(FTapeJournal->Entries().size()); ++row)
-    rows.append(row);
-  CopyTapeRows(rows);
+  CopyTapeRows(FTape->Text());
 }
 
-// From the last selected up, so that the rows above keep their numbers.
 void TFCalc::RemoveTapeRows() {
-  const QList<int> rows = FTapeList->SelectedRows();
-  bool written = true;
-  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-    written = FTapeJournal->Remove(std::size_t(*row)) && written;
-    delete FTapeList->takeItem(*row);
-  }
-  if (!written) TellTapeFailure();
+  const std::vector<std::size_t> rows = FTapeList->SelectedRows();
+  FTape->Remove(rows);
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+    delete FTapeList->takeItem(int(*row));
+  TellTapeFailure();
 }
 
 void TFCalc::EditClearTapeExecute() {
-  if (FTapeJournal->Entries().empty()) return;
+  if (FTape->Entries().empty()) return;
   const auto answer =
       QMessageBox::question(this, QApplication::applicationName(),
-                            tr("Clear the tape? All its entries (%1) will be removed for good.")
-                                .arg(FTapeJournal->Entries().size()));
+                            Translated(ui::TapeClearQuestion).arg(FTape->Entries().size()));
   if (answer != QMessageBox::Yes) return;
-  const bool emptied = FTapeJournal->Clear();
+  FTape->Clear();
   if (FTapeList != nullptr) FTapeList->clear();
-  if (!emptied) TellTapeFailure();
+  TellTapeFailure();
 }
 
 // Into the tape, at its newest entry when none is current, and back.
@@ -192,13 +182,12 @@ void TFCalc::ViewMoveToTapeExecute() {
   if (FTapeList->currentRow() < 0) FTapeList->setCurrentRow(FTapeList->count() - 1);
 }
 
-// Told once a run: the entries stay on the tape until the program ends.
+// Told once a run, after the first write that failed.
 void TFCalc::TellTapeFailure() {
-  if (FTapeFailureTold) return;
-  FTapeFailureTold = true;
+  if (!FTape->TakeFailure()) return;
+  const ui::TTapeJournal& journal = FTape->Journal();
   QMessageBox::warning(this, QApplication::applicationName(),
-                       tr("The tape cannot be kept in \"%1\": %2. Its entries are kept until "
-                          "Tallyon closes.")
-                           .arg(QString::fromStdString(FTapeJournal->File().string()),
-                                QString::fromLocal8Bit(FTapeJournal->LastError().message())));
+                       Translated(ui::TapeFailureNotice)
+                           .arg(QString::fromStdString(journal.File().string()),
+                                QString::fromLocal8Bit(journal.LastError().message())));
 }

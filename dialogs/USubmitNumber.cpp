@@ -6,7 +6,6 @@
 #include "engine/NumberText.h"
 #include "platform/desktop/Desktop.h"
 #include "settings/USet.h"
-#include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
 #include "widgets/look/Fonts.h"
 #include "widgets/look/KeyColors.h"
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 
 #include <algorithm>
-#include <exception>
 #include <limits>
 #include <utility>
 
@@ -71,7 +69,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
 } // namespace
 
 TFSubmitNumber::TFSubmitNumber(QWidget* owner, engine::NumberSeparators separators)
-    : QDialog(owner, dialogs::FixedDialogFlags) {
+    : QDialog(owner, dialogs::FixedDialogFlags), FNumber(separators) {
   dialogs::SetUpFixedDialog(*this, "FSubmitNumber", tr("Submit", "title"), {408, 226});
   // Where the dialog was placed, not centred on its owner.
   move(288, 196);
@@ -149,53 +147,36 @@ void TFSubmitNumber::BuildInput() {
   connect(FEditExponent, &QLineEdit::textChanged, this, [this] { EditExponentChange(); });
 }
 
-std::string TFSubmitNumber::RemoveNonNumber(std::string_view text) const {
-  return engine::RemoveNonNumber(text, FPreviewIndicator->Separators().decimal);
-}
-
 void TFSubmitNumber::SeparateNumber(std::string_view text) {
-  auto [mantissa, exponent] = ui::SplitNumber(text);
-  FMantissaText = std::move(mantissa);
-  FExponentText = std::move(exponent);
+  FNumber.SeparateNumber(text);
 }
 
 void TFSubmitNumber::FormCreate() {
-  SeparateNumber(USet::Value);
-  FEditMantissa->setText(QString::fromStdString(FMantissaText));
-  FEditExponent->setText(QString::fromStdString(FExponentText));
-  ComposeWorkingValue();
-  FPreviewIndicator->SetText(FWorkingValue);
+  FNumber.SeparateNumber(USet::Value);
+  FEditMantissa->setText(QString::fromStdString(FNumber.Mantissa()));
+  FEditExponent->setText(QString::fromStdString(FNumber.Exponent()));
+  FNumber.Start(USet::Value);
+  FPreviewIndicator->SetText(FNumber.WorkingValue());
   if (USet::StayOnTop) platform::SetStayOnTop(*this, true);
   // Typing replaces the mantissa; Tab goes on to the exponent.
   FEditMantissa->setFocus(Qt::OtherFocusReason);
   FEditMantissa->selectAll();
 }
 
-void TFSubmitNumber::ComposeWorkingValue() {
-  FWorkingValue = ui::JoinNumber(FMantissaText, FExponentText);
-}
-
 void TFSubmitNumber::EditMantissaChange() {
-  EditChange(*FEditMantissa, FMantissaText);
+  const bool taken = FNumber.EditMantissa(FEditMantissa->text().toStdString());
+  ShowEdit(*FEditMantissa, taken, FNumber.Mantissa());
 }
 
 void TFSubmitNumber::EditExponentChange() {
-  EditChange(*FEditExponent, FExponentText);
+  const bool taken = FNumber.EditExponent(FEditExponent->text().toStdString());
+  ShowEdit(*FEditExponent, taken, FNumber.Exponent());
 }
 
-void TFSubmitNumber::EditChange(QLineEdit& field, std::string& part) {
-  const std::string old = part;
-  try {
-    part = RemoveNonNumber(field.text().toStdString());
-    ComposeWorkingValue();
-    FPreviewIndicator->SetText(FWorkingValue);
-  } catch (const std::exception&) {
-    // The preview refused the composition: the edit is undone without a
-    // word, and the preview keeps the last readable number.
-    part = RemoveNonNumber(old);
-  }
-  ComposeWorkingValue();
-
+// An edit that was not taken is undone without a word, and the preview
+// keeps the last readable number.
+void TFSubmitNumber::ShowEdit(QLineEdit& field, bool taken, const std::string& part) {
+  if (taken) FPreviewIndicator->SetText(FNumber.WorkingValue());
   const QString text = QString::fromStdString(part);
   if (field.text() == text) return;
   // Rewriting moves the cursor to the end; it goes back to where the user
@@ -208,7 +189,7 @@ void TFSubmitNumber::EditChange(QLineEdit& field, std::string& part) {
 }
 
 void TFSubmitNumber::btSubmitClick() {
-  USet::Value = FWorkingValue;
+  USet::Value = FNumber.WorkingValue();
 }
 
 void TFSubmitNumber::btCancelClick() {

@@ -14,6 +14,7 @@
 // and Esc, 0 for the close box.
 
 #include "engine/NumberText.h"
+#include "ui/SubmitNumber.h"
 
 #include <QDialog>
 
@@ -42,9 +43,9 @@ public:
   //   "0" -> "0", ""   "1E2e3" -> "1", "2e3"
   void SeparateNumber(std::string_view text);
 
-  const std::string& MantissaText() const { return FMantissaText; }
-  const std::string& ExponentText() const { return FExponentText; }
-  const std::string& WorkingValue() const { return FWorkingValue; }
+  const std::string& MantissaText() const { return FNumber.Mantissa(); }
+  const std::string& ExponentText() const { return FNumber.Exponent(); }
+  const std::string& WorkingValue() const { return FNumber.WorkingValue(); }
 
   QLineEdit& EditMantissa() const { return *FEditMantissa; }
   QLineEdit& EditExponent() const { return *FEditExponent; }
@@ -60,19 +61,13 @@ private:
 
   void EditMantissaChange();
   void EditExponentChange();
-  // The change rule for one part: take the cleaned field text tentatively,
-  // keep the old part if the composition does not read, write the part back.
-  void EditChange(QLineEdit& field, std::string& part);
-  void ComposeWorkingValue();
+  // After the change rule (ui::TSubmitNumber) ran on a field: the preview
+  // when the edit was taken, and the part written back to the field.
+  void ShowEdit(QLineEdit& field, bool taken, const std::string& part);
   void btSubmitClick();
   void btCancelClick();
 
-  // The number alphabet of the current locale.
-  std::string RemoveNonNumber(std::string_view text) const;
-
-  std::string FMantissaText;
-  std::string FExponentText;
-  std::string FWorkingValue;
+  ui::TSubmitNumber FNumber;
 
   TdxButton* FBtSubmit = nullptr;
   TdxButton* FBtCancel = nullptr;

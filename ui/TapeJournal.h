@@ -27,7 +27,9 @@ public:
   // nothing when no home folder is known.
   static std::optional<std::filesystem::path> DefaultFile();
 
-  explicit TTapeJournal(std::filesystem::path file) : FFile(std::move(file)) {}
+  // Without a file (an empty path) the tape is kept in memory only.
+  explicit TTapeJournal(std::filesystem::path file)
+      : FFile(std::move(file)), FKeep(!FFile.empty()) {}
 
   const std::filesystem::path& File() const { return FFile; }
   const std::deque<TTapeEntry>& Entries() const { return FEntries; }

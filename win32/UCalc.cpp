@@ -11,12 +11,15 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 constexpr wchar_t ClassName[] = L"TFCalc";
-constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The keys are painted into the window; its one child window, the tape, is
+// left out of that painting.
+constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 // The tables place the areas below the Qt shell's own menu bar row, which
 // the native menu bar replaces outside the client area.
@@ -66,10 +69,13 @@ win32::TFCalc::TFCalc(HINSTANCE instance, int show, engine::NumberSeparators sep
   BuildMenus();
   CreateWindowExW(0, ClassName, L"Tallyon", Style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
                   FMenu, instance, this);
+  BuildTape();
   Guarded([this] { FormCreate(); });
   Resize();
   ShowWindow(FHandle, show);
   UpdateWindow(FHandle);
+  // The first frame is on screen: the tape's file may take its time now.
+  Guarded([this] { LoadTape(); });
 }
 
 LRESULT CALLBACK win32::TFCalc::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -101,7 +107,9 @@ LRESULT win32::TFCalc::Handle(UINT message, WPARAM w, LPARAM l) {
     if (FormKeyDown(w)) return 0;
     break;
   case WM_COMMAND:
-    if (HIWORD(w) == 0 && LOWORD(w) < unsigned(TMenuCommand::Count))
+    if (l != 0 && reinterpret_cast<HWND>(l) == FTapeList)
+      TapeListCommand(HIWORD(w));
+    else if (HIWORD(w) == 0 && LOWORD(w) < unsigned(TMenuCommand::Count))
       Run(static_cast<TMenuCommand>(LOWORD(w)));
     return 0;
   case WM_SYSCOMMAND:
@@ -148,13 +156,32 @@ void win32::TFCalc::BuildFunctions() {
 }
 
 // The client area the Qt shell has below its menu bar, wide with the
-// functions panel.
+// functions panel, tall with the tape; kept on its screen.
 void win32::TFCalc::Resize() {
-  RECT frame{0, 0, USet::Functions ? ui::WideWidth : ui::NarrowWidth, ClientHeight};
+  const int width = USet::Functions ? ui::WideWidth : ui::NarrowWidth;
+  RECT frame{0, 0, width, ClientHeight + (USet::Tape ? ui::TapeHeight : 0)};
   AdjustWindowRectEx(&frame, Style, TRUE, 0);
   SetWindowPos(FHandle, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceTape(width);
+  KeepOnScreen();
   Invalidate();
+}
+
+// A window that grew past its screen's work area moves back onto it.
+void win32::TFCalc::KeepOnScreen() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  RECT window;
+  if (!GetWindowRect(FHandle, &window) ||
+      !GetMonitorInfoW(MonitorFromWindow(FHandle, MONITOR_DEFAULTTONEAREST), &monitor))
+    return;
+  const RECT& area = monitor.rcWork;
+  const LONG dx = std::max(std::min(0L, area.right - window.right), area.left - window.left);
+  const LONG dy = std::max(std::min(0L, area.bottom - window.bottom), area.top - window.top);
+  if (dx != 0 || dy != 0)
+    SetWindowPos(FHandle, nullptr, window.left + dx, window.top + dy, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A failing step is reported and skips the rest; the window opens all the same.
@@ -171,6 +198,7 @@ void win32::TFCalc::FormCreate() {
   FCalculator.Memory().SetValue(USet::Memory);
   UpdateIndicators();
   FCalculator.SetAngularMeasure(static_cast<TAngularMeasure>(USet::AngularMeasure));
+  ShowTape();
   ShowChecks();
   ApplyStayOnTop();
   ShowIn(USet::ShowIn);
@@ -183,17 +211,7 @@ void win32::TFCalc::UpdateIndicators() {
   FMemoryIndicator.SetText(FCalculator.Memory().Value());
   USet::Value = FCalculator.Value();
   USet::Memory = FCalculator.Memory().Value();
-  const wchar_t* sign = L" =";
-  switch (FCalculator.Operation()) {
-  case coPlus: sign = L" +"; break;
-  case coMinus: sign = L" -"; break;
-  case coMulty: sign = L" \u00D7"; break;
-  case coDivide: sign = L" \u00F7"; break;
-  case coPower: sign = L" ^"; break;
-  case coLog: sign = L" log"; break;
-  case coNone: break;
-  }
-  FPanelIndicator.Caption = sign;
+  FPanelIndicator.Caption = Wide(ui::OperationSign(FCalculator.Operation()));
   if (FTrayIcon) ShowTrayIcon(true); // the tip shows the value
   for (std::size_t i = FAnglesFrom; i < FKeys.size(); ++i)
     FKeys[i].Checked = std::get<TAngularMeasure>(FKeyTargets[i]) == FCalculator.AngularMeasure();
@@ -237,6 +255,7 @@ win32::TdxButton* win32::TFCalc::KeyAt(POINT at) {
 
 void win32::TFCalc::MouseDown(POINT at) {
   TdxButton* key = KeyAt(at);
+  FPanelPressed = !key && Contains(FPanelIndicator.Place, at);
   if (!key) return;
   FPressed = std::size_t(key - FKeys.data());
   key->Down = true;
@@ -244,8 +263,11 @@ void win32::TFCalc::MouseDown(POINT at) {
   Invalidate();
 }
 
-// A key clicks when the button comes up over the key it went down on.
+// A key, or the value panel, clicks when the button comes up over what it
+// went down on.
 void win32::TFCalc::MouseUp(POINT at) {
+  if (std::exchange(FPanelPressed, false) && Contains(FPanelIndicator.Place, at))
+    Guarded([this] { PanelIndicatorClick(); });
   if (FPressed == SIZE_MAX) return;
   ReleaseCapture();
   const std::size_t pressed = std::exchange(FPressed, SIZE_MAX);
@@ -268,11 +290,12 @@ void win32::TFCalc::MouseMove(POINT at) {
 }
 
 // The key's character comes as the WM_CHAR that TranslateMessage has just
-// queued behind it; the key table matches the character first.
+// queued behind it, for the window or the tape that has the focus; the key
+// table matches the character first.
 bool win32::TFCalc::FormKeyDown(WPARAM virtualKey) {
   MSG typed{};
   char32_t character = 0;
-  if (PeekMessageW(&typed, FHandle, WM_CHAR, WM_CHAR, PM_REMOVE) && typed.wParam >= 0x20)
+  if (PeekMessageW(&typed, nullptr, WM_CHAR, WM_CHAR, PM_REMOVE) && typed.wParam >= 0x20)
     character = static_cast<char32_t>(typed.wParam);
   const ui::TKeyModifiers held{.shift = GetKeyState(VK_SHIFT) < 0,
                                .ctrl = GetKeyState(VK_CONTROL) < 0,
@@ -297,8 +320,10 @@ void win32::TFCalc::Run(ui::TKeyTarget target) {
 // The handler of every key: the action, then the refresh. A failing action
 // leaves the displays as they were.
 void win32::TFCalc::ButtonClick(TCalcAction action) {
+  FTape.Before(FCalculator, action, USet::ThouSep);
   FCalculator.SetAction(action);
   UpdateIndicators();
+  RecordTape();
 }
 
 void win32::TFCalc::SetAngularMeasure(TAngularMeasure measure) {

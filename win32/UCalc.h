@@ -8,6 +8,7 @@
 
 #include "engine/Calculator.h"
 #include "ui/KeyTable.h"
+#include "ui/Tape.h"
 #include "win32/CalcIndicator.h"
 #include "win32/DxPaint.h"
 
@@ -48,6 +49,8 @@ private:
   void MouseDown(POINT at);
   void MouseUp(POINT at);
   void MouseMove(POINT at);
+  // A click on the value: the number submit dialog.
+  void PanelIndicatorClick();
   TdxButton* KeyAt(POINT at);
 
   // Engine actions, angle units and window commands, each through the
@@ -69,6 +72,29 @@ private:
   void HelpAbout1Execute();
   void ShowChecks();
   void FormClose();
+
+  // The tape: every finished calculation, in a list below the keypad.
+  void BuildTape();
+  void PlaceTape(int width);
+  static LRESULT CALLBACK TapeListProc(HWND list, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                       DWORD_PTR form);
+  bool TapeListKey(WPARAM virtualKey);
+  void TapeListCommand(WORD notification);
+  void ViewTapeExecute();
+  void ShowTape();
+  void ViewKeepTapeExecute();
+  void EditCopyTapeExecute();
+  void EditClearTapeExecute();
+  void LoadTape();
+  void FillTapeList();
+  void AddTapeLine(const ui::TTapeEntry& entry);
+  void RecordTape();
+  void UseTapeEntry();
+  std::vector<std::size_t> SelectedTapeRows() const;
+  void RemoveTapeRows();
+  void ViewMoveToTapeExecute();
+  void TellTapeFailure();
+  void KeepOnScreen();
 
   // Presence: taskbar button, tray icon, stay on top.
   static constexpr UINT TrayMessage = WM_APP + 1;
@@ -92,7 +118,10 @@ private:
   std::size_t FFunctionsFrom = 0, FAnglesFrom = 0;
   std::size_t FPressed = SIZE_MAX;
   std::size_t FHot = SIZE_MAX;
+  bool FPanelPressed = false;
   bool FTrayIcon = false;
+  ui::TTape FTape{ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path())};
+  HWND FTapeList = nullptr;
 };
 
 } // namespace win32

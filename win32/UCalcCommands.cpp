@@ -8,10 +8,11 @@
 #include "tallyon/Product.h"
 #include "ui/KeyHelp.h"
 #include "ui/Menus.h"
+#include "win32/Clipboard.h"
 #include "win32/UCalc.h"
+#include "win32/USubmitNumber.h"
 #include "win32/WideText.h"
 
-#include <cstring>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -31,34 +32,6 @@ std::wstring EntryText(TMenuCommand command) {
 
 UINT_PTR Id(TMenuCommand command) {
   return UINT_PTR(command);
-}
-
-std::optional<std::string> ReadClipboardText(HWND owner) {
-  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(owner)) return std::nullopt;
-  std::optional<std::string> text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text = win32::Utf8FromAnsi(std::string_view(bytes, strnlen(bytes, GlobalSize(data))));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-void WriteClipboardText(HWND owner, const std::string& utf8) {
-  const std::string text = win32::Ansi(utf8);
-  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  if (!data) throw std::runtime_error("Out of memory");
-  std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
-  GlobalUnlock(data);
-  if (!OpenClipboard(owner)) {
-    GlobalFree(data);
-    throw std::runtime_error("Cannot open clipboard");
-  }
-  EmptyClipboard();
-  if (!SetClipboardData(CF_TEXT, data)) GlobalFree(data);
-  CloseClipboard();
 }
 
 } // namespace
@@ -91,6 +64,8 @@ void win32::TFCalc::ShowChecks() {
   check(ViewThouSep, USet::ThouSep);
   check(ViewStayOnTop, USet::StayOnTop);
   check(ViewFunctions, USet::Functions);
+  check(ViewTape, USet::Tape);
+  check(ViewKeepTape, USet::KeepTape);
   check(ViewShowTaskSystem, USet::ShowIn == USet::ShowInTaskbarAndTray);
   check(ViewShowTaskbar, USet::ShowIn == USet::ShowInTaskbar);
   check(ViewShowSystem, USet::ShowIn == USet::ShowInTray);
@@ -111,12 +86,11 @@ void win32::TFCalc::Execute(TMenuCommand command) {
   case HelpHomePage1: HelpHomePage1Execute(); break;
   case HelpAbout1: HelpAbout1Execute(); break;
   case TrayIconOpen: RestoreAndRaise(); break;
-  // The tape panel is not drawn on Windows yet: its commands do nothing.
-  case EditCopyTape:
-  case EditClearTape:
-  case ViewTape:
-  case ViewKeepTape:
-  case ViewMoveToTape:
+  case EditCopyTape: EditCopyTapeExecute(); break;
+  case EditClearTape: EditClearTapeExecute(); break;
+  case ViewTape: ViewTapeExecute(); break;
+  case ViewKeepTape: ViewKeepTapeExecute(); break;
+  case ViewMoveToTape: ViewMoveToTapeExecute(); break;
   case Count: break;
   }
   ShowChecks();
@@ -163,6 +137,19 @@ void win32::TFCalc::ViewStayOnTopExecute() {
 void win32::TFCalc::ViewFunctionsExecute() {
   USet::Functions = !USet::Functions;
   Resize();
+}
+
+// The value as the dialog's start; a submitted number becomes the value, or
+// the right operand of a waiting operation, as a paste does.
+void win32::TFCalc::PanelIndicatorClick() {
+  USet::Value = FCalculator.Value();
+  TFSubmitNumber dialog(FHandle, FCalculator.Separators());
+  const std::optional<std::string> submitted = dialog.Execute(USet::Value, USet::StayOnTop);
+  if (!submitted) return;
+  USet::Value = *submitted;
+  FCalculator.EnterNumber(USet::Value);
+  FMainIndicator.SetText(USet::Value);
+  Invalidate();
 }
 
 void win32::TFCalc::HelpKeyboardExecute() {

@@ -15,7 +15,8 @@ import subprocess
 import sys
 
 SYSTEM_DLLS = {"kernel32.dll", "advapi32.dll", "shell32.dll", "version.dll", "msvcrt.dll",
-               "user32.dll", "gdi32.dll", "ole32.dll", "shlwapi.dll", "ws2_32.dll"}
+               "user32.dll", "gdi32.dll", "comctl32.dll", "ole32.dll", "shlwapi.dll",
+               "ws2_32.dll"}
 IMAGE_FILE_MACHINE_I386 = 0x14C
 PE32_MAGIC = 0x10B
 DYNAMIC_BASE, NX_COMPAT = 0x40, 0x100

@@ -5,8 +5,9 @@ Run through with-wine.sh (its Wine prefix and wineserver). Types the engine's
 key-sequence table (tests/engine/KeySequences.h) with xdotool through the
 window's key table, reads each value back through Edit > Copy and the X
 clipboard that Wine bridges, counts the error boxes, checks stay on top
-with xprop, the value kept across a restart in the Wine registry, and
-leaves screenshots in the output folder.
+with xprop, works the tape and the submit dialog, checks the value kept
+across a restart in the Wine registry and the tape in its file, and leaves
+screenshots in the output folder.
 
 Usage: with-wine.sh win32_shell.py BUILD_DIR OUTPUT_DIR
 """
@@ -199,6 +200,89 @@ def about_box(calc):
     return [] if shown else ["Help > About showed no box"]
 
 
+def tape_lines(calc):
+    """The whole tape through Edit > Copy Tape, an entry a line."""
+    subprocess.run(["xclip", "-selection", "clipboard"], input="(none)", text=True, check=True)
+    calc.keys("alt+e", "a", delay=150)
+    read = lambda: (lambda v: v if v != "(none)" else None)(
+        run("xclip", "-o", "-selection", "clipboard", check=False))
+    return (wait_for(read, 3) or "").splitlines()
+
+
+def window_height(calc):
+    geometry = run("xdotool", "getwindowgeometry", calc.window, check=False)
+    found = re.search(r"Geometry: \d+x(\d+)", geometry)
+    return int(found.group(1)) if found else 0
+
+
+def tape(calc):
+    """View > Tape, an entry after =, its result taken again with F6 and
+    Enter, Delete in the tape, Edit > Clear Tape; leaves one entry for the
+    restart."""
+    failures = []
+    before = window_height(calc)
+    calc.keys("alt+v", "a", delay=150)
+    if not wait_for(lambda: window_height(calc) == before + 150, 5):
+        failures.append(f"View > Tape: the window is {window_height(calc)} high, want {before + 150}")
+    calc.keys("Delete", "7", "minus", "2", "Return")
+    if tape_lines(calc)[-1:] != ["7 \u2212 2 = 5"]:
+        failures.append(f"7 - 2 = left {tape_lines(calc)[-1:]} at the tape's end")
+    calc.keys("Delete", "1", "0", "plus", "F6", "End", "Return", "F6", "Return")
+    if calc.copied() != "15":
+        failures.append(f"10 + (the tape's 5) = gave {calc.copied()}, want 15")
+    if tape_lines(calc)[-2:] != ["7 \u2212 2 = 5", "10 + 5 = 15"]:
+        failures.append(f"the tape ends {tape_lines(calc)[-2:]}")
+    calc.shot("win32-tape.png")
+    calc.keys("F6", "End", "Delete", "F6")
+    if tape_lines(calc)[-1:] != ["7 \u2212 2 = 5"]:
+        failures.append(f"Delete in the tape left {tape_lines(calc)[-1:]} at its end")
+    calc.keys("alt+e", "l", delay=150)
+    if not wait_for(calc.error_boxes, 5):
+        failures.append("Edit > Clear Tape asked nothing")
+    calc.close_box()  # Yes
+    if tape_lines(calc):
+        failures.append(f"Edit > Clear Tape left {len(tape_lines(calc))} entries")
+    calc.keys("Delete", "2", "asterisk", "2", "Return")
+    return failures
+
+
+def submit(calc, *keys):
+    """A click on the value, then the keys in the submit dialog; whether it
+    opened and closed."""
+    # The value panel, below the menu bar that Wine draws in the window.
+    run("xdotool", "mousemove", "--window", calc.window, "130", "35", "click", "1")
+    if not wait_for(lambda: windows("^Submit$"), 5):
+        return False
+    calc.keys(*keys[:-1])
+    time.sleep(0.3)
+    calc.shot("win32-submit.png")
+    calc.keys(keys[-1])
+    return bool(wait_for(lambda: not windows("^Submit$"), 5))
+
+
+def submit_dialog(calc):
+    """The number submit dialog: characters outside the number alphabet
+    vanish, an exponent that makes the number unreadable is undone, Esc
+    changes nothing, a submitted number is a waiting operation's operand."""
+    failures = []
+    calc.keys("Delete", "1", "2", "3")
+    rows = [
+        (("2", "period", "5", "x", "Tab", "9", "9", "9", "9", "9", "Return"), "2.5E999"),
+        (("7", "Escape"), "2.5E999"),
+    ]
+    for keys, value in rows:
+        if not submit(calc, *keys):
+            failures.append(f"submit dialog {' '.join(keys)}: it did not open and close")
+        elif calc.copied() != value:
+            failures.append(f"submit dialog {' '.join(keys)}: value {calc.copied()}, want {value}")
+    calc.keys("Delete", "1", "0", "plus")
+    submit(calc, "5", "Return")
+    calc.keys("Return")
+    if calc.copied() != "15":
+        failures.append(f"10 + (5 submitted) = gave {calc.copied()}, want 15")
+    return failures
+
+
 def stored_value():
     values = run(WINE, "reg", "query", r"HKCU\Software\Corvane\Tallyon", "/v", "Value",
                  check=False)
@@ -246,6 +330,8 @@ def main():
         failures += stays_on_top(calc)
         failures += presence(calc)
         failures += about_box(calc)
+        failures += tape(calc)
+        failures += submit_dialog(calc)
 
         calc.keys("Delete", "4", "2", "period", "5")
         calc.exit()
@@ -254,6 +340,9 @@ def main():
         print(f"-- second start: {calc.start():.1f} s to the window")
         if calc.copied() != "42.5":
             failures.append("the value was not kept across a restart")
+        kept = ["2 \u00d7 2 = 4", "10 + 5 = 15"]  # since Clear Tape
+        if tape_lines(calc) != kept:
+            failures.append(f"the tape after a restart holds {tape_lines(calc)}, want {kept}")
         calc.shot("win32-restarted.png")
         calc.exit()
     for failure in failures:
