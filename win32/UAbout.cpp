@@ -33,15 +33,20 @@ void DrawLabel(HDC dc, const std::wstring& text, int pixels, POINT at, bool righ
   RECT place =
       right ? RECT{0, at.y, at.x, ClientHeight} : RECT{at.x, at.y, ClientWidth, ClientHeight};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
-            (right ? DT_RIGHT : DT_LEFT) | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+            (right ? DT_RIGHT : DT_LEFT) | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
+// The text's size with room for the overhang of a bold face made from a
+// regular one, which the extent leaves out (Wine does not even report it).
 SIZE TextSize(HWND window, HFONT font, const std::wstring& text) {
   HDC dc = GetDC(window);
   SelectObject(dc, font);
   SIZE size{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
   ReleaseDC(window, dc);
+  size.cx += std::max(metrics.tmOverhang, 2 * metrics.tmAveCharWidth);
   return size;
 }
 
