@@ -247,18 +247,22 @@ def stored_value():
 
 
 class Desktop:
-    """Xvfb with openbox, for the length of a with-block."""
-
-    def __init__(self, display=":73"):
-        self.display = display
+    """Xvfb with openbox, for the length of a with-block, on a display that
+    Xvfb finds free (a fixed one collides with a run beside this one)."""
 
     def __enter__(self):
+        read, write = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-            stderr=subprocess.DEVNULL)
-        os.environ["DISPLAY"] = self.display
-        time.sleep(1)
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+            pass_fds=(write,), stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as told:
+            number = told.readline().strip()
+        if not number:
+            raise SystemExit("FAILED: Xvfb did not start")
+        os.environ["DISPLAY"] = ":" + number
         self.openbox = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL)
+        time.sleep(1)
         return self
 
     def __exit__(self, *_):
