@@ -139,6 +139,13 @@ def type_row(calc, tokens, expect_boxes):
     return boxes
 
 
+def run_row(calc, tokens, expected_boxes):
+    """A row from a cleared window: what Edit > Copy gives, and the boxes."""
+    calc.keys("ctrl+l", "F3", "Delete")
+    boxes = type_row(calc, tokens, expected_boxes)
+    return calc.copied(), boxes
+
+
 def key_sequences(calc):
     failures, skipped, passed = [], [], 0
     for tag, keys, value, _memory, _operation, errors in table_rows():
@@ -146,10 +153,14 @@ def key_sequences(calc):
         if any(t not in KEYS and not t.startswith("paste=") for t in tokens):
             skipped.append(tag)
             continue
-        calc.keys("ctrl+l", "F3", "Delete")
         expected_boxes = len(errors.split("; ")) if errors else 0
-        boxes = type_row(calc, tokens, expected_boxes)
-        got = calc.copied()
+        got, boxes = run_row(calc, tokens, expected_boxes)
+        if got != value or boxes != expected_boxes:
+            # Wine hands the X clipboard over from a thread of its own, and
+            # under load a copy can miss the wait; a row that fails is
+            # typed once more, and said so, before it counts as failed.
+            print(f"   AGAIN {tag}: {got} ({boxes} boxes)", flush=True)
+            got, boxes = run_row(calc, tokens, expected_boxes)
         if (got != value or boxes != expected_boxes) and tag in REPORTED_ONLY:
             print(f"   REPORTED {tag}: {keys} -> {got}, want {value}", flush=True)
         elif got != value or boxes != expected_boxes:
