@@ -2,15 +2,14 @@
 
 #include "app/Endings.h"
 #include "app/ErrorDisplay.h"
+#include "app/ExposureWatch.h"
 #include "app/SettingsSaver.h"
 #include "display/CalcIndicator.h"
 #include "engine/CalculatorForm.h"
 #include "engine/StoredNumber.h"
 #include "platform/desktop/Desktop.h"
-#include "platform/desktop/VirtualKeys.h"
 #include "settings/USet.h"
 #include "tallyon/Product.h"
-#include "ui/KeyTable.h"
 #include "ui/Tape.h"
 #include "ui/WindowTexts.h"
 #include "widgets/DxButton.h"
@@ -20,10 +19,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
-#include <QWindow>
 
 #include <utility>
 
@@ -46,6 +43,7 @@ TFCalc::TFCalc(engine::NumberSeparators separators, QWidget* parent)
   FTrayWatch = new QTimer(this);
   FTrayWatch->setInterval(1000);
   connect(FTrayWatch, &QTimer::timeout, this, [this] { Run(&TFCalc::WatchTray); });
+  new app::ExposureWatch(*this, [this] { WindowExposed(); });
   // Key preview: the window sees every key press before its controls do.
   qApp->installEventFilter(this);
   Run(&TFCalc::FormCreate);
@@ -84,57 +82,6 @@ void TFCalc::UpdateIndicators() {
   USet::Memory = FCalculator.Memory().Value();
   FPanelIndicator->SetCaption(QString::fromStdString(ui::OperationSign(FCalculator.Operation())));
   ShowTrayToolTip();
-}
-
-// The handler of every key: the action, then the refresh. A failing action
-// leaves the displays as they were.
-void TFCalc::ButtonClick(TCalcAction action) {
-  FTape->Before(FCalculator, action, USet::ThouSep);
-  FCalculator.SetAction(action);
-  UpdateIndicators();
-  RecordTape();
-}
-
-// Runs the key's binding; true when it has one, also when the action fails.
-bool TFCalc::FormKeyDown(const QKeyEvent& key) {
-  const int code = platform::VirtualKeyOf(key);
-  const auto target = ui::FindKey(code, platform::HeldModifiers(key), platform::TypedCharacter(key),
-                                  FunctionsShown());
-  if (!target) return false;
-  if (const auto* action = std::get_if<TCalcAction>(&*target))
-    app::Guarded(this, [this, action] { ButtonClick(*action); });
-  else if (const auto* measure = std::get_if<TAngularMeasure>(&*target))
-    app::Guarded(this, [this, measure] { SetAngularMeasure(*measure); });
-  else
-    return false; // a menu command: its action's shortcut runs it
-  return true;
-}
-
-bool TFCalc::eventFilter(QObject* watched, QEvent* event) {
-  const bool exposed =
-      event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed();
-  if (exposed && !FPresence.Painted()) {
-    FPresence.FirstFramePainted();
-    // The exposure paints the window before the loop turns again.
-    QTimer::singleShot(0, this, [this] { Run(&TFCalc::AfterFirstPaint); });
-  }
-  if (exposed && FRestorePresence) {
-    FRestorePresence = false;
-    Run(&TFCalc::RestorePresence);
-  }
-  // A key press goes up from the focused widget until one takes it, and the
-  // window is where it ends: it arrives here once, whatever a message box
-  // shown on the way does to the focus. The focused key takes only the
-  // space bar and the arrows. A bound key goes no further, so Enter is
-  // Equal whatever has the focus: this filter runs before the one that
-  // offers the key to the window's buttons as a dialog key.
-  if (event->type() == QEvent::KeyPress && watched == this) {
-    auto& key = *static_cast<QKeyEvent*>(event);
-    if (!FormKeyDown(key)) return false;
-    key.accept();
-    return true;
-  }
-  return false;
 }
 
 void TFCalc::ViewThouSepExecute() {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 
 class QAction;
 class QActionGroup;
@@ -38,6 +39,7 @@ enum class InstanceRequest : char;
 namespace ui {
 class TTape;
 class TTapeJournal;
+struct TKeyLayout;
 } // namespace ui
 
 class TFCalc : public QWidget {
@@ -63,7 +65,12 @@ public:
   void AnotherStart(platform::InstanceRequest request, const std::string& activationToken);
   // Opens a step down and right of the centre per instance running on other
   // displays, so that two windows never open exactly on top of each other.
-  void PlaceAfterOthers(int others) { FCascade = others; }
+  void PlaceAfterOthers(int others) { FPresence.SetOthersRunning(others); }
+
+  // A key's handler, found by the key's name: "btPlus" -> btPlusClick; null
+  // for a name that is no key of the keypad.
+  using TKeyHandler = void (TFCalc::*)();
+  static TKeyHandler KeyHandler(std::string_view keyName);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +87,7 @@ private:
   void BuildFunctions();
   TdxButton* AddKey(QWidget& parent, const char* name, QRect geometry, const QString& caption,
                     TKeyGroup group, int captionPixels = 11);
+  void ConnectKey(TdxButton& button, const ui::TKeyLayout& key);
   void ConnectAction(TdxButton& key, TCalcAction action);
   QAction* MakeAction(const TMenuEntry& entry);
   friend struct MenuTable;
@@ -91,6 +99,7 @@ private:
   void UpdateIndicators();
   void ButtonClick(TCalcAction action);
   bool FormKeyDown(const QKeyEvent& key);
+  void RunActionKey(TCalcAction action);
   bool FunctionsShown() const;
   void PanelIndicatorClick();
 
@@ -133,8 +142,41 @@ private:
   void HelpHomePage1Execute();
   void HelpAbout1Execute();
 
+  // The keypad's handlers, one per key and named after it. A click on the
+  // key and every key of the keyboard bound to its action run it.
+  void btClearClick() { ButtonClick(caClear); }
+  void btClearEntrClick() { ButtonClick(caClearEntr); }
+  void btSignChangeClick() { ButtonClick(caSignChange); }
+  void btDivideClick() { ButtonClick(caDivide); }
+  void btMultyClick() { ButtonClick(caMulty); }
+  void btMinusClick() { ButtonClick(caMinus); }
+  void btMemClearClick() { ButtonClick(caMemClear); }
+  void btBackSpaceClick() { ButtonClick(caBackSpace); }
+  void bt7Click() { ButtonClick(ca7); }
+  void bt8Click() { ButtonClick(ca8); }
+  void bt9Click() { ButtonClick(ca9); }
+  void btPlusClick() { ButtonClick(caPlus); }
+  void btMemRecallClick() { ButtonClick(caMemRecall); }
+  void btPerCentClick() { ButtonClick(caPerCent); }
+  void bt4Click() { ButtonClick(ca4); }
+  void bt5Click() { ButtonClick(ca5); }
+  void bt6Click() { ButtonClick(ca6); }
+  void btMemMinusClick() { ButtonClick(caMemMinus); }
+  void btInverseClick() { ButtonClick(caInverse); }
+  void bt1Click() { ButtonClick(ca1); }
+  void bt2Click() { ButtonClick(ca2); }
+  void bt3Click() { ButtonClick(ca3); }
+  void btEqualClick() { ButtonClick(caEqual); }
+  void btMemPlusClick() { ButtonClick(caMemPlus); }
+  void btSqrtClick() { ButtonClick(caSqrt); }
+  void bt0Click() { ButtonClick(ca0); }
+  void btDecSepClick() { ButtonClick(caDecSep); }
+
   // Presence: taskbar button, tray icon, stay on top.
   void FormShow();
+  void WindowExposed();
+  void PlaceOnScreen(int offset);
+  void TellSettingsNotices();
   void ApplicationRestore();
   void TrayIconOpenExecute();
   void ShowPresenceLimits();
@@ -176,7 +218,4 @@ private:
   QSystemTrayIcon* FTrayIcon = nullptr; // built when first shown
   QTimer* FTrayWatch = nullptr;         // runs while the window is hidden in the tray
   ui::TPresence FPresence;
-  bool FRestorePresence = false; // once the window is exposed again
-  bool FPlaced = false;
-  int FCascade = 0;
 };

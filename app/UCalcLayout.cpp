@@ -72,17 +72,8 @@ void TFCalc::BuildKeypad() {
     } else {
       button->setAccessibleDescription(tr(key.Description));
     }
-    ConnectAction(*button, key.Action);
+    ConnectKey(*button, key);
   }
-}
-
-void TFCalc::ConnectAction(TdxButton& key, TCalcAction action) {
-  QStringList names;
-  for (const std::string& name : ui::KeyNames(action))
-    names.append(QString::fromStdString(name));
-  key.SetKeyNames(names);
-  connect(&key, &TdxButton::OnClick, this,
-          [this, action] { app::Guarded(this, [this, action] { ButtonClick(action); }); });
 }
 
 // A key of the window: a tab stop, a bold caption, the group's colours.

@@ -33,6 +33,7 @@
 #include <QTimer>
 
 #include <cstddef>
+#include <optional>
 
 // Registering with the desktop's tray waits for the session bus, so the
 // icon is built when it is first shown; with a taskbar button, that is once
@@ -165,15 +166,14 @@ void TFCalc::RestoreAndRaise() {
   if (isMinimized() || isHidden()) {
     showNormal();
     ApplicationRestore();
-    FRestorePresence = true;
+    FPresence.BroughtBack();
   }
   raise();
   activateWindow();
 }
 
-// A window mapped again has lost its window-manager states, and a window
-// manager reads them reliably only from a request once it manages the
-// window, which it does before the window is first exposed.
+// A window mapped again has lost its window-manager states (see
+// ui::TPresence::BroughtBack).
 void TFCalc::RestorePresence() {
   ApplicationRestore();
   ApplyStayOnTop(USet::StayOnTop);
@@ -218,23 +218,34 @@ void TFCalc::ViewStayOnTopExecute() {
 
 void TFCalc::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!FPlaced) {
-    // Centred on the screen when first shown, or a step aside per other instance.
-    FPlaced = true;
-    constexpr int CascadeStep = 32;
-    move(screen()->availableGeometry().center() - frameGeometry().center() + pos() +
-         QPoint(CascadeStep, CascadeStep) * (FCascade % 8));
+  if (const std::optional<int> offset = FPresence.Shown()) {
+    PlaceOnScreen(*offset);
     // Told once, after the window appears: where a damaged settings file went.
-    QTimer::singleShot(0, this, [this] {
-      const auto notices = USet::TakeSettingsNotices();
-      if (notices.empty()) return;
-      QMessageBox box(QMessageBox::Information, QApplication::applicationName(),
-                      app::TranslatedNotices(notices), QMessageBox::Ok, this);
-      Endings::EndAlsoWith(box);
-      app::ShowModal(box);
-    });
+    QTimer::singleShot(0, this, [this] { TellSettingsNotices(); });
   }
   Run(&TFCalc::FormShow);
+}
+
+// Centred on the screen, or `offset` pixels down and right of the centre.
+void TFCalc::PlaceOnScreen(int offset) {
+  move(screen()->availableGeometry().center() - frameGeometry().center() + pos() +
+       QPoint(offset, offset));
+}
+
+void TFCalc::TellSettingsNotices() {
+  const auto notices = USet::TakeSettingsNotices();
+  if (notices.empty()) return;
+  QMessageBox box(QMessageBox::Information, QApplication::applicationName(),
+                  app::TranslatedNotices(notices), QMessageBox::Ok, this);
+  Endings::EndAlsoWith(box);
+  app::ShowModal(box);
+}
+
+void TFCalc::WindowExposed() {
+  const ui::TExposure due = FPresence.Exposed();
+  // The exposure paints the window before the loop turns again.
+  if (due.FirstFrame) QTimer::singleShot(0, this, [this] { Run(&TFCalc::AfterFirstPaint); });
+  if (due.Restore) Run(&TFCalc::RestorePresence);
 }
 
 bool TFCalc::HidesToTray() {

@@ -1,26 +1,18 @@
 #include "dialogs/DialogPictures.h"
 
+#include "dialogs/pictures/AboutPictures.h"
 #include "widgets/look/Fonts.h"
 
-#include <QFile>
 #include <QPainter>
 
 #include <functional>
 
-// Outside any namespace, as the resource system's initialiser asks; a
-// static library's resources are registered only when something calls it.
-static void RegisterDialogPictures() {
-  Q_INIT_RESOURCE(dialogs);
-}
-
 namespace {
 
-QByteArray Resource(const char* path) {
-  static const bool registered = (RegisterDialogPictures(), true);
-  (void)registered;
-  QFile file(QString::fromLatin1(path));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
+// The bytes stay where the program holds them; the array only points there.
+QByteArray Bytes(std::span<const unsigned char> bytes) {
+  return QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size()));
 }
 
 QImage Drawn(QSize size, const std::function<void(QPainter&)>& draw) {
@@ -34,11 +26,11 @@ QImage Drawn(QSize size, const std::function<void(QPainter&)>& draw) {
 } // namespace
 
 QByteArray dialogs::AboutBannerJpeg() {
-  return Resource(":/dialogs/AboutBanner.jpg");
+  return Bytes(pictures::AboutBannerJpeg());
 }
 
 QByteArray dialogs::AboutPictureJpeg() {
-  return Resource(":/dialogs/AboutPicture.jpg");
+  return Bytes(pictures::AboutPictureJpeg());
 }
 
 QImage dialogs::SubmitGlyph() {

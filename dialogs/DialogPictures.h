@@ -1,7 +1,7 @@
 #pragma once
 // The dialogs' pictures. The About box's two pictures are our own JPEG
-// artwork (dialogs/pictures/, drawn by make-pictures.sh), built into the
-// program as resources and decoded only when a box is made. The submit
+// artwork (dialogs/pictures/), built into the program as bytes and decoded
+// only when a box is made. The submit
 // dialog's glyphs are drawn from shapes, on a transparent ground.
 
 #include <QByteArray>

@@ -1,90 +1,11 @@
 #include "dialogs/JpegImage.h"
 
-#include <csetjmp>
-#include <cstddef>
-#include <cstdio> // jpeglib.h needs FILE and size_t first
-
-#include <jpeglib.h>
-
-namespace {
-
-// libjpeg's error manager, extended by the place to jump back to and the
-// message of the error that ended the decoding.
-struct TErrorManager {
-  jpeg_error_mgr base;
-  std::jmp_buf resume;
-  char message[JMSG_LENGTH_MAX];
-};
-
-// libjpeg calls this instead of exiting; it returns through longjmp to the
-// decoding function, over libjpeg's C frames only.
-[[noreturn]] void ErrorExit(j_common_ptr info) {
-  auto* manager = reinterpret_cast<TErrorManager*>(info->err);
-  (*info->err->format_message)(info, manager->message);
-  std::longjmp(manager->resume, 1);
-}
-
-// A warning means damaged data that libjpeg would paper over with grey
-// rows; a picture shown half grey is no better than an error. Trace
-// messages (level > 0) are dropped.
-void EmitMessage(j_common_ptr info, int level) {
-  if (level < 0) ErrorExit(info);
-}
-
-struct TDecoding {
-  jpeg_decompress_struct info{};
-  TErrorManager error{};
-  QImage bitmap;
-  const char* refusal = nullptr; // a reason of ours to stop, not libjpeg's
-};
-
-// Runs libjpeg on `data`; false when it gave up, with the reason in
-// `decoding`. Every object that outlives a jump lives in `decoding`, in the
-// caller's frame: this frame holds nothing that a longjmp could leave
-// half-built.
-bool Decode(TDecoding& decoding, const unsigned char* data, unsigned long size) {
-  jpeg_decompress_struct& info = decoding.info;
-  info.err = jpeg_std_error(&decoding.error.base);
-  decoding.error.base.error_exit = ErrorExit;
-  decoding.error.base.emit_message = EmitMessage;
-  if (setjmp(decoding.error.resume) != 0) return false;
-
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data, size);
-  jpeg_read_header(&info, TRUE);
-  if (info.progressive_mode || info.arith_code) {
-    decoding.refusal = "not a baseline image";
-    return false;
-  }
-  if (static_cast<long long>(info.image_width) * info.image_height > TJpegImage::MaxPixels) {
-    decoding.refusal = "picture too large";
-    return false;
-  }
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  decoding.bitmap = QImage(static_cast<int>(info.output_width),
-                           static_cast<int>(info.output_height), QImage::Format_RGB888);
-  if (decoding.bitmap.isNull()) {
-    decoding.refusal = "out of memory";
-    return false;
-  }
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = decoding.bitmap.scanLine(static_cast<int>(info.output_scanline));
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  return true;
-}
-
-} // namespace
-
 void TJpegImage::LoadFromMemory(const QByteArray& data) {
   FBitmap = QImage();
-  TDecoding decoding;
-  const bool decoded = Decode(decoding, reinterpret_cast<const unsigned char*>(data.constData()),
-                              static_cast<unsigned long>(data.size()));
-  jpeg_destroy_decompress(&decoding.info);
-  if (!decoded)
-    throw EJpegError(decoding.refusal != nullptr ? decoding.refusal : decoding.error.message);
-  FBitmap = std::move(decoding.bitmap);
+  const TRgbPicture picture = DecodeJpeg({reinterpret_cast<const unsigned char*>(data.constData()),
+                                          static_cast<std::size_t>(data.size())});
+  // The decoder's rows are packed; copy() gives the bitmap rows of its own.
+  FBitmap = QImage(picture.Rgb.data(), picture.Width, picture.Height, picture.Width * 3,
+                   QImage::Format_RGB888)
+                .copy();
 }

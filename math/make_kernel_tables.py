@@ -21,6 +21,14 @@ TWO_OVER_PI_WORDS = (16384 + 12 * 32) // 32 + 1
 # close to the best of their degree: their error is below 2^-77 of the result.
 SINE_TERMS = 8
 COSINE_TERMS = 8
+# The tangent below TABLE_START: (tan x - x) / x^3 in z = x^2, a fit on
+# [0, 0.2^2] with an error below 2^-70 of it. From there to pi/4 the sine,
+# cosine and tangent start from their values at k/128, the nearest table
+# point.
+TANGENT_TERMS = 9
+TABLE_STEPS = 128  # table points per unit
+TABLE_START = mpf("0.2")
+TABLE_END = mp.pi / 4
 EXP_TERMS = 7      # x^2/2! ... x^8/8!: the next term is below 2^-80 on [-ln2/64, ln2/64]
 EXP_TABLE_BITS = 5
 
@@ -67,6 +75,15 @@ def array(name, values, comment):
     print("};")
 
 
+def pairs(name, heads, tails, what):
+    print(f"// {what}, as a head and the tail below it.")
+    for part, values in [("Heads", heads), ("Tails", tails)]:
+        print(f"inline constexpr Extended {name}{part}[] = {{")
+        for v in values:
+            print(f"    {v},")
+        print("};")
+
+
 def sine_rest(z):
     if z == 0:
         return mpf(-1) / 6
@@ -80,10 +97,17 @@ def cosine_rest(z):
     return (mp.cos(mp.sqrt(z)) - 1 + z / 2) / (z * z)
 
 
-def fit(function, terms):
-    """A polynomial close to the best on [0, (pi/4)^2], lowest coefficient first."""
+def tangent_rest(z):
+    if z == 0:
+        return mpf(1) / 3
+    x = mp.sqrt(z)
+    return (mp.tan(x) - x) / (x * z)
+
+
+def fit(function, terms, end=(mp.pi / 4) ** 2):
+    """A polynomial close to the best on [0, end], lowest coefficient first."""
     with mp.workprec(256):
-        interval = [0, (mp.pi / 4) ** 2 * mpf("1.01")]
+        interval = [0, end * mpf("1.01")]
         coefficients = mpmath.chebyfit(function, interval, terms)
         return [+c for c in reversed(coefficients)]
 
@@ -110,6 +134,18 @@ def main():
           "(sin x / x - 1) / x^2 as a polynomial in z = x^2, lowest term first.")
     array("CosineTerms", fit(cosine_rest, COSINE_TERMS),
           "(cos x - 1 + x^2/2) / x^4 as a polynomial in z = x^2, lowest term first.")
+    array("TangentTerms", fit(tangent_rest, TANGENT_TERMS, TABLE_START ** 2),
+          "(tan x - x) / x^3 as a polynomial in z = x^2, lowest term first.")
+    first = int(mpmath.nint(TABLE_START * TABLE_STEPS))
+    last = int(mpmath.nint(TABLE_END * TABLE_STEPS))
+    print(f"inline constexpr int TableSteps = {TABLE_STEPS};")
+    print(f"inline constexpr int TableFirstStep = {first};")
+    for name, short, function in [("Sine", "sin", mp.sin), ("Cosine", "cos", mp.cos),
+                                 ("Tangent", "tan", mp.tan)]:
+        heads, tails = zip(*(head_and_tail(function(mpf(k) / TABLE_STEPS))
+                             for k in range(first, last + 1)))
+        pairs(f"{name}Table", heads, tails,
+              f"{short}(k/{TABLE_STEPS}) for k = {first} ... {last}")
     array("ExpTerms", [1 / mpmath.factorial(k) for k in range(2, EXP_TERMS + 2)],
           "1/k! for k = 2, 3, ...: the series of (e^x - 1 - x) / x^2.")
 
@@ -123,15 +159,7 @@ def main():
     constant("LnTwoStepTail", step - step_head, f"ln(2)/{steps} minus LnTwoStepHead")
     constant("InverseLnTwoStep", 1 / step, f"{steps}/ln(2)")
     heads, tails = zip(*(head_and_tail(mpf(2) ** (mpf(j) / steps)) for j in range(steps)))
-    print(f"// 2^(j/{steps}) for j = 0 ... {steps - 1}, as a head and the tail below it.")
-    print("inline constexpr Extended ExpTableHeads[] = {")
-    for h in heads:
-        print(f"    {h},")
-    print("};")
-    print("inline constexpr Extended ExpTableTails[] = {")
-    for t in tails:
-        print(f"    {t},")
-    print("};")
+    pairs("ExpTable", heads, tails, f"2^(j/{steps}) for j = 0 ... {steps - 1}")
     print("// NOLINTEND")
 
 

@@ -45,11 +45,11 @@ constexpr bool RowsInCommandOrder() {
 }
 static_assert(RowsInCommandOrder(), "one caption per command, in the commands' order");
 
-const char* const File = TALLYON_TEXT("TFCalc", "&File");
-const char* const Edit = TALLYON_TEXT("TFCalc", "&Edit");
-const char* const View = TALLYON_TEXT("TFCalc", "&View");
-const char* const ShowIn = TALLYON_TEXT("TFCalc", "Sh&ow Tallyon In");
-const char* const Help = TALLYON_TEXT("TFCalc", "&Help");
+constexpr const char* File = TALLYON_TEXT("TFCalc", "&File");
+constexpr const char* Edit = TALLYON_TEXT("TFCalc", "&Edit");
+constexpr const char* View = TALLYON_TEXT("TFCalc", "&View");
+constexpr const char* ShowIn = TALLYON_TEXT("TFCalc", "Sh&ow Tallyon In");
+constexpr const char* Help = TALLYON_TEXT("TFCalc", "&Help");
 
 // clang-format off
 constexpr ui::TMenuPlace BarPlaces[] = {

@@ -9,6 +9,7 @@
 #include "ui/KeyHelp.h"
 #include "ui/Menus.h"
 #include "win32/Clipboard.h"
+#include "win32/UAbout.h"
 #include "win32/UCalc.h"
 #include "win32/USubmitNumber.h"
 #include "win32/WideText.h"
@@ -165,10 +166,12 @@ void win32::TFCalc::HelpHomePage1Execute() {
     throw std::runtime_error(error.message());
 }
 
+// A record that cannot be read is reported, and the box opens all the same,
+// with its placeholders.
 void win32::TFCalc::HelpAbout1Execute() {
-  const std::string text = std::string("Tallyon " TALLYON_VERSION) + "\n" + tallyon::HomePage +
-                           "\n" + tallyon::SupportMail;
-  MessageBoxW(FHandle, Wide(text).c_str(), L"About Tallyon", MB_ICONINFORMATION | MB_OK);
+  TAboutBox box(GetModuleHandleW(nullptr), FHandle);
+  Guarded([&box] { box.FormCreate(); });
+  box.ShowModal();
 }
 
 // A failing save is reported; the window closes all the same, as the

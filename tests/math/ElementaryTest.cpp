@@ -38,7 +38,7 @@ const std::map<std::string, Kernel> Kernels = {
 // The worst error each may have, in ulps of the exact value: half an ulp
 // for the rounding plus what the polynomials and the reduction leave.
 const std::map<std::string, double> Bounds = {
-    {"Sin", 0.6},
+    {"Sin", 0.55},
     {"Cos", 0.55},
     {"Tan", 0.6},
     {"Exp", 0.51},

@@ -103,6 +103,16 @@ def rows():
                              (63, 16383, 60)]:
         arguments += [random_extended(low, high) for _ in range(count)]
     arguments += [mpf(10) ** 4000, mpf(2) ** 16383, mpf(2) ** 63]
+    # The tangent's seams: where its series gives way to its table of
+    # tan(k/128), and halfway between table points, on either side.
+    arguments += [mpf("0.2") + d * mpf(2) ** -62 for d in (-1, 1)]
+    arguments += [(mpf(k) + mpf(1) / 2) / 128 + d * mpf(2) ** -40
+                  for k in (26, 28, 29, 64, 100) for d in (-1, 1)]
+    # Where a sine taken from its series alone, all the way to pi/4, strays
+    # past 0.7 ulp (found by dense sampling): the series part is a tenth of
+    # the result there.
+    arguments += [extended(0xC77D62BEF1AFC334, -64), extended(0xB2EF96B676CF885F, 5 - 63),
+                  extended(0xB67A89370D8C8A7C, 4 - 63), extended(0xA4176BEAB07B3E02, 3 - 63)]
     for exponent in [0, 1, 2, 5, 10, 20, 40, 60, 62, 63, 64, 100, 200, 500, 1000, 2000,
                      4000, 8000, 12000, 16000, 16383]:
         arguments.append(nearest_to_quarter_turns(exponent))

@@ -54,4 +54,38 @@ TEST(Presence, TheTrayIconWaitsForTheFirstFrameOnlyBesideATaskbarButton) {
   EXPECT_FALSE(presence.TrayIcon());
 }
 
+// The first exposure is the first frame; a window brought back has its
+// states asked for again at the next exposure, once.
+TEST(Presence, AnExposureMakesDueWhatWaitedForIt) {
+  TPresence presence;
+  const struct {
+    const char* tag;
+    bool broughtBack;
+    bool firstFrame, restore;
+  } steps[] = {
+      {"the first frame", false, true, false},
+      {"exposed again", false, false, false},
+      {"brought back", true, false, true},
+      {"exposed once more", false, false, false},
+  };
+  for (const auto& step : steps) {
+    if (step.broughtBack) presence.BroughtBack();
+    const TExposure due = presence.Exposed();
+    EXPECT_EQ(due.FirstFrame, step.firstFrame) << step.tag;
+    EXPECT_EQ(due.Restore, step.restore) << step.tag;
+    EXPECT_TRUE(presence.Painted()) << step.tag;
+  }
+}
+
+// Placed once, at the first show: a step aside per other instance, the
+// ninth window centred again.
+TEST(Presence, TheFirstShowPlacesTheWindow) {
+  for (const auto& [others, offset] : {std::pair{0, 0}, {1, 32}, {7, 224}, {8, 0}, {9, 32}}) {
+    TPresence presence;
+    presence.SetOthersRunning(others);
+    EXPECT_EQ(presence.Shown(), offset) << others;
+    EXPECT_EQ(presence.Shown(), std::nullopt) << others;
+  }
+}
+
 } // namespace

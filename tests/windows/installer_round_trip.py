@@ -47,7 +47,7 @@ def main():
     check(key_exists(UNINSTALL_KEY), "no Add/Remove Programs entry")
     print("-- installed:", sorted(p.name for p in program_files.iterdir()))
 
-    with Desktop(":74"):
+    with Desktop():
         calc = Calculator(program_files / "tallyon.exe", build)
         print(f"-- the installed program: {calc.start():.1f} s to the window")
         calc.keys("Delete", "7", "plus", "8", "Return")

@@ -191,13 +191,53 @@ def presence(calc):
     return failures
 
 
+def about_picture_differences(calc, box):
+    """The About box's two pictures on the screen against ImageMagick's decoding
+    of the same files (Linux's libjpeg): the count of differing pixels each."""
+    # xwininfo's absolute place is the client area's (xdotool's is moved by
+    # the frame).
+    info = run("xwininfo", "-id", box)
+    at = {axis: int(re.search(rf"Absolute upper-left {axis}:\s+(-?\d+)", info).group(1))
+          for axis in "XY"}
+    calc.shot("about-screen.png")
+    pictures = ROOT / "dialogs/pictures"
+    # (file, crop of the file, place in the box): the banner stands at -2, -2.
+    placed = [("AboutBanner.jpg", "458x98+2+2", (0, 0)),
+              ("AboutPicture.jpg", "118x100+0+0", (26, 124))]
+    counts = []
+    for name, crop, (left, top) in placed:
+        size = crop.split("+")[0]
+        shown = f"{calc.out / 'about-screen.png'}[{size}+{at['X'] + left}+{at['Y'] + top}]"
+        drawn = f"{pictures / name}[{crop}]"
+        result = subprocess.run(["compare", "-metric", "AE", shown, drawn, "null:"],
+                                capture_output=True, text=True)
+        counts.append(result.stderr.strip())
+    return counts
+
+
 def about_box(calc):
-    calc.keys("alt+h", "a", delay=150)
-    shown = wait_for(lambda: windows("^About Tallyon$"), 5)
-    calc.shot("win32-about.png")
-    calc.keys("Return")
-    wait_for(lambda: not windows("^About Tallyon$"), 5)
-    return [] if shown else ["Help > About showed no box"]
+    """Help > About opens the box, with the very pixels of the pictures; Tab
+    walks OK and the two links; Esc, then Enter, close it."""
+    failures = []
+    for closing in ("Escape", "Return"):
+        calc.keys("alt+h", "a", delay=150)
+        shown = wait_for(lambda: windows("^About$"), 10)
+        if not shown:
+            return failures + ["Help > About showed no box"]
+        if closing == "Escape":
+            time.sleep(0.5)
+            differences = about_picture_differences(calc, shown[0])
+            print(f"-- About box pictures: {differences} pixels differ from Linux's decoding")
+            if differences != ["0", "0"]:
+                failures.append(f"the About pictures differ in {differences} pixels")
+            calc.keys("Tab", "Tab")  # OK, then the home page, then the mail link
+            time.sleep(0.5)
+            calc.shot("win32-about.png")
+        calc.keys(closing)
+        if not wait_for(lambda: not windows("^About$"), 5):
+            failures.append(f"{closing} did not close the About box")
+            calc.keys("alt+F4")
+    return failures
 
 
 def tape_lines(calc):
@@ -291,18 +331,22 @@ def stored_value():
 
 
 class Desktop:
-    """Xvfb with openbox, for the length of a with-block."""
-
-    def __init__(self, display=":73"):
-        self.display = display
+    """Xvfb with openbox, for the length of a with-block, on a display that
+    Xvfb finds free (a fixed one collides with a run beside this one)."""
 
     def __enter__(self):
+        read, write = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-            stderr=subprocess.DEVNULL)
-        os.environ["DISPLAY"] = self.display
-        time.sleep(1)
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+            pass_fds=(write,), stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as told:
+            number = told.readline().strip()
+        if not number:
+            raise SystemExit("FAILED: Xvfb did not start")
+        os.environ["DISPLAY"] = ":" + number
         self.openbox = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL)
+        time.sleep(1)
         return self
 
     def __exit__(self, *_):
