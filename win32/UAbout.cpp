@@ -9,6 +9,7 @@
 #include "ui/WindowTexts.h"
 #include "win32/DxPaint.h"
 #include "win32/WideText.h"
+#include "win32/Window.h"
 
 #include <algorithm>
 
@@ -57,7 +58,7 @@ win32::TAboutBox::TAboutBox(HINSTANCE instance, HWND owner)
       FImage2(Dib(DecodeJpeg(pictures::AboutPictureJpeg()))) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &TAboutBox::WindowProc;
+  windowClass.lpfnWndProc = &WindowProcOf<TAboutBox>;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
   windowClass.lpszClassName = ClassName;
@@ -136,24 +137,9 @@ void win32::TAboutBox::Close() {
   FClosed = true;
 }
 
-LRESULT CALLBACK win32::TAboutBox::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_NCCREATE) {
-    auto* box = static_cast<TAboutBox*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-    box->FHandle = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
-  }
-  auto* box = reinterpret_cast<TAboutBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return box ? box->Handle(message, w, l) : DefWindowProcW(window, message, w, l);
-}
-
 LRESULT win32::TAboutBox::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-  case WM_PAINT: {
-    PAINTSTRUCT paint;
-    Paint(BeginPaint(FHandle, &paint));
-    EndPaint(FHandle, &paint);
-    return 0;
-  }
+  case WM_PAINT: PaintWindow(FHandle, [this](HDC dc) { Paint(dc); }); return 0;
   case WM_ERASEBKGND: return 1; // Paint covers every pixel
   case WM_DRAWITEM: DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
   case WM_SETCURSOR: {

@@ -35,7 +35,8 @@ public:
   void ShowModal();
 
 private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+  template <class TOwner>
+  friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void BuildControls(HINSTANCE instance);
   void Paint(HDC dc) const;

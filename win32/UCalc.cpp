@@ -8,6 +8,7 @@
 #include "settings/USet.h"
 #include "ui/WindowTexts.h"
 #include "win32/WideText.h"
+#include "win32/Window.h"
 
 #include <windowsx.h>
 
@@ -57,7 +58,7 @@ win32::TFCalc::TFCalc(HINSTANCE instance, int show, engine::NumberSeparators sep
   FCalculator.SetSeparators(std::move(separators));
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &TFCalc::WindowProc;
+  windowClass.lpfnWndProc = &WindowProcOf<TFCalc>;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, L"MAINICON");
   windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
@@ -78,26 +79,10 @@ win32::TFCalc::TFCalc(HINSTANCE instance, int show, engine::NumberSeparators sep
   Guarded([this] { LoadTape(); });
 }
 
-LRESULT CALLBACK win32::TFCalc::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TFCalc*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-    form->FHandle = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<TFCalc*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return form ? form->Handle(message, w, l) : DefWindowProcW(window, message, w, l);
-}
-
 LRESULT win32::TFCalc::Handle(UINT message, WPARAM w, LPARAM l) {
   const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
   switch (message) {
-  case WM_PAINT: {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(FHandle, &paint);
-    Paint(dc);
-    EndPaint(FHandle, &paint);
-    return 0;
-  }
+  case WM_PAINT: PaintWindow(FHandle, [this](HDC dc) { Paint(dc); }); return 0;
   case WM_ERASEBKGND: return 1; // the paint covers every pixel
   case WM_LBUTTONDOWN: MouseDown(at); return 0;
   case WM_LBUTTONUP: MouseUp(at); return 0;

@@ -32,7 +32,8 @@ public:
   bool FormKeyDown(WPARAM virtualKey);
 
 private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+  template <class TOwner>
+  friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
 
   // The controls, built from the layout tables.

@@ -2,6 +2,7 @@
 
 #include "win32/DxPaint.h"
 #include "win32/WideText.h"
+#include "win32/Window.h"
 
 #include <algorithm>
 
@@ -73,7 +74,7 @@ std::optional<std::string> win32::TFSubmitNumber::Execute(const std::string& val
 void win32::TFSubmitNumber::Build(bool stayOnTop) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &TFSubmitNumber::WindowProc;
+  windowClass.lpfnWndProc = &WindowProcOf<TFSubmitNumber>;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -126,26 +127,9 @@ void win32::TFSubmitNumber::RunModal() {
   if (quit) PostQuitMessage(int(message.wParam));
 }
 
-LRESULT CALLBACK win32::TFSubmitNumber::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_NCCREATE) {
-    auto* dialog =
-        static_cast<TFSubmitNumber*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-    dialog->FHandle = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(dialog));
-  }
-  auto* dialog = reinterpret_cast<TFSubmitNumber*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return dialog ? dialog->Handle(message, w, l) : DefWindowProcW(window, message, w, l);
-}
-
 LRESULT win32::TFSubmitNumber::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-  case WM_PAINT: {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(FHandle, &paint);
-    Paint(dc);
-    EndPaint(FHandle, &paint);
-    return 0;
-  }
+  case WM_PAINT: PaintWindow(FHandle, [this](HDC dc) { Paint(dc); }); return 0;
   case WM_COMMAND: Command(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l)); return 0;
   case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
   case WM_CLOSE: FDone = true; return 0;

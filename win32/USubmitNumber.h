@@ -30,7 +30,8 @@ public:
   std::optional<std::string> Execute(const std::string& value, bool stayOnTop);
 
 private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+  template <class TOwner>
+  friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void Build(bool stayOnTop);
   void RunModal();
