@@ -31,7 +31,7 @@ TFCalc::TFCalc(engine::NumberSeparators separators, QWidget* parent)
       FTape(std::make_unique<ui::TTape>(
           ui::TTapeJournal::DefaultFile().value_or(std::filesystem::path()))),
       FSaver(new TSettingsSaver(this)) {
-  setWindowTitle(tr("Tallyon - Freeware"));
+  setWindowTitle(QCoreApplication::translate("TFCalc", ui::WindowCaption));
   setFont(look::TypefaceFont(TTypeface::MSSansSerif, 11, false));
   setFixedSize(260, 225);
   FCalculator.SetSeparators(std::move(separators));

@@ -1,14 +1,18 @@
 #pragma once
 // The texts the calculator's windows show, as every shell shows them: the
-// value panel's operation sign, the error box's message, the submit dialog's
+// window's caption, the value panel's operation sign, the error box's message, the submit dialog's
 // number from its two fields, the About box's version line.
 
 #include "engine/CalcTypes.h"
+#include "ui/Text.h"
 
 #include <string>
 #include <string_view>
 
 namespace ui {
+
+// The calculator window's caption; boxes over it are captioned "Tallyon".
+inline constexpr const char* WindowCaption = TALLYON_TEXT("TFCalc", "Tallyon - Freeware");
 
 // The sign of the pending operation, as the value panel's caption.
 //   coPlus -> " +"   coMulty -> " ×"   coPower -> " ^"   coNone -> " ="

@@ -68,8 +68,8 @@ win32::TFCalc::TFCalc(HINSTANCE instance, int show, engine::NumberSeparators sep
   BuildKeypad();
   BuildFunctions();
   BuildMenus();
-  CreateWindowExW(0, ClassName, L"Tallyon", Style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
-                  FMenu, instance, this);
+  CreateWindowExW(0, ClassName, Wide(ui::WindowCaption).c_str(), Style, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 0, 0, nullptr, FMenu, instance, this);
   BuildTape();
   Guarded([this] { FormCreate(); });
   Resize();

@@ -45,7 +45,7 @@ def start_once(exe, title):
 def main():
     build = pathlib.Path(sys.argv[1])
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 7
-    programs = {"tallyon": (build / "bin/tallyon.exe", "Tallyon"),
+    programs = {"tallyon": (build / "bin/tallyon.exe", "Tallyon - Freeware"),
                 "floor": (build / "bin/tallyon-floor.exe", "Floor")}
     results = {name: [] for name in programs}
     with Desktop(":75"):

@@ -52,7 +52,7 @@ def run(*command, check=True):
     return subprocess.run(command, check=check, capture_output=True, text=True).stdout.strip()
 
 
-def windows(name="^Tallyon$"):
+def windows(name="^Tallyon - Freeware$"):
     found = run("xdotool", "search", "--onlyvisible", "--name", name, check=False)
     return found.split()
 
@@ -96,8 +96,8 @@ class Calculator:
         return wait_for(read, 5) or "(nothing copied)"
 
     def error_boxes(self):
-        """The boxes open over the window: more than one window named Tallyon."""
-        return len(windows()) - 1
+        """The boxes open over the window, each captioned Tallyon."""
+        return len(windows("^Tallyon$"))
 
     def close_box(self):
         self.keys("Return")
