@@ -3,11 +3,11 @@
 
 #include "platform/AtomicFile.h"
 #include "tests/support/FileText.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -16,33 +16,24 @@ namespace {
 namespace fs = std::filesystem;
 using platform::ReplaceStep;
 
-class AtomicFileBehaviour : public ::testing::Test {
+class AtomicFileBehaviour : public testsupport::TemporaryFolder {
 protected:
-  void SetUp() override {
-    FFolder =
-        fs::temp_directory_path() / ("tallyon-test-" + std::to_string(std::random_device()()));
-    ASSERT_TRUE(fs::create_directory(FFolder));
-  }
   void TearDown() override {
     platform::SetReplaceFaultForTesting({});
-    std::error_code error;
-    fs::remove_all(FFolder, error);
+    TemporaryFolder::TearDown();
   }
 
-  fs::path File() const { return FFolder / "Tallyon.reg"; }
+  fs::path File() const { return Folder() / "Tallyon.reg"; }
   static void Write(const fs::path& path, const std::string& text) {
     testsupport::WriteFileText(path, text);
   }
   static std::string Read(const fs::path& path) { return testsupport::ReadFileText(path); }
   std::vector<fs::path> Files() const {
-    return {fs::directory_iterator(FFolder), fs::directory_iterator()};
+    return {fs::directory_iterator(Folder()), fs::directory_iterator()};
   }
 
   static constexpr const char* kOld = "old contents\n";
   static constexpr const char* kNew = "new contents, longer than the old ones\n";
-
-private:
-  fs::path FFolder;
 };
 
 TEST_F(AtomicFileBehaviour, ReplacesOrMakesTheFile) {

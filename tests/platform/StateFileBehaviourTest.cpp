@@ -3,34 +3,20 @@
 
 #include "platform/StateFile.h"
 #include "tests/support/FileText.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class StateFileBehaviour : public ::testing::Test {
+class StateFileBehaviour : public testsupport::TemporaryFolder {
 protected:
-  void SetUp() override {
-    FFolder =
-        fs::temp_directory_path() / ("tallyon-test-" + std::to_string(std::random_device()()));
-    ASSERT_TRUE(fs::create_directory(FFolder));
-  }
-  void TearDown() override {
-    std::error_code error;
-    fs::remove_all(FFolder, error);
-  }
-
-  const fs::path& Folder() const { return FFolder; }
   static std::string Read(const fs::path& path) { return testsupport::ReadFileText(path); }
-
-private:
-  fs::path FFolder;
 };
 
 TEST_F(StateFileBehaviour, MakesTheFolderWithItsMissingParents) {

@@ -1,11 +1,11 @@
 #include "ui/Tape.h"
 
 #include "engine/NumberText.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,21 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder for each test, on every system the tests run on.
-class Tape : public ::testing::Test {
+class Tape : public testsupport::TemporaryFolder {
 protected:
-  void SetUp() override {
-    FFolder =
-        fs::temp_directory_path() / ("tallyon-tape-" + std::to_string(std::random_device{}()));
-    fs::create_directories(FFolder);
-  }
-  void TearDown() override { fs::remove_all(FFolder); }
-
-  fs::path File() const { return FFolder / "Tallyon.tape"; }
+  fs::path File() const { return Folder() / "Tallyon.tape"; }
   // A path that cannot be written: its folder is a file.
   fs::path Unwritable() const {
-    std::ofstream(FFolder / "not-a-folder") << "x";
-    return FFolder / "not-a-folder" / "Tallyon.tape";
+    std::ofstream(Folder() / "not-a-folder") << "x";
+    return Folder() / "not-a-folder" / "Tallyon.tape";
   }
 
   // Keys the tokens as the window does, around each action.
@@ -46,7 +38,6 @@ protected:
   }
 
   TCVCalculator FEngine;
-  fs::path FFolder;
 };
 
 TEST(TapeTexts, FillInPutsTheValuesInTheirPlaces) {
