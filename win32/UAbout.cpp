@@ -7,6 +7,7 @@
 #include "tallyon/Product.h"
 #include "ui/ButtonColors.h"
 #include "ui/WindowTexts.h"
+#include "win32/Boxes.h"
 #include "win32/DxPaint.h"
 #include "win32/WideText.h"
 #include "win32/Window.h"
@@ -178,8 +179,7 @@ void win32::TAboutBox::OpenLink(HWND link) const {
   const std::string address = link == FLbURL ? std::string(tallyon::HomePage)
                                              : std::string("mailto:") + tallyon::SupportMail;
   if (const std::error_code error = platform::OpenWithShell(address))
-    MessageBoxW(FHandle, Wide(ui::ErrorBoxText(error.message())).c_str(), L"Tallyon",
-                MB_ICONERROR | MB_OK);
+    ShowErrorBox(FHandle, error.message());
 }
 
 win32::TAboutBox::TDibPicture win32::TAboutBox::Dib(const TRgbPicture& picture) {

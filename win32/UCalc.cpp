@@ -7,6 +7,7 @@
 #include "engine/StoredNumber.h"
 #include "settings/USet.h"
 #include "ui/WindowTexts.h"
+#include "win32/Boxes.h"
 #include "win32/WideText.h"
 #include "win32/Window.h"
 
@@ -188,7 +189,7 @@ void win32::TFCalc::FormCreate() {
   ApplyStayOnTop();
   ShowIn(USet::ShowIn);
   const std::string notice = USet::TakeSettingsNotice();
-  if (!notice.empty()) ShowErrorBox(notice);
+  if (!notice.empty()) ShowErrorBox(FHandle, notice);
 }
 
 void win32::TFCalc::UpdateIndicators() {
@@ -321,10 +322,6 @@ void win32::TFCalc::Guarded(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& error) {
-    ShowErrorBox(error.what());
+    ShowErrorBox(FHandle, error.what());
   }
-}
-
-void win32::TFCalc::ShowErrorBox(const std::string& message) const {
-  MessageBoxW(FHandle, Wide(ui::ErrorBoxText(message)).c_str(), L"Tallyon", MB_ICONERROR | MB_OK);
 }

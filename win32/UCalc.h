@@ -61,7 +61,6 @@ private:
   void SetAngularMeasure(TAngularMeasure measure);
   void Execute(TMenuCommand command);
   void Guarded(const std::function<void()>& command);
-  void ShowErrorBox(const std::string& message) const;
   void FileExitExecute();
   void EditCopyExecute();
   void EditPasteExecute();

@@ -8,6 +8,7 @@
 #include "tallyon/Product.h"
 #include "ui/KeyHelp.h"
 #include "ui/Menus.h"
+#include "win32/Boxes.h"
 #include "win32/Clipboard.h"
 #include "win32/UAbout.h"
 #include "win32/UCalc.h"
@@ -115,8 +116,7 @@ void win32::TFCalc::EditPasteExecute() {
   const char decimal = FCalculator.Separators().decimal;
   const engine::PastedNumber pasted = engine::ReadPastedNumber(*clipboard, decimal);
   if (!pasted.number) {
-    MessageBoxW(FHandle, Wide(engine::PasteRefusalText(pasted.refusal)).c_str(), L"Tallyon",
-                MB_ICONINFORMATION | MB_OK);
+    ShowBox(FHandle, engine::PasteRefusalText(pasted.refusal), MB_ICONINFORMATION | MB_OK);
     return;
   }
   FCalculator.EnterNumber(engine::NumberToText(*pasted.number, decimal));

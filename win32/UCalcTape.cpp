@@ -9,6 +9,7 @@
 // other key is the calculator's.
 
 #include "settings/USet.h"
+#include "win32/Boxes.h"
 #include "win32/Clipboard.h"
 #include "win32/DxPaint.h"
 #include "win32/UCalc.h"
@@ -120,7 +121,7 @@ void win32::TFCalc::LoadTape() {
   if (const std::size_t damaged = FTape.Journal().DamagedLines(); damaged != 0) {
     const std::string notice =
         ui::FillIn(ui::TapeDamagedNotice, {FileText(FTape.Journal()), std::to_string(damaged)});
-    MessageBoxW(FHandle, Wide(notice).c_str(), L"Tallyon", MB_ICONINFORMATION | MB_OK);
+    ShowBox(FHandle, notice, MB_ICONINFORMATION | MB_OK);
   }
 }
 
@@ -186,8 +187,7 @@ void win32::TFCalc::EditClearTapeExecute() {
   if (FTape.Entries().empty()) return;
   const std::string question =
       ui::FillIn(ui::TapeClearQuestion, {std::to_string(FTape.Entries().size())});
-  if (MessageBoxW(FHandle, Wide(question).c_str(), L"Tallyon", MB_ICONQUESTION | MB_YESNO) != IDYES)
-    return;
+  if (ShowBox(FHandle, question, MB_ICONQUESTION | MB_YESNO) != IDYES) return;
   FTape.Clear();
   SendMessageW(FTapeList, LB_RESETCONTENT, 0, 0);
   TellTapeFailure();
@@ -214,5 +214,5 @@ void win32::TFCalc::TellTapeFailure() {
   const ui::TTapeJournal& journal = FTape.Journal();
   const std::string notice = ui::FillIn(
       ui::TapeFailureNotice, {FileText(journal), Utf8FromAnsi(journal.LastError().message())});
-  MessageBoxW(FHandle, Wide(notice).c_str(), L"Tallyon", MB_ICONWARNING | MB_OK);
+  ShowBox(FHandle, notice, MB_ICONWARNING | MB_OK);
 }
